@@ -1,0 +1,7 @@
+#include "continuous/draw_continuous.h"
+
+namespace orvath {
+
+void DrawContinuous(SimulationState&, const BarValues&, Surface&) {}
+
+}  // namespace orvath

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace orvath {
+
+// An RGB colour, each component 0..255.
+struct Rgb {
+    std::uint8_t r = 0;
+    std::uint8_t g = 0;
+    std::uint8_t b = 0;
+    friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+// A drawing colour: a given RGB, or none for the surface's foreground colour.
+using Colour = std::optional<Rgb>;
+inline constexpr Colour kForeground = std::nullopt;
+
+// Pen patterns for DrawStyle.
+enum class LineStyle : int { Solid = 0, Dashed = 1, Dotted = 2 };
+
+// The window's drawing area, in world units of the frame set by Scale.
+//
+// Coordinates, radii and angles are single-precision reals and are never
+// rounded to integers. Line width and style persist between calls. Arcs run
+// counter-clockwise (y up) from the start angle to the end angle, in radians,
+// also when start > end; an end angle of 2*pi rounded up to float is a full
+// turn.
+class Surface {
+public:
+    virtual ~Surface() = default;
+
+    // Maps (x1, y1) to the top-left and (x2, y2) to the bottom-right corner.
+    virtual void Scale(float x1, float y1, float x2, float y2) = 0;
+    // Erases everything; the current position returns to (0, 0).
+    virtual void Cls() = 0;
+    // Segment from (x1, y1) to (x2, y2); the current position becomes (x2, y2).
+    virtual void Line(float x1, float y1, float x2, float y2, Colour colour = kForeground) = 0;
+    // Segment from the current position to (x2, y2) (polyline form).
+    virtual void LineTo(float x2, float y2, Colour colour = kForeground) = 0;
+    // Arc of the circle about (x, y) with the given radius.
+    virtual void Circle(float x, float y, float radius, float start, float end,
+                        Colour colour = kForeground) = 0;
+    // A round dot DrawWidth pixels across.
+    virtual void PSet(float x, float y, Colour colour = kForeground) = 0;
+    // Pen width in device pixels for later calls.
+    virtual void DrawWidth(int pixels) = 0;
+    // Pen pattern for later lines and arcs.
+    virtual void DrawStyle(LineStyle style) = 0;
+    // Moves the print position (CurrentX, CurrentY).
+    virtual void SetCurrent(float x, float y) = 0;
+    // Text in the form's font, top-left at the current position.
+    virtual void Print(std::string_view text) = 0;
+};
+
+}  // namespace orvath
