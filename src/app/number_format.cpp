@@ -4,7 +4,9 @@
 
 namespace orvath {
 
-std::string FormatWhole(long value) { return std::to_string(value); }
+std::string FormatWhole(long value) {
+    return std::to_string(value);
+}
 
 std::string FormatTwoDecimals(double value) {
     char buffer[64];

@@ -4,7 +4,9 @@
 
 namespace orvath {
 
-double ComputePi() { return 4.0 * std::atan(1.0); }
+double ComputePi() {
+    return 4.0 * std::atan(1.0);
+}
 
 double SpeedInMedium2(std::int16_t c1, std::int16_t indexTimes100) {
     return c1 / (indexTimes100 / 100.0);

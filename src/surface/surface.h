@@ -29,7 +29,7 @@ enum class LineStyle : int { Solid = 0, Dashed = 1, Dotted = 2 };
 // also when start > end; an end angle of 2*pi rounded up to float is a full
 // turn.
 class Surface {
-public:
+  public:
     virtual ~Surface() = default;
 
     // Maps (x1, y1) to the top-left and (x2, y2) to the bottom-right corner.

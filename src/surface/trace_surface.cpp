@@ -55,7 +55,9 @@ void TraceSurface::PSet(float x, float y, Colour colour) {
          << '\n';
 }
 
-void TraceSurface::DrawWidth(int pixels) { out_ << "width " << pixels << '\n'; }
+void TraceSurface::DrawWidth(int pixels) {
+    out_ << "width " << pixels << '\n';
+}
 
 void TraceSurface::DrawStyle(LineStyle style) {
     out_ << "style " << static_cast<int>(style) << '\n';

@@ -15,7 +15,7 @@ std::string TraceColour(Colour colour);
 
 // A surface that draws nothing and writes one trace line per operation.
 class TraceSurface : public Surface {
-public:
+  public:
     explicit TraceSurface(std::ostream& out) : out_(out) {}
 
     void Scale(float x1, float y1, float x2, float y2) override;
@@ -29,7 +29,7 @@ public:
     void SetCurrent(float x, float y) override;
     void Print(std::string_view text) override;
 
-private:
+  private:
     std::ostream& out_;
     float currentX_ = 0;
     float currentY_ = 0;

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace orvath {
+
+// What a user does in one line of an event script.
+enum class EventKind { Angle, Index, Waves, Time, Continuous, Wavelets, Timer, Stop, Tick };
+
+struct ScriptEvent {
+    EventKind kind = EventKind::Tick;
+    int value = 0;      // the bar value, or the number of ticks
+    std::string words;  // the line's words joined by single blanks
+};
+
+// The outcome of reading one script line: nothing to do (blank or comment),
+// an event, or an error with a one-line message.
+struct ScriptLine {
+    enum class Status { Skip, Event, Error };
+    Status status = Status::Skip;
+    ScriptEvent event;
+    std::string error;
+};
+
+// Reads one line (without its line feed). Carriage returns count as blanks.
+ScriptLine ParseScriptLine(std::string_view line);
+
+}  // namespace orvath

@@ -1,0 +1,12 @@
+#include "app/fonts.h"
+
+#include <QFont>
+
+namespace orvath {
+
+void InstallFontSubstitutes() {
+    QFont::insertSubstitution("Times New Roman", "Liberation Serif");
+    QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
+}
+
+}  // namespace orvath

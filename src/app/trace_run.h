@@ -1,0 +1,15 @@
+#pragma once
+
+#include <iosfwd>
+
+#include "app/command_line.h"
+
+namespace orvath {
+
+// Runs the form headless on the trace surface: start-up, then the script's
+// events, printing the trace to out and errors to err. Returns the exit
+// status: 0 when the whole script ran, 2 for a script that cannot be read or
+// has a bad line. Needs a QApplication.
+int RunTrace(const CommandLine& commandLine, std::ostream& out, std::ostream& err);
+
+}  // namespace orvath

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "surface/surface.h"
+
+namespace orvath {
+
+// One recorded drawing operation. Coordinates are world units; for Print the
+// text is texts()[textIndex].
+struct DrawOp {
+    enum class Kind : std::uint8_t { Line, Circle, PSet, Width, Style, Print };
+    Kind kind = Kind::Line;
+    Colour colour;
+    float x1 = 0;  // Line: start; Circle, PSet, Print: position
+    float y1 = 0;
+    float x2 = 0;  // Line: end; Circle: radius in x2, angles in start/end
+    float y2 = 0;
+    float start = 0;
+    float end = 0;
+    int value = 0;  // Width: pixels; Style: LineStyle; Print: text index
+};
+
+// The world rectangle that Scale maps onto the drawing area.
+struct WorldFrame {
+    float left = 0;
+    float top = 0;
+    float right = 1;
+    float bottom = 1;
+};
+
+// A surface that keeps the operations of the latest picture, so that the
+// window can paint it whenever it is exposed. Cls starts a new picture; the
+// pen settings in force at that moment are kept as its starting pen.
+class DisplayList : public Surface {
+  public:
+    void Scale(float x1, float y1, float x2, float y2) override;
+    void Cls() override;
+    void Line(float x1, float y1, float x2, float y2, Colour colour) override;
+    void LineTo(float x2, float y2, Colour colour) override;
+    void Circle(float x, float y, float radius, float start, float end, Colour colour) override;
+    void PSet(float x, float y, Colour colour) override;
+    void DrawWidth(int pixels) override;
+    void DrawStyle(LineStyle style) override;
+    void SetCurrent(float x, float y) override;
+    void Print(std::string_view text) override;
+
+    const WorldFrame& frame() const { return frame_; }
+    const std::vector<DrawOp>& ops() const { return ops_; }
+    const std::vector<std::string>& texts() const { return texts_; }
+    int startWidth() const { return startWidth_; }
+    LineStyle startStyle() const { return startStyle_; }
+    // Grows with every change, so a painter can tell whether to repaint.
+    std::uint64_t revision() const { return revision_; }
+
+  private:
+    void Add(const DrawOp& op);
+
+    WorldFrame frame_;
+    std::vector<DrawOp> ops_;
+    std::vector<std::string> texts_;
+    float currentX_ = 0;
+    float currentY_ = 0;
+    int width_ = 1;
+    LineStyle style_ = LineStyle::Solid;
+    int startWidth_ = 1;
+    LineStyle startStyle_ = LineStyle::Solid;
+    std::uint64_t revision_ = 0;
+};
+
+}  // namespace orvath
