@@ -8,6 +8,16 @@
 #include "app/trace_run.h"
 #include "form/orvath_form.h"
 
+namespace {
+
+void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        std::cerr << "orvath: " << message.toStdString() << '\n';
+    }
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
     std::ios::sync_with_stdio(false);
     std::vector<std::string_view> args(argv + 1, argv + argc);
@@ -26,6 +36,8 @@ int main(int argc, char* argv[]) {
             return 0;
         case Action::Trace: {
             qputenv("QT_QPA_PLATFORM", "offscreen");
+            // Standard error carries only the trace's own error lines.
+            qInstallMessageHandler(QuietQtMessages);
             QApplication app(argc, argv);
             orvath::InstallFontSubstitutes();
             return orvath::RunTrace(commandLine, std::cout, std::cerr);

@@ -7,6 +7,7 @@
 #include "continuous/draw_continuous.h"
 #include "form/captions.h"
 #include "form/critical_angle.h"
+#include "surface/qt_painter.h"
 #include "wavelets/draw_wavelets.h"
 
 namespace orvath {
@@ -81,6 +82,16 @@ OrvathForm::OrvathForm(FormWiring wiring)
     }
     for (QRadioButton* option : {&Option1, &Option2}) {
         option->setFont(QFont("Times New Roman", 12));
+    }
+    // Labels and option buttons are opaque, in the drawing area's colours, so
+    // the picture never runs through their text.
+    for (QWidget* control : std::initializer_list<QWidget*>{&Label1, &Label2, &Label3, &Label4,
+                                                            &Option1, &Option2}) {
+        QPalette palette = control->palette();
+        palette.setColor(QPalette::Window, kBackgroundColour);
+        palette.setColor(QPalette::WindowText, kForegroundColour);
+        control->setPalette(palette);
+        control->setAutoFillBackground(true);
     }
     Option2.setChecked(true);
     setObjectName("Orvath");
