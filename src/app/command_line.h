@@ -1,18 +1,36 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace orvath {
 
+enum class DisplayMode { Wavelets, Continuous };
+
+// Settings applied after start-up as a user would make them: click the mode's
+// option button, then move the angle, index, waves and time bars.
+struct BarOptions {
+    std::optional<DisplayMode> mode;
+    std::optional<int> angle;
+    std::optional<int> index;
+    std::optional<int> waves;
+    std::optional<int> time;
+};
+
 // What the command line asks for.
 struct CommandLine {
-    enum class Action { Window, Trace, Help, Version };
+    enum class Action { Window, Trace, Export, Help, Version };
     Action action = Action::Window;
     std::string script;      // --trace SCRIPT, "-" for standard input
-    int clientWidth = 1920;  // --client WxH, in pixels
+    int clientWidth = 1920;  // --client WxH (trace) or --size WxH (export), pixels
     int clientHeight = 1080;
+    std::string exportFile;  // --export FILE (.png or .svg)
+    BarOptions bars;
+    bool autoplay = false;   // start the timer at start-up
+    bool quitAtEnd = false;  // quit when the timer stops at the end of the time
+    bool stats = false;      // print animation figures when quitting
 };
 
 struct CommandLineResult {

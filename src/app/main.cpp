@@ -2,6 +2,7 @@
 #include <QScreen>
 #include <iostream>
 
+#include "app/bar_options.h"
 #include "app/command_line.h"
 #include "app/fonts.h"
 #include "app/startup.h"
@@ -42,6 +43,9 @@ int main(int argc, char* argv[]) {
             orvath::InstallFontSubstitutes();
             return orvath::RunTrace(commandLine, std::cout, std::cerr);
         }
+        case Action::Export:
+            std::cerr << "orvath: --export is not available yet\n";
+            return 2;
         case Action::Window:
             break;
     }
@@ -51,5 +55,9 @@ int main(int argc, char* argv[]) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     orvath::OrvathForm form;
     orvath::Main(form, {screen->geometry(), 1440.0 / screen->logicalDotsPerInchY()});
+    orvath::ApplyBarOptions(form, commandLine.bars);
+    if (commandLine.autoplay) {
+        form.Click(orvath::ControlId::Command1);
+    }
     return QApplication::exec();
 }

@@ -105,6 +105,29 @@ TEST(CommandLine, TraceWithClientSize) {
     EXPECT_EQ(Parse({"--help"}).commandLine.action, CommandLine::Action::Help);
 }
 
+TEST(CommandLine, BarSettingsAndWindowSwitches) {
+    const auto result =
+        Parse({"--mode", "continuous", "--angle", "40", "--index", "+150", "--waves", "39",
+               "--time", "0", "--autoplay", "--quit-at-end", "--stats"});
+    ASSERT_EQ(result.error, "");
+    const CommandLine& cl = result.commandLine;
+    EXPECT_EQ(cl.action, CommandLine::Action::Window);
+    EXPECT_EQ(cl.bars.mode, DisplayMode::Continuous);
+    EXPECT_EQ(cl.bars.angle, 40);
+    EXPECT_EQ(cl.bars.index, 150);
+    EXPECT_EQ(cl.bars.waves, 39);
+    EXPECT_EQ(cl.bars.time, 0);
+    EXPECT_TRUE(cl.autoplay && cl.quitAtEnd && cl.stats);
+
+    const auto exporting = Parse({"--export", "fig.svg", "--size", "800x600", "--angle", "0"});
+    ASSERT_EQ(exporting.error, "");
+    EXPECT_EQ(exporting.commandLine.action, CommandLine::Action::Export);
+    EXPECT_EQ(exporting.commandLine.exportFile, "fig.svg");
+    EXPECT_EQ(exporting.commandLine.clientWidth, 800);
+    EXPECT_EQ(exporting.commandLine.bars.angle, 0);
+    EXPECT_FALSE(exporting.commandLine.bars.time.has_value());
+}
+
 TEST(CommandLine, RejectsBadArguments) {
     const std::vector<std::vector<std::string_view>> bad = {
         {"--frobnicate"},
@@ -118,6 +141,19 @@ TEST(CommandLine, RejectsBadArguments) {
         {"--trace", "-", "--client", "800 x600"},
         {"--client", "800x600"},
         {"extra"},
+        {"--angle", "90"},
+        {"--angle", "4.5"},
+        {"--angle"},
+        {"--index", "49"},
+        {"--waves", "x"},
+        {"--time", "5001"},
+        {"--mode", "both"},
+        {"--export"},
+        {"--export", "a.png", "--size", "0x10"},
+        {"--size", "10x10"},
+        {"--trace", "-", "--angle", "30"},
+        {"--trace", "-", "--export", "a.png"},
+        {"--export", "a.png", "--autoplay"},
     };
     for (const auto& args : bad) {
         EXPECT_NE(Parse(args).error, "") << args.back();
