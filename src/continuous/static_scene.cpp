@@ -1,0 +1,68 @@
+#include "continuous/static_scene.h"
+
+#include <cmath>
+#include <cstddef>
+
+namespace orvath::continuous {
+namespace {
+
+constexpr Rgb kFrontPointRed{255, 0, 0};
+constexpr Rgb kCentralRayRed{255, 0, 0};
+constexpr Rgb kEdgeRayRed{155, 0, 0};
+constexpr Rgb kIncidentFrontBlue{0, 0, 250};
+
+constexpr int kFrontPointWidth = 5;
+
+// One incident front: from where a ray that left the top edge at x meets the
+// boundary, up and to the right along (cos Theta, sin Theta), covering
+// 20 RayShift horizontally.
+void DrawFrontFrom(double x, const Beam& beam, double tanTheta, Surface& surface) {
+    surface.Line(ToSingle(x + beam.RayShift), 0, ToSingle(x + 21 * beam.RayShift),
+                 ToSingle(20 * beam.RayShift * tanTheta), kIncidentFrontBlue);
+}
+
+}  // namespace
+
+void DrawFrontPoints(const SimulationState& state, const Beam& beam, const FrontPoints& front,
+                     Surface& surface) {
+    const double sinTheta = std::sin(beam.Theta);
+    const double cosTheta = std::cos(beam.Theta);
+    for (std::size_t i = 0; i < front.Count(); ++i) {
+        surface.DrawWidth(kFrontPointWidth);
+        surface.PSet(front.FrontX[i], front.FrontY[i], kFrontPointRed);
+        surface.DrawWidth(1);
+
+        // C1 * T / 2 is half a wavelength in medium 1.
+        const double halfX = front.FrontX[i] + state.C1 * sinTheta * 0.5 * state.T;
+        const double halfY = front.FrontY[i] - state.C1 * cosTheta * 0.5 * state.T;
+        if (halfY >= 0) {
+            surface.PSet(ToSingle(halfX), ToSingle(halfY), kFrontPointRed);
+        }
+    }
+}
+
+void DrawAxes(const SimulationState& state, Surface& surface) {
+    surface.Line(state.XLeft, 0, state.XRight, 0, kForeground);
+    surface.Line(0, state.YBottom, 0, state.YTop, kForeground);
+}
+
+void DrawRays(const SimulationState& state, const Beam& beam, Surface& surface) {
+    const float top = state.YTop;
+    surface.Line(ToSingle(beam.BeamX), top, ToSingle(beam.BeamX + beam.RayShift), 0,
+                 kCentralRayRed);
+    surface.Line(ToSingle(beam.LeftX), top, ToSingle(beam.LeftX + beam.RayShift), 0, kEdgeRayRed);
+    surface.Line(ToSingle(beam.RightX), top, ToSingle(beam.RightX + beam.RayShift), 0, kEdgeRayRed);
+}
+
+void DrawIncidentFronts(const Beam& beam, Surface& surface) {
+    const double tanTheta = std::tan(beam.Theta);
+    surface.DrawStyle(LineStyle::Dotted);
+    DrawFrontFrom(beam.BeamX, beam, tanTheta, surface);
+    surface.DrawStyle(LineStyle::Solid);
+    DrawFrontFrom(beam.LeftX, beam, tanTheta, surface);
+    surface.DrawStyle(LineStyle::Solid);
+    DrawFrontFrom(beam.RightX, beam, tanTheta, surface);
+    surface.DrawStyle(LineStyle::Solid);
+}
+
+}  // namespace orvath::continuous
