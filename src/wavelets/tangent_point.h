@@ -1,0 +1,34 @@
+#pragma once
+
+#include <optional>
+
+namespace orvath::wavelets {
+
+// What decides where the refracted front touches the secondary wavelet about
+// the hit point (HitX, 0).
+struct TangentQuery {
+    double HitX = 0;
+    double HitWaveR = 0;   // radius of the secondary wavelet
+    double FrontCutX = 0;  // where the current whole-period front meets the boundary
+    double TanRefr = 0;    // slope of the refracted front through (FrontCutX, 0)
+    bool CriticalFlagSet = false;
+};
+
+struct TangentPoint {
+    double TangentX = 0;
+    double TangentY = 0;
+    bool Marked = false;  // the critical-angle touch point, drawn as a wide dot
+};
+
+// The point where the refracted front touches the secondary wavelet, or
+// nothing when the front misses the wavelet (the caller then draws the whole
+// lower half).
+//
+// At the critical angle the refracted front is the vertical through
+// FrontCutX; a wavelet that does not reach it starts on the boundary at its
+// leftmost point. Otherwise the left-hand intersection of the front with the
+// circle is taken, and replaced by the leftmost point on the boundary when it
+// comes out above the boundary.
+std::optional<TangentPoint> FindTangentPoint(const TangentQuery& query);
+
+}  // namespace orvath::wavelets

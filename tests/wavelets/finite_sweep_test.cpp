@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "app/world_frame.h"
+#include "wavelets/draw_wavelets.h"
+
+namespace orvath {
+namespace {
+
+// Counts the numbers that reach it and those among them that are not finite.
+struct FiniteCheckSurface : Surface {
+    long numbers = 0;
+    long nonFinite = 0;
+    void Check(std::initializer_list<float> values) {
+        for (const float v : values) {
+            ++numbers;
+            nonFinite += std::isfinite(v) ? 0 : 1;
+        }
+    }
+    void Scale(float a, float b, float c, float d) override { Check({a, b, c, d}); }
+    void Cls() override {}
+    void Line(float a, float b, float c, float d, Colour) override { Check({a, b, c, d}); }
+    void LineTo(float a, float b, Colour) override { Check({a, b}); }
+    void Circle(float a, float b, float c, float d, float e, Colour) override {
+        Check({a, b, c, d, e});
+    }
+    void PSet(float a, float b, Colour) override { Check({a, b}); }
+    void DrawWidth(int) override {}
+    void DrawStyle(LineStyle) override {}
+    void SetCurrent(float a, float b) override { Check({a, b}); }
+    void Print(std::string_view) override {}
+};
+
+// Draws every combination of the bar values given (time from 0 to 5000 in
+// steps) and names the first one that hands the surface a non-finite number.
+std::string FirstNonFinite(const std::vector<int>& angles, const std::vector<int>& indices,
+                           const std::vector<int>& waveCounts, int timeStep, std::int16_t flag) {
+    for (const int angle : angles) {
+        for (const int index : indices) {
+            for (const int waves : waveCounts) {
+                for (int time = 0; time <= 5000; time += timeStep) {
+                    SimulationState state = StartupState(1600, 900);
+                    state.C2 = SpeedInMedium2(state.C1, static_cast<std::int16_t>(index));
+                    state.CriticalFlag = flag;
+                    const BarValues bars{
+                        static_cast<std::int16_t>(angle), static_cast<std::int16_t>(index),
+                        static_cast<std::int16_t>(waves), static_cast<std::int16_t>(time)};
+                    FiniteCheckSurface surface;
+                    DrawWavelets(state, bars, surface, nullptr);
+                    if (surface.nonFinite > 0 || surface.numbers == 0) {
+                        return std::to_string(angle) + "/" + std::to_string(index) + "/" +
+                               std::to_string(waves) + "/" + std::to_string(time);
+                    }
+                }
+            }
+        }
+    }
+    return "";
+}
+
+std::vector<int> Range(int first, int last, int step = 1) {
+    std::vector<int> values;
+    for (int v = first; v <= last; v += step) {
+        values.push_back(v);
+    }
+    return values;
+}
+
+TEST(FiniteSweep, NoBarValuesHandTheSurfaceANumberThatIsNotFinite) {
+    EXPECT_EQ(
+        FirstNonFinite(Range(0, 89), {50, 51, 67, 99, 100, 101, 150, 300}, {5, 6, 17, 39}, 37, 0),
+        "");
+    // The critical flag set, at the critical pair and left stale elsewhere.
+    EXPECT_EQ(FirstNonFinite({0, 29, 30, 31, 60, 89}, Range(50, 300, 3), {10}, 13, -1), "");
+    EXPECT_EQ(FirstNonFinite({30}, {50}, Range(5, 39), 7, -1), "");
+}
+
+}  // namespace
+}  // namespace orvath
