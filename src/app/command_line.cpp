@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "app/message_text.h"
+
 namespace orvath {
 namespace {
 
@@ -166,7 +168,7 @@ CommandLineResult ParseCommandLine(const std::vector<std::string_view>& args) {
         } else if (arg == "--stats") {
             cl.stats = true;
         } else {
-            return fail("unknown option '" + std::string(arg) + "' (see --help)");
+            return fail("unknown option " + QuotedWord(arg) + " (see --help)");
         }
     }
     const bool trace = cl.action == CommandLine::Action::Trace;

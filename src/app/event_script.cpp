@@ -5,6 +5,8 @@
 #include <optional>
 #include <vector>
 
+#include "app/message_text.h"
+
 namespace orvath {
 namespace {
 
@@ -48,21 +50,6 @@ std::vector<std::string_view> SplitWords(std::string_view line) {
         }
     }
     return words;
-}
-
-// A word quoted for an error message, shortened and with unprintable bytes
-// shown as '?', so that a binary or very long line gives a readable message.
-std::string Quoted(std::string_view word) {
-    constexpr std::size_t kMaxShown = 40;
-    std::string shown;
-    for (char c : word.substr(0, kMaxShown)) {
-        const auto byte = static_cast<unsigned char>(c);
-        shown += (byte >= 0x20 && byte < 0x7f) ? c : '?';
-    }
-    if (word.size() > kMaxShown) {
-        shown += "...";
-    }
-    return "'" + shown + "'";
 }
 
 // An optional sign and decimal digits; nullopt if the word is not a whole
@@ -110,12 +97,12 @@ ScriptLine ParseScriptLine(std::string_view line) {
         }
     }
     if (event == nullptr) {
-        return Error("unknown event " + Quoted(words.front()));
+        return Error("unknown event " + QuotedWord(words.front()));
     }
     const bool optionalValue = event->kind == EventKind::Tick;
     const std::size_t maxWords = event->takesValue ? 2 : 1;
     if (words.size() > maxWords) {
-        return Error("unexpected " + Quoted(words[maxWords]) + " after '" +
+        return Error("unexpected " + QuotedWord(words[maxWords]) + " after '" +
                      std::string(event->word) + "'");
     }
     ScriptLine result;
@@ -135,10 +122,10 @@ ScriptLine ParseScriptLine(std::string_view line) {
     }
     const auto value = ParseWholeNumber(words[1]);
     if (!value) {
-        return Error(Quoted(words[1]) + " is not a whole number");
+        return Error(QuotedWord(words[1]) + " is not a whole number");
     }
     if (*value < event->min || *value > event->max) {
-        return Error("'" + std::string(event->word) + "' value " + Quoted(words[1]) +
+        return Error("'" + std::string(event->word) + "' value " + QuotedWord(words[1]) +
                      " is outside " + std::to_string(event->min) + " to " +
                      std::to_string(event->max));
     }

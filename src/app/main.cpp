@@ -4,9 +4,13 @@
 
 #include "app/bar_options.h"
 #include "app/command_line.h"
+#include "app/export.h"
 #include "app/fonts.h"
 #include "app/startup.h"
 #include "app/trace_run.h"
+#include "form/animation_stats.h"
+#include "form/desktop_features.h"
+#include "form/frame_pacer.h"
 #include "form/orvath_form.h"
 
 namespace {
@@ -20,6 +24,8 @@ void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& m
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // Start-up is timed from here for --stats.
+    orvath::AnimationStats stats;
     std::ios::sync_with_stdio(false);
     std::vector<std::string_view> args(argv + 1, argv + argc);
     const auto [commandLine, error] = orvath::ParseCommandLine(args);
@@ -43,9 +49,13 @@ int main(int argc, char* argv[]) {
             orvath::InstallFontSubstitutes();
             return orvath::RunTrace(commandLine, std::cout, std::cerr);
         }
-        case Action::Export:
-            std::cerr << "orvath: --export is not available yet\n";
-            return 2;
+        case Action::Export: {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+            qInstallMessageHandler(QuietQtMessages);
+            QApplication app(argc, argv);
+            orvath::InstallFontSubstitutes();
+            return orvath::RunExport(commandLine, std::cerr);
+        }
         case Action::Window:
             break;
     }
@@ -53,11 +63,22 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     orvath::InstallFontSubstitutes();
     const QScreen* screen = QGuiApplication::primaryScreen();
-    orvath::OrvathForm form;
+    orvath::OrvathForm form(orvath::FormWiring{.stats = &stats});
+    // However fast the timer changes the picture, the window repaints at the display's pace.
+    const orvath::FramePacer pacer(form);
+    if (commandLine.quitAtEnd) {
+        QObject::connect(&form, &orvath::OrvathForm::TimeRanOut, &app, &QCoreApplication::quit,
+                         Qt::QueuedConnection);
+    }
     orvath::Main(form, {screen->geometry(), 1440.0 / screen->logicalDotsPerInchY()});
+    const orvath::DesktopFeatures desktop(form);
     orvath::ApplyBarOptions(form, commandLine.bars);
     if (commandLine.autoplay) {
         form.Click(orvath::ControlId::Command1);
     }
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    if (commandLine.stats) {
+        std::cerr << orvath::StatsLine(stats.Figures()) << '\n';
+    }
+    return status;
 }

@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "app/event_script.h"
+#include "app/message_text.h"
 #include "app/startup.h"
 #include "form/control_trace.h"
 #include "form/orvath_form.h"
@@ -85,23 +86,31 @@ int RunTrace(const CommandLine& commandLine, std::ostream& out, std::ostream& er
     std::string error;
     const auto script = ReadScript(name, error);
     if (!script) {
-        err << "orvath: " << name << ":0: " << error << '\n';
+        err << "orvath: " << PrintableName(name) << ":0: " << error << '\n';
         return 2;
     }
+    return RunTraceScript(name, *script, QSize(commandLine.clientWidth, commandLine.clientHeight),
+                          out, err);
+}
 
+int RunTraceScript(std::string_view name, std::string_view script, QSize client, std::ostream& out,
+                   std::ostream& err) {
     TraceSurface surface(out);
     ControlTrace controls(out);
     OrvathForm form({.surface = &surface, .observer = &controls, .realTimeTimer = false});
-    Main(form, {QRect(0, 0, commandLine.clientWidth, commandLine.clientHeight), 15});
+    Main(form, {QRect(QPoint(0, 0), client), 15});
 
-    std::istringstream lines(*script);
     int number = 0;
-    for (std::string line; std::getline(lines, line);) {
+    while (!script.empty()) {
+        const std::size_t end = script.find('\n');
+        const std::string_view line = script.substr(0, end);
+        script.remove_prefix(end == std::string_view::npos ? script.size() : end + 1);
         ++number;
         const ScriptLine parsed = ParseScriptLine(line);
         if (parsed.status == ScriptLine::Status::Error) {
             out.flush();
-            err << "orvath: " << name << ':' << number << ": " << parsed.error << '\n';
+            err << "orvath: " << PrintableName(name) << ':' << number << ": " << parsed.error
+                << '\n';
             return 2;
         }
         if (parsed.status == ScriptLine::Status::Event) {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QSize>
 #include <iosfwd>
+#include <string_view>
 
 #include "app/command_line.h"
 
@@ -11,5 +13,10 @@ namespace orvath {
 // status: 0 when the whole script ran, 2 for a script that cannot be read or
 // has a bad line. Needs a QApplication.
 int RunTrace(const CommandLine& commandLine, std::ostream& out, std::ostream& err);
+
+// What RunTrace does once the script is read: runs the script text on a
+// client area of the given size. `name` is what error lines call the script.
+int RunTraceScript(std::string_view name, std::string_view script, QSize client, std::ostream& out,
+                   std::ostream& err);
 
 }  // namespace orvath

@@ -1,7 +1,9 @@
 #include "form/canvas.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
+#include "form/animation_stats.h"
 #include "surface/qt_painter.h"
 
 namespace orvath {
@@ -11,9 +13,17 @@ Canvas::Canvas(QWidget* parent) : QWidget(parent) {
     setAutoFillBackground(false);
 }
 
-void Canvas::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    PaintDisplayList(picture_, painter, size(), parentWidget() ? parentWidget()->font() : font());
+void Canvas::paintEvent(QPaintEvent* event) {
+    const auto started = AnimationStats::Clock::now();
+    {
+        QPainter painter(this);
+        PaintDisplayList(picture_, painter, size(),
+                         parentWidget() ? parentWidget()->font() : font(), event->rect());
+    }
+    // Repaints of a small part, such as the strip under a scroll bar, are not frames.
+    if (stats_ != nullptr && event->rect() == rect()) {
+        stats_->FramePainted(AnimationStats::Clock::now() - started);
+    }
 }
 
 }  // namespace orvath

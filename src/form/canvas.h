@@ -6,6 +6,8 @@
 
 namespace orvath {
 
+class AnimationStats;
+
 // The drawing area of the form: keeps the latest picture as a display list
 // and paints it whenever Qt asks, so an exposed area is never left blank.
 class Canvas : public QWidget {
@@ -15,12 +17,15 @@ class Canvas : public QWidget {
 
     DisplayList& picture() { return picture_; }
     const DisplayList& picture() const { return picture_; }
+    // Where each paint's duration is reported; none when null.
+    void SetStats(AnimationStats* stats) { stats_ = stats; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
     DisplayList picture_;
+    AnimationStats* stats_ = nullptr;
 };
 
 }  // namespace orvath

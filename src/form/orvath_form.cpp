@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "continuous/draw_continuous.h"
+#include "form/animation_stats.h"
 #include "form/captions.h"
 #include "form/critical_angle.h"
 #include "surface/qt_painter.h"
@@ -54,6 +55,7 @@ OrvathForm::OrvathForm(FormWiring wiring)
       surface_(wiring.surface ? wiring.surface : &canvas_.picture()),
       observer_(wiring.observer ? wiring.observer : &silentObserver_),
       realTimeTimer_(wiring.realTimeTimer),
+      stats_(wiring.stats),
       prosptosis(this),
       Label1(this),
       xronos(this),
@@ -83,16 +85,6 @@ OrvathForm::OrvathForm(FormWiring wiring)
     for (QRadioButton* option : {&Option1, &Option2}) {
         option->setFont(QFont("Times New Roman", 12));
     }
-    // Labels and option buttons are opaque, in the drawing area's colours, so
-    // the picture never runs through their text.
-    for (QWidget* control : std::initializer_list<QWidget*>{&Label1, &Label2, &Label3, &Label4,
-                                                            &Option1, &Option2}) {
-        QPalette palette = control->palette();
-        palette.setColor(QPalette::Window, kBackgroundColour);
-        palette.setColor(QPalette::WindowText, kForegroundColour);
-        control->setPalette(palette);
-        control->setAutoFillBackground(true);
-    }
     Option2.setChecked(true);
     setObjectName("Orvath");
     for (std::size_t i = 0; i < kPlacedControls; ++i) {
@@ -100,6 +92,7 @@ OrvathForm::OrvathForm(FormWiring wiring)
         WidgetFor(id).setObjectName(QString::fromUtf8(ControlName(id)));
     }
     canvas_.lower();
+    canvas_.SetStats(stats_);
 
     connect(&prosptosis, &QScrollBar::valueChanged, this, [this] { prosptosis_Change(); });
     connect(&xronos, &QScrollBar::valueChanged, this, [this] { xronos_Change(); });
@@ -244,6 +237,7 @@ void OrvathForm::Command2_Click() {
 void OrvathForm::Timer1_Timer() {
     if (xronos.value() >= kLastTime) {
         SetTimerEnabled(false);
+        emit TimeRanOut();
         return;
     }
     AssignBarValue(xronos, ControlId::xronos, xronos.value() + 1);
@@ -270,6 +264,11 @@ void OrvathForm::SetTimerEnabled(bool enabled) {
     } else {
         clock_.stop();
     }
+    if (stats_ != nullptr && enabled) {
+        stats_->TimerStarted();
+    } else if (stats_ != nullptr) {
+        stats_->TimerStopped();
+    }
 }
 
 // Delivers every tick that has fallen due since the timer was enabled, one
@@ -281,6 +280,9 @@ void OrvathForm::OnClockTimeout() {
     while (timer1Enabled_ && ticksDelivered_ < sinceEnabled_.elapsed() &&
            batch.elapsed() < kTickBatchMilliseconds) {
         ++ticksDelivered_;
+        if (stats_ != nullptr) {
+            stats_->TickDelivered();
+        }
         Timer1_Timer();
     }
 }

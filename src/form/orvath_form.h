@@ -16,12 +16,16 @@
 
 namespace orvath {
 
+class AnimationStats;
+
 // How a form is wired: the surface it draws on (its own canvas when null),
-// who watches its controls, and whether "TIMER" runs a real clock.
+// who watches its controls, whether "TIMER" runs a real clock, and what
+// counts its ticks and painted frames (nothing when null).
 struct FormWiring {
     Surface* surface = nullptr;
     ControlObserver* observer = nullptr;
     bool realTimeTimer = true;
+    AnimationStats* stats = nullptr;
 };
 
 // The program's one window "Orvath PRINCIPLE": the drawing area and the
@@ -64,6 +68,10 @@ class OrvathForm : public QWidget {
     void Command2_Click();
     void Timer1_Timer();
 
+  signals:
+    // The timer has stopped itself at the end of the time bar.
+    void TimeRanOut();
+
   private:
     void DrawSelectedMode();
     void RedrawScene();
@@ -81,6 +89,7 @@ class OrvathForm : public QWidget {
     ControlObserver silentObserver_;
     ControlObserver* observer_;
     bool realTimeTimer_;
+    AnimationStats* stats_;
 
     QScrollBar prosptosis;
     QLabel Label1;

@@ -1,10 +1,20 @@
 #include "surface/display_list.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace orvath {
 
-void DisplayList::Add(const DrawOp& op) {
-    ops_.push_back(op);
+DrawOp& DisplayList::Add(DrawOp::Kind kind, Colour colour, float x1, float y1) {
     ++revision_;
+    DrawOp& op = ops_.emplace_back();
+    op.kind = kind;
+    op.colour = colour;
+    op.penStyle = style_;
+    op.width = width_;
+    op.x1 = x1;
+    op.y1 = y1;
+    return op;
 }
 
 void DisplayList::Scale(float x1, float y1, float x2, float y2) {
@@ -17,15 +27,15 @@ void DisplayList::Cls() {
     texts_.clear();
     currentX_ = 0;
     currentY_ = 0;
-    startWidth_ = width_;
-    startStyle_ = style_;
     ++revision_;
 }
 
 void DisplayList::Line(float x1, float y1, float x2, float y2, Colour colour) {
     currentX_ = x2;
     currentY_ = y2;
-    Add({.kind = DrawOp::Kind::Line, .colour = colour, .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2});
+    DrawOp& op = Add(DrawOp::Kind::Line, colour, x1, y1);
+    op.x2 = x2;
+    op.y2 = y2;
 }
 
 void DisplayList::LineTo(float x2, float y2, Colour colour) {
@@ -33,43 +43,23 @@ void DisplayList::LineTo(float x2, float y2, Colour colour) {
 }
 
 void DisplayList::Circle(float x, float y, float radius, float start, float end, Colour colour) {
-    Add({.kind = DrawOp::Kind::Circle,
-         .colour = colour,
-         .x1 = x,
-         .y1 = y,
-         .x2 = radius,
-         .start = start,
-         .end = end});
+    DrawOp& op = Add(DrawOp::Kind::Circle, colour, x, y);
+    op.x2 = radius;
+    op.start = start;
+    op.end = end;
 }
 
 void DisplayList::PSet(float x, float y, Colour colour) {
-    Add({.kind = DrawOp::Kind::PSet, .colour = colour, .x1 = x, .y1 = y, .x2 = 0});
+    Add(DrawOp::Kind::PSet, colour, x, y);
 }
 
 void DisplayList::DrawWidth(int pixels) {
-    width_ = pixels;
-    Add({.kind = DrawOp::Kind::Width,
-         .colour = kForeground,
-         .x1 = 0,
-         .y1 = 0,
-         .x2 = 0,
-         .y2 = 0,
-         .start = 0,
-         .end = 0,
-         .value = pixels});
+    width_ = static_cast<std::uint16_t>(
+        std::clamp<int>(pixels, 0, std::numeric_limits<std::uint16_t>::max()));
 }
 
 void DisplayList::DrawStyle(LineStyle style) {
-    style_ = style;
-    Add({.kind = DrawOp::Kind::Style,
-         .colour = kForeground,
-         .x1 = 0,
-         .y1 = 0,
-         .x2 = 0,
-         .y2 = 0,
-         .start = 0,
-         .end = 0,
-         .value = static_cast<int>(style)});
+    style_ = static_cast<std::uint8_t>(style);
 }
 
 void DisplayList::SetCurrent(float x, float y) {
@@ -79,15 +69,8 @@ void DisplayList::SetCurrent(float x, float y) {
 
 void DisplayList::Print(std::string_view text) {
     texts_.emplace_back(text);
-    Add({.kind = DrawOp::Kind::Print,
-         .colour = kForeground,
-         .x1 = currentX_,
-         .y1 = currentY_,
-         .x2 = 0,
-         .y2 = 0,
-         .start = 0,
-         .end = 0,
-         .value = static_cast<int>(texts_.size() - 1)});
+    Add(DrawOp::Kind::Print, kForeground, currentX_, currentY_).text =
+        static_cast<int>(texts_.size() - 1);
 }
 
 }  // namespace orvath

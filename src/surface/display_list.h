@@ -8,19 +8,23 @@
 
 namespace orvath {
 
-// One recorded drawing operation. Coordinates are world units; for Print the
-// text is texts()[textIndex].
+// One recorded drawing operation, with the pen in force when it was made.
+// Coordinates are world units; for Print the text is texts()[text].
 struct DrawOp {
-    enum class Kind : std::uint8_t { Line, Circle, PSet, Width, Style, Print };
+    enum class Kind : std::uint8_t { Line, Circle, PSet, Print };
     Kind kind = Kind::Line;
     Colour colour;
-    float x1 = 0;  // Line: start; Circle, PSet, Print: position
+    std::uint8_t penStyle = 0;  // the LineStyle of lines and arcs
+    std::uint16_t width = 1;    // pen width in pixels
+    float x1 = 0;               // Line: start; Circle, PSet, Print: position
     float y1 = 0;
     float x2 = 0;  // Line: end; Circle: radius in x2, angles in start/end
     float y2 = 0;
     float start = 0;
     float end = 0;
-    int value = 0;  // Width: pixels; Style: LineStyle; Print: text index
+    int text = 0;  // Print: index into texts()
+
+    LineStyle style() const { return static_cast<LineStyle>(penStyle); }
 };
 
 // The world rectangle that Scale maps onto the drawing area.
@@ -32,8 +36,8 @@ struct WorldFrame {
 };
 
 // A surface that keeps the operations of the latest picture, so that the
-// window can paint it whenever it is exposed. Cls starts a new picture; the
-// pen settings in force at that moment are kept as its starting pen.
+// window can paint it whenever it is exposed. Cls starts a new picture; pen
+// changes are not operations of their own but travel with the next ones.
 class DisplayList : public Surface {
   public:
     void Scale(float x1, float y1, float x2, float y2) override;
@@ -50,23 +54,20 @@ class DisplayList : public Surface {
     const WorldFrame& frame() const { return frame_; }
     const std::vector<DrawOp>& ops() const { return ops_; }
     const std::vector<std::string>& texts() const { return texts_; }
-    int startWidth() const { return startWidth_; }
-    LineStyle startStyle() const { return startStyle_; }
     // Grows with every change, so a painter can tell whether to repaint.
     std::uint64_t revision() const { return revision_; }
 
   private:
-    void Add(const DrawOp& op);
+    // Appends an operation of the given kind with the current pen.
+    DrawOp& Add(DrawOp::Kind kind, Colour colour, float x1, float y1);
 
     WorldFrame frame_;
     std::vector<DrawOp> ops_;
     std::vector<std::string> texts_;
     float currentX_ = 0;
     float currentY_ = 0;
-    int width_ = 1;
-    LineStyle style_ = LineStyle::Solid;
-    int startWidth_ = 1;
-    LineStyle startStyle_ = LineStyle::Solid;
+    std::uint16_t width_ = 1;
+    std::uint8_t style_ = 0;
     std::uint64_t revision_ = 0;
 };
 

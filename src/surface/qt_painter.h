@@ -6,6 +6,7 @@
 #include <QSizeF>
 
 #include "surface/display_list.h"
+#include "surface/view_clip.h"
 
 namespace orvath {
 
@@ -15,10 +16,15 @@ inline const QColor kBackgroundColour = Qt::white;
 
 // Draws world-space operations with a QPainter onto an area of the given size
 // in device pixels. It owns the world-to-pixel mapping of the frame and turns
-// the surface's radians into Qt's degrees.
+// the surface's radians into Qt's degrees. Lines and arcs are cut to the area,
+// so what lies far outside costs next to nothing; what misses `visible` (a
+// part being repainted; all of the area when empty) is skipped. Cutting to the
+// whole area, not to the part, keeps dashes and edges where a full paint puts
+// them.
 class WorldPainter {
   public:
-    WorldPainter(QPainter& painter, const WorldFrame& frame, QSizeF area, QFont printFont);
+    WorldPainter(QPainter& painter, const WorldFrame& frame, QSizeF area, QFont printFont,
+                 const QRectF& visible = {});
 
     void SetWidth(int pixels);
     void SetStyle(LineStyle style);
@@ -28,21 +34,29 @@ class WorldPainter {
     void Text(float x, float y, const QString& text);
 
     QPointF ToPixels(double x, double y) const;
+    // A rectangle of device pixels in world units.
+    ViewRect ToWorld(const QRectF& pixels) const;
 
   private:
     QPen PenFor(Colour colour) const;
+    // A rectangle in world units grown by the pen width.
+    ViewRect WithPen(const ViewRect& rect) const;
 
     QPainter& painter_;
     WorldFrame frame_;
     double scaleX_;
     double scaleY_;
+    ViewRect view_;     // the area in world units
+    ViewRect visible_;  // the part repainted, in world units
+    bool partial_;      // whether only a part of the area is repainted
     QFont printFont_;
     int width_ = 1;
     LineStyle style_ = LineStyle::Solid;
 };
 
-// Paints the background and then every operation of the list.
+// Paints the background and then every operation of the list; only what
+// falls inside `visible` (all of the area when empty) costs drawing time.
 void PaintDisplayList(const DisplayList& list, QPainter& painter, QSizeF area,
-                      const QFont& printFont);
+                      const QFont& printFont, const QRectF& visible = {});
 
 }  // namespace orvath

@@ -160,5 +160,11 @@ TEST(CommandLine, RejectsBadArguments) {
     }
 }
 
+TEST(CommandLine, AnUnknownArgumentIsShownOnOneShortLine) {
+    EXPECT_EQ(Parse({"--angle\n40"}).error, "unknown option '--angle?40' (see --help)");
+    const std::string huge(1 << 20, '-');
+    EXPECT_LT(Parse({huge}).error.size(), 80u);
+}
+
 }  // namespace
 }  // namespace orvath

@@ -1,0 +1,62 @@
+#include <benchmark/benchmark.h>
+
+#include "bench/scene.h"
+
+namespace orvath::bench {
+namespace {
+
+// One clear-and-redraw into the display list. Arguments: mode (0 wavelets,
+// 1 continuous), waves, time, angle; the index keeps its design value.
+void BM_Redraw(benchmark::State& run) {
+    const Setting setting{
+        .mode = run.range(0) == 0 ? DisplayMode::Wavelets : DisplayMode::Continuous,
+        .angle = static_cast<int>(run.range(3)),
+        .index = 50,
+        .waves = static_cast<int>(run.range(1)),
+        .time = static_cast<int>(run.range(2))};
+    DisplayList list;
+    SimulationState state = PrepareScene(setting, list);
+    for (auto _ : run) {
+        Redraw(setting, state, list);
+        benchmark::DoNotOptimize(list.ops().data());
+        benchmark::ClobberMemory();
+    }
+    run.counters["ops"] = static_cast<double>(list.ops().size());
+}
+BENCHMARK(BM_Redraw)
+    ->ArgNames({"mode", "waves", "time", "angle"})
+    ->ArgsProduct({{0, 1}, {5, 10, 39}, {0, 2000, 5000}, {25, 60, 89}})
+    ->MinTime(0.05)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMicrosecond);
+
+// How a redraw grows with the number of waves and with time, at the design
+// angle: waves 5..39 at time 5000, and time 0..5000 at 39 waves.
+void BM_RedrawGrowth(benchmark::State& run) {
+    const Setting setting{
+        .mode = run.range(0) == 0 ? DisplayMode::Wavelets : DisplayMode::Continuous,
+        .angle = 25,
+        .index = 50,
+        .waves = static_cast<int>(run.range(1)),
+        .time = static_cast<int>(run.range(2))};
+    DisplayList list;
+    SimulationState state = PrepareScene(setting, list);
+    for (auto _ : run) {
+        Redraw(setting, state, list);
+        benchmark::DoNotOptimize(list.ops().data());
+        benchmark::ClobberMemory();
+    }
+    run.counters["ops"] = static_cast<double>(list.ops().size());
+}
+BENCHMARK(BM_RedrawGrowth)
+    ->ArgNames({"mode", "waves", "time"})
+    ->ArgsProduct({{0, 1}, {5, 15, 25, 39}, {5000}})
+    ->ArgsProduct({{0, 1}, {39}, {0, 1000, 2000, 3000, 4000}})
+    ->MinTime(0.05)
+    ->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace orvath::bench
+
+BENCHMARK_MAIN();

@@ -1,0 +1,45 @@
+#include "bench/scene.h"
+
+#include "app/world_frame.h"
+#include "continuous/draw_continuous.h"
+#include "form/critical_angle.h"
+#include "wavelets/draw_wavelets.h"
+
+namespace orvath::bench {
+namespace {
+
+BarValues BarsOf(const Setting& s) {
+    return {static_cast<std::int16_t>(s.angle), static_cast<std::int16_t>(s.index),
+            static_cast<std::int16_t>(s.waves), static_cast<std::int16_t>(s.time)};
+}
+
+}  // namespace
+
+SimulationState PrepareScene(const Setting& setting, DisplayList& list) {
+    SimulationState state = StartupState(kClientWidth, kClientHeight);
+    const BarValues bars = BarsOf(setting);
+    state.C2 = SpeedInMedium2(state.C1, bars.N_REFR);
+    state.CriticalFlag =
+        CriticalFlagFor(TestCriticalAngle(ComputePi(), bars.prosptosis, state.C2, state.C1));
+    list.Scale(state.XLeft, state.YTop, state.XRight, state.YBottom);
+    return state;
+}
+
+void Redraw(const Setting& setting, SimulationState& state, DisplayList& list) {
+    list.Cls();
+    if (setting.mode == DisplayMode::Continuous) {
+        DrawContinuous(state, BarsOf(setting), list);
+        return;
+    }
+    std::string caption;
+    DrawWavelets(state, BarsOf(setting), list,
+                 [&caption](const std::string& text) { caption = text; });
+}
+
+std::string Name(const Setting& s) {
+    return std::string(s.mode == DisplayMode::Continuous ? "continuous" : "wavelets") + "/a" +
+           std::to_string(s.angle) + "/n" + std::to_string(s.index) + "/w" +
+           std::to_string(s.waves) + "/t" + std::to_string(s.time);
+}
+
+}  // namespace orvath::bench

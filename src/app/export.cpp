@@ -1,0 +1,38 @@
+#include "app/export.h"
+
+#include <QFile>
+#include <ostream>
+
+#include "app/bar_options.h"
+#include "app/message_text.h"
+#include "app/startup.h"
+#include "form/orvath_form.h"
+#include "form/picture_file.h"
+
+namespace orvath {
+
+int RunExport(const CommandLine& commandLine, std::ostream& err) {
+    const QString path = QFile::decodeName(QByteArray::fromStdString(commandLine.exportFile));
+    const auto format = PictureFormatFor(path);
+    if (!format) {
+        err << "orvath: " << PrintableName(commandLine.exportFile)
+            << ": unknown picture type (the name must end in .png or .svg)\n";
+        return 2;
+    }
+
+    OrvathForm form({.surface = nullptr, .observer = nullptr, .realTimeTimer = false});
+    const QSize size(commandLine.clientWidth, commandLine.clientHeight);
+    Main(form, {QRect(QPoint(0, 0), size), 15});
+    ApplyBarOptions(form, commandLine.bars);
+
+    const QString error =
+        WritePicture(form.CanvasWidget().picture(), form.font(), size, *format, path);
+    if (!error.isEmpty()) {
+        err << "orvath: cannot write " << PrintableName(commandLine.exportFile) << ": "
+            << error.toStdString() << '\n';
+        return 2;
+    }
+    return 0;
+}
+
+}  // namespace orvath

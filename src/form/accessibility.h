@@ -1,0 +1,15 @@
+#pragma once
+
+namespace orvath {
+
+class OrvathForm;
+
+// Gives every control a tooltip, an accessible name and an accessible
+// description.
+void DescribeControls(OrvathForm& form);
+
+// Rewrites the angle bar's accessible description for the current angle and
+// index: the angle of refraction or total reflection, and the critical angle.
+void UpdateAngleDescription(OrvathForm& form);
+
+}  // namespace orvath

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+namespace orvath {
+
+// What --stats reports: the ticks the timer delivered and the frames painted
+// while it ran, and how long the paints took.
+struct AnimationFigures {
+    long ticks = 0;
+    double ticksPerSecond = 0;
+    long frames = 0;
+    double framesPerSecond = 0;
+    double medianPaintMs = 0;
+    double worstPaintMs = 0;
+    double firstPictureMs = -1;  // from creation to the end of the first paint; -1 before it
+};
+
+// Counts timer ticks and painted frames. The measured period is the time the
+// timer ran (added up over every run); a program whose timer never ran is
+// measured over its whole life. Created when the program starts.
+class AnimationStats {
+  public:
+    using Clock = std::chrono::steady_clock;
+
+    explicit AnimationStats(Clock::time_point created = Clock::now()) : created_(created) {}
+
+    void TimerStarted(Clock::time_point now = Clock::now());
+    void TimerStopped(Clock::time_point now = Clock::now());
+    void TickDelivered();
+    // A paint that ended at `finished` after taking `took`.
+    void FramePainted(Clock::duration took, Clock::time_point finished = Clock::now());
+
+    AnimationFigures Figures(Clock::time_point now = Clock::now()) const;
+
+  private:
+    Clock::duration MeasuredTime(Clock::time_point now) const;
+
+    Clock::time_point created_;
+    Clock::time_point runStarted_;
+    Clock::duration runTime_{};
+    bool running_ = false;
+    bool everRan_ = false;
+    long ticks_ = 0;
+    std::vector<Clock::duration> paintTimes_;
+    Clock::duration firstPicture_{-1};
+};
+
+// The one line that --stats prints, e.g. "orvath stats: 5000 ticks, 999.8
+// ticks/s, 301 frames, 60.1 frames/s, paint median 2.40 ms, worst 7.91 ms,
+// first picture after 131 ms".
+std::string StatsLine(const AnimationFigures& figures);
+
+}  // namespace orvath

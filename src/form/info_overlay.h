@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+#include <string>
+#include <vector>
+
+namespace orvath {
+
+// The information box drawn over the picture in the bottom-right corner of
+// the drawing area. It is a child of the canvas, so it sits above the
+// picture and below the panel; it is never part of the picture itself.
+// Hidden until shown; mouse events pass through it.
+class InfoOverlay : public QWidget {
+    Q_OBJECT
+  public:
+    explicit InfoOverlay(QWidget& canvas);
+
+    void SetLines(const std::vector<std::string>& lines);
+    const QStringList& Lines() const { return lines_; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    // Sizes the box to its text and puts it in the canvas's corner.
+    void Place();
+
+    QStringList lines_;
+};
+
+}  // namespace orvath

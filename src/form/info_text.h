@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "form/refraction_facts.h"
+
+namespace orvath {
+
+// The lines of the information overlay: the index, both speeds and
+// wavelengths, the angles, the time in periods and the keyboard shortcuts.
+// Numbers use the given decimal separator.
+std::vector<std::string> InfoOverlayLines(const RefractionFacts& facts,
+                                          std::string_view decimalPoint);
+
+// What a screen reader says about the angle bar: the angle of incidence, the
+// angle of refraction or total reflection, and the critical angle.
+std::string AngleBarDescription(const RefractionFacts& facts, std::string_view decimalPoint);
+
+}  // namespace orvath

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <QSize>
+#include <QString>
+#include <optional>
+
+#include "surface/display_list.h"
+
+namespace orvath {
+
+enum class PictureFormat { Png, Svg };
+
+// The format that a file name's extension asks for (".png" or ".svg", in any
+// case), or none.
+std::optional<PictureFormat> PictureFormatFor(const QString& path);
+
+// The picture as a raster image of the given size in pixels, painted exactly
+// as the canvas paints it. Null when an image that large cannot be had.
+QImage RenderPicture(const DisplayList& picture, const QFont& printFont, QSize size);
+
+// Writes the picture to `path` as PNG (raster, `size` pixels) or SVG (vector,
+// `size` user units). The file is written under a temporary name and renamed
+// only when complete. Returns why it could not be written, on one line, or an
+// empty string.
+QString WritePicture(const DisplayList& picture, const QFont& printFont, QSize size,
+                     PictureFormat format, const QString& path);
+
+}  // namespace orvath

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QShortcut>
+#include <functional>
+
+namespace orvath {
+
+class OrvathForm;
+
+// What the window's keys do.
+struct ShortcutHandlers {
+    std::function<void()> savePicture;        // Ctrl+S
+    std::function<void()> copyPicture;        // Ctrl+C
+    std::function<void()> resetBars;          // Ctrl+R
+    std::function<void()> startOrStopTimer;   // Space
+    std::function<void()> toggleInformation;  // F1
+};
+
+// The window's keyboard shortcuts, active wherever the focus is in it.
+class Shortcuts {
+  public:
+    Shortcuts(QWidget& window, const ShortcutHandlers& handlers);
+
+  private:
+    QShortcut save_;
+    QShortcut copy_;
+    QShortcut reset_;
+    QShortcut timer_;
+    QShortcut information_;
+};
+
+// Lets Tab reach every bar, option and button in panel order, and makes a
+// focused bar's keys move it up with Right, Up and Page Up, down with Left,
+// Down and Page Down, by its small and large change. The two options are one
+// Tab stop, at the selected one; the arrow keys choose between them.
+void LetKeysReachEveryControl(OrvathForm& form);
+
+// Ctrl+R: clicks "WAVELETS" and moves every bar back to its design value, as
+// a user would, so the handlers run; the picture is redrawn also when no bar
+// had to move.
+void ResetToDesignValues(OrvathForm& form);
+
+// Space: clicks "STOP TIMER" while the timer runs, "TIMER" otherwise.
+void StartOrStopTimer(OrvathForm& form);
+
+}  // namespace orvath

@@ -1,0 +1,202 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QClipboard>
+#include <QDir>
+#include <QImage>
+#include <QSvgRenderer>
+#include <QXmlStreamReader>
+#include <filesystem>
+#include <map>
+#include <sstream>
+
+#include "app/export.h"
+#include "form/picture_file.h"
+#include "started_window.h"
+
+namespace orvath::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+class PictureFiles : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() / ("orvath-pictures-" + std::to_string(::getpid()));
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+
+    // Runs the export as `orvath --export FILE --size WxH BARS` would.
+    int Export(const std::string& file, int width, int height, const BarOptions& bars = {}) {
+        CommandLine commandLine;
+        commandLine.action = CommandLine::Action::Export;
+        commandLine.exportFile = file;
+        commandLine.clientWidth = width;
+        commandLine.clientHeight = height;
+        commandLine.bars = bars;
+        std::ostringstream err;
+        const int status = RunExport(commandLine, err);
+        errors_ = err.str();
+        return status;
+    }
+
+    std::vector<std::string> Entries() const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(dir_)) {
+            names.push_back(entry.path().filename().string());
+        }
+        return names;
+    }
+
+    fs::path dir_;
+    std::string errors_;
+};
+
+// How many pixels are far from white.
+int InkedPixels(const QImage& image) {
+    int inked = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            inked += qGray(image.pixel(x, y)) < 200;
+        }
+    }
+    return inked;
+}
+
+// The number of each element name in an SVG document; empty if it does not parse.
+std::map<QString, int> SvgElements(const QString& path) {
+    QFile file(path);
+    std::map<QString, int> counts;
+    if (!file.open(QIODevice::ReadOnly)) {
+        return counts;
+    }
+    QXmlStreamReader xml(&file);
+    while (!xml.atEnd()) {
+        if (xml.readNext() == QXmlStreamReader::StartElement) {
+            ++counts[xml.name().toString()];
+        }
+    }
+    if (xml.hasError()) {
+        counts.clear();
+    }
+    return counts;
+}
+
+TEST_F(PictureFiles, PngHasTheAskedSizeAndShowsThePicture) {
+    ASSERT_EQ(Export(Path("wave.png"), 640, 360), 0) << errors_;
+    EXPECT_EQ(errors_, "");
+    QImage image(QString::fromStdString(Path("wave.png")));
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(image.size(), QSize(640, 360));
+    // The boundary runs across the middle, and more than the boundary is drawn.
+    int boundary = 0;
+    for (int x = 0; x < 640; ++x) {
+        boundary += qGray(image.pixel(x, 179)) < 128 || qGray(image.pixel(x, 180)) < 128;
+    }
+    EXPECT_GT(boundary, 600);
+    EXPECT_GT(InkedPixels(image), 3 * 640);
+    EXPECT_EQ(Entries(), std::vector<std::string>{"wave.png"});
+}
+
+TEST_F(PictureFiles, PngIsWhatTheWindowShowsAfterTheSameSettings) {
+    BarOptions bars;
+    bars.mode = DisplayMode::Wavelets;
+    bars.angle = 40;
+    bars.index = 120;
+    ASSERT_EQ(Export(Path("window.PNG"), 800, 450, bars), 0) << errors_;
+    const QImage exported(QString::fromStdString(Path("window.PNG")));
+
+    OrvathForm form{FormWiring{.realTimeTimer = false}};
+    Main(form, {QRect(0, 0, 800, 450), 15});
+    form.MoveBar(ControlId::prosptosis, 40);
+    form.MoveBar(ControlId::N_REFR, 120);
+    const QImage shown = form.CanvasWidget().grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(exported.convertToFormat(QImage::Format_RGB32), shown);
+
+    ASSERT_EQ(Export(Path("default.png"), 800, 450), 0) << errors_;
+    EXPECT_NE(QImage(QString::fromStdString(Path("default.png"))), exported);
+}
+
+TEST_F(PictureFiles, SvgParsesAndKeepsLinesAndArcsAsVectors) {
+    ASSERT_EQ(Export(Path("wave.svg"), 1200, 700), 0) << errors_;
+    const QString path = QString::fromStdString(Path("wave.svg"));
+    const QSvgRenderer renderer(path);
+    ASSERT_TRUE(renderer.isValid());
+    EXPECT_EQ(renderer.viewBox(), QRect(0, 0, 1200, 700));
+    const auto elements = SvgElements(path);
+    ASSERT_FALSE(elements.empty());
+    EXPECT_GT(elements.count("path") ? elements.at("path") : 0, 5);
+    EXPECT_GT(elements.count("polyline") ? elements.at("polyline") : 0, 5);
+    EXPECT_EQ(elements.count("image"), 0U);
+}
+
+TEST_F(PictureFiles, UnknownTypeIsRefusedBeforeAnythingIsWritten) {
+    for (const char* name : {"wave.jpg", "wave", "wave.png.txt", "svg"}) {
+        EXPECT_EQ(Export(Path(name), 640, 360), 2) << name;
+        EXPECT_EQ(errors_, "orvath: " + Path(name) +
+                               ": unknown picture type (the name must end in .png or .svg)\n");
+    }
+    EXPECT_TRUE(Entries().empty());
+}
+
+TEST_F(PictureFiles, UnwritablePlacesGiveOneLineAndNoFile) {
+    fs::create_directories(dir_ / "taken.png");
+    for (const std::string& path :
+         {Path("missing/wave.png"), Path("taken.png"), Path("missing/wave.svg")}) {
+        EXPECT_EQ(Export(path, 640, 360), 2) << path;
+        EXPECT_EQ(errors_.rfind("orvath: cannot write " + path + ": ", 0), 0U) << errors_;
+        EXPECT_EQ(std::count(errors_.begin(), errors_.end(), '\n'), 1) << errors_;
+    }
+    EXPECT_EQ(Entries(), std::vector<std::string>{"taken.png"});
+    EXPECT_TRUE(fs::is_directory(dir_ / "taken.png"));
+}
+
+TEST_F(PictureFiles, AFailedSaveLeavesTheOldFileAsItWas) {
+    StartedWindow window;
+    const QString path = QString::fromStdString(Path("kept.png"));
+    ASSERT_EQ(window.desktop->SavePicture(path), "");
+    const auto bytes = fs::file_size(Path("kept.png"));
+    EXPECT_NE(window.desktop->SavePicture(QString::fromStdString(Path("kept.gif"))), "");
+    EXPECT_EQ(fs::file_size(Path("kept.png")), bytes);
+    EXPECT_EQ(Entries(), std::vector<std::string>{"kept.png"});
+}
+
+TEST_F(PictureFiles, CtrlSSavesThePictureTheCanvasShows) {
+    StartedWindow window;
+    window.form.MoveBar(ControlId::prosptosis, 35);
+    const Canvas& canvas = window.form.CanvasWidget();
+    for (const char* name : {"saved.png", "saved.svg"}) {
+        const QString path = QString::fromStdString(Path(name));
+        window.desktop->SetFileChooser([&](QWidget&) { return path; });
+        window.Press(Qt::Key_S, Qt::ControlModifier);
+    }
+    const QImage saved(QString::fromStdString(Path("saved.png")));
+    EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32),
+              RenderPicture(canvas.picture(), window.form.font(), canvas.size()));
+    EXPECT_EQ(QSvgRenderer(QString::fromStdString(Path("saved.svg"))).viewBox(),
+              QRect(QPoint(0, 0), canvas.size()));
+}
+
+TEST_F(PictureFiles, CancellingTheSaveDialogWritesNothing) {
+    StartedWindow window;
+    window.desktop->SetFileChooser([](QWidget&) { return QString(); });
+    window.Press(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(Entries().empty());
+}
+
+TEST(Clipboard, CtrlCCopiesThePicture) {
+    StartedWindow window;
+    QGuiApplication::clipboard()->clear();
+    window.Press(Qt::Key_C, Qt::ControlModifier);
+    const Canvas& canvas = window.form.CanvasWidget();
+    const QImage copied = QGuiApplication::clipboard()->image();
+    ASSERT_EQ(copied.size(), canvas.size());
+    EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32),
+              RenderPicture(canvas.picture(), window.form.font(), canvas.size()));
+}
+
+}  // namespace
+}  // namespace orvath::testing

@@ -1,0 +1,55 @@
+#!/bin/sh
+# Builds the Debian package from the build tree into a scratch folder and
+# checks its name, version, files and dependencies, and that the packaged
+# program runs.
+# Usage: check_deb_package.sh CPACK BUILD_DIR VERSION
+set -eu
+cpack=$1
+build=$2
+version=$3
+for tool in dpkg-deb dpkg-shlibdeps file; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "$tool is not installed (packages dpkg-dev, file)"
+        exit 77
+    fi
+done
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() {
+    echo "$*"
+    exit 1
+}
+
+"$cpack" -G DEB -B "$work" --config "$build/CPackConfig.cmake" >"$work/cpack.log" 2>&1 ||
+    { cat "$work/cpack.log"; fail "cpack failed"; }
+deb="$work/orvath_${version}_$(dpkg --print-architecture).deb"
+[ -f "$deb" ] || fail "no package $(basename "$deb"): $(ls "$work")"
+
+[ "$(dpkg-deb -f "$deb" Package)" = orvath ] || fail "wrong package name"
+[ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "wrong version $(dpkg-deb -f "$deb" Version)"
+
+files=$(dpkg-deb -c "$deb" | grep -v '^d' | awk '{print $6}' | sort)
+expected=$(sort <<LIST
+./usr/bin/orvath
+./usr/share/applications/org.orvath.Orvath.desktop
+./usr/share/icons/hicolor/scalable/apps/org.orvath.Orvath.svg
+./usr/share/man/man1/orvath.1.gz
+./usr/share/metainfo/org.orvath.Orvath.metainfo.xml
+LIST
+)
+[ "$files" = "$expected" ] || fail "package files differ:
+$files"
+
+# Libraries from dpkg-shlibdeps, plugins and fonts named by hand.
+depends=", $(dpkg-deb -f "$deb" Depends),"
+for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 \
+    qt6-qpa-plugins fonts-liberation; do
+    echo "$depends" | grep -q ", $package[ ,]" || fail "no dependency on $package: $depends"
+done
+
+dpkg-deb -x "$deb" "$work/root"
+program="$work/root/usr/bin/orvath"
+[ "$("$program" --version)" = "orvath $version" ] || fail "packaged program's version is wrong"
+"$program" --export "$work/picture.png" --size 160x90 || fail "packaged program cannot export"
+[ -s "$work/picture.png" ] || fail "packaged program wrote no picture"
+echo "package $(basename "$deb") checked"

@@ -1,0 +1,17 @@
+#!/bin/sh
+# Validates the AppStream metainfo without the network and checks that it
+# names the menu entry and the project's version.
+# Usage: check_metainfo.sh METAINFO_FILE DESKTOP_FILE VERSION
+set -eu
+metainfo=$1
+entry=$2
+version=$3
+if ! command -v appstreamcli >/dev/null; then
+    echo "appstreamcli is not installed (package appstream)"
+    exit 77
+fi
+appstreamcli validate --no-net "$metainfo"
+grep -q "<launchable type=\"desktop-id\">$(basename "$entry")</launchable>" "$metainfo" ||
+    { echo "the metainfo does not launch $(basename "$entry")"; exit 1; }
+grep -q "<release version=\"$version\"" "$metainfo" ||
+    { echo "the metainfo has no release $version"; exit 1; }
