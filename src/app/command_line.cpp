@@ -88,7 +88,7 @@ std::string UsageText() {
            "  --client WxH     with --trace: the client area in pixels at start-up\n"
            "                   (default 1920x1080); sizes are 1 to 16384 a side\n"
            "\n"
-           "  --help           show this help and exit\n"
+           "  -h, --help       show this help and exit\n"
            "  --version        show the version and exit\n"
            "\n"
            "Script lines: angle N (0-89), index N (50-300), waves N (5-39),\n"

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QSize>
+#include <charconv>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -32,15 +33,24 @@ constexpr long kTickBudget = 300;
 constexpr QSize kDefaultClient(320, 240);
 constexpr int kMaxClientSide = 16384;
 
+int Side(std::string_view text) {
+    int side = 0;
+    const auto [end, status] = std::from_chars(text.data(), text.data() + text.size(), side);
+    const bool whole = status == std::errc() && end == text.data() + text.size();
+    return whole && side >= 1 && side <= kMaxClientSide ? side : 0;
+}
+
 QSize ClientSize(std::string_view script) {
-    int width = 0;
-    int height = 0;
-    const std::string firstLine(script.substr(0, script.find('\n')));
-    if (std::sscanf(firstLine.c_str(), "# client %dx%d", &width, &height) == 2 && width >= 1 &&
-        height >= 1 && width <= kMaxClientSide && height <= kMaxClientSide) {
-        return {width, height};
+    constexpr std::string_view kPrefix = "# client ";
+    const std::string_view line = script.substr(0, script.find('\n'));
+    if (line.substr(0, kPrefix.size()) != kPrefix) {
+        return kDefaultClient;
     }
-    return kDefaultClient;
+    const std::string_view size = line.substr(kPrefix.size());
+    const std::size_t x = size.find('x');
+    const int width = Side(size.substr(0, x));
+    const int height = x == std::string_view::npos ? 0 : Side(size.substr(x + 1));
+    return width > 0 && height > 0 ? QSize(width, height) : kDefaultClient;
 }
 
 void Fail(const char* what, const std::string& detail) {

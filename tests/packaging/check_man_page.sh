@@ -7,7 +7,7 @@ program=$1
 page=$2
 status=0
 # Long options: those that start a line of --help, and every one the page names.
-help_options=$("$program" --help | sed -n 's/^ *\(--[a-z][a-z-]*\).*/\1/p' | sort -u)
+help_options=$("$program" --help | sed -n 's/^ *\(-[a-z], \)\{0,1\}\(--[a-z][a-z-]*\).*/\2/p' | sort -u)
 page_options=$(sed 's/\\-/-/g' "$page" | grep -o -- '--[a-z][a-z-]*' | sort -u)
 for option in $help_options; do
     echo "$page_options" | grep -qx -- "$option" || { echo "missing from the man page: $option"; status=1; }
