@@ -8,7 +8,6 @@
 #include "form/animation_stats.h"
 #include "form/captions.h"
 #include "form/critical_angle.h"
-#include "surface/qt_painter.h"
 #include "wavelets/draw_wavelets.h"
 
 namespace orvath {
