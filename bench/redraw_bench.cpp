@@ -5,6 +5,19 @@
 namespace orvath::bench {
 namespace {
 
+// Times clear-and-redraw of one setting into a warm display list and counts
+// the operations of its picture.
+void TimeRedraws(benchmark::State& run, const Setting& setting) {
+    DisplayList list;
+    SimulationState state = PrepareScene(setting, list);
+    for (auto _ : run) {
+        Redraw(setting, state, list);
+        benchmark::DoNotOptimize(list.ops().data());
+        benchmark::ClobberMemory();
+    }
+    run.counters["ops"] = static_cast<double>(list.ops().size());
+}
+
 // One clear-and-redraw into the display list. Arguments: mode (0 wavelets,
 // 1 continuous), waves, time, angle; the index keeps its design value.
 void BM_Redraw(benchmark::State& run) {
@@ -14,14 +27,7 @@ void BM_Redraw(benchmark::State& run) {
         .index = 50,
         .waves = static_cast<int>(run.range(1)),
         .time = static_cast<int>(run.range(2))};
-    DisplayList list;
-    SimulationState state = PrepareScene(setting, list);
-    for (auto _ : run) {
-        Redraw(setting, state, list);
-        benchmark::DoNotOptimize(list.ops().data());
-        benchmark::ClobberMemory();
-    }
-    run.counters["ops"] = static_cast<double>(list.ops().size());
+    TimeRedraws(run, setting);
 }
 BENCHMARK(BM_Redraw)
     ->ArgNames({"mode", "waves", "time", "angle"})
@@ -40,14 +46,7 @@ void BM_RedrawGrowth(benchmark::State& run) {
         .index = 50,
         .waves = static_cast<int>(run.range(1)),
         .time = static_cast<int>(run.range(2))};
-    DisplayList list;
-    SimulationState state = PrepareScene(setting, list);
-    for (auto _ : run) {
-        Redraw(setting, state, list);
-        benchmark::DoNotOptimize(list.ops().data());
-        benchmark::ClobberMemory();
-    }
-    run.counters["ops"] = static_cast<double>(list.ops().size());
+    TimeRedraws(run, setting);
 }
 BENCHMARK(BM_RedrawGrowth)
     ->ArgNames({"mode", "waves", "time"})

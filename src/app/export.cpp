@@ -22,7 +22,7 @@ int RunExport(const CommandLine& commandLine, std::ostream& err) {
 
     OrvathForm form({.surface = nullptr, .observer = nullptr, .realTimeTimer = false});
     const QSize size(commandLine.clientWidth, commandLine.clientHeight);
-    Main(form, {QRect(QPoint(0, 0), size), 15});
+    Main(form, {QRect(QPoint(0, 0), size)});
     ApplyBarOptions(form, commandLine.bars);
 
     const QString error =

@@ -41,20 +41,16 @@ int main(int argc, char* argv[]) {
         case Action::Version:
             std::cout << "orvath " << ORVATH_VERSION << '\n';
             return 0;
-        case Action::Trace: {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-            // Standard error carries only the trace's own error lines.
-            qInstallMessageHandler(QuietQtMessages);
-            QApplication app(argc, argv);
-            orvath::InstallFontSubstitutes();
-            return orvath::RunTrace(commandLine, std::cout, std::cerr);
-        }
+        case Action::Trace:
         case Action::Export: {
+            // No display; standard error carries only the program's own error lines.
             qputenv("QT_QPA_PLATFORM", "offscreen");
             qInstallMessageHandler(QuietQtMessages);
             QApplication app(argc, argv);
             orvath::InstallFontSubstitutes();
-            return orvath::RunExport(commandLine, std::cerr);
+            return commandLine.action == Action::Trace
+                       ? orvath::RunTrace(commandLine, std::cout, std::cerr)
+                       : orvath::RunExport(commandLine, std::cerr);
         }
         case Action::Window:
             break;

@@ -2,6 +2,8 @@
 
 #include <QRect>
 
+#include "app/world_frame.h"
+
 namespace orvath {
 
 class OrvathForm;
@@ -10,7 +12,7 @@ class OrvathForm;
 // is (15 at 96 dots per inch).
 struct ScreenInfo {
     QRect geometry;
-    double twipsPerPixel = 15;
+    double twipsPerPixel = kTwipsPerPixel;
 };
 
 // Start-up: fits the form to the screen, sets the world frame, lays out the

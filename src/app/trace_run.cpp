@@ -98,7 +98,7 @@ int RunTraceScript(std::string_view name, std::string_view script, QSize client,
     TraceSurface surface(out);
     ControlTrace controls(out);
     OrvathForm form({.surface = &surface, .observer = &controls, .realTimeTimer = false});
-    Main(form, {QRect(QPoint(0, 0), client), 15});
+    Main(form, {QRect(QPoint(0, 0), client)});
 
     int number = 0;
     while (!script.empty()) {

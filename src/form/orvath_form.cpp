@@ -263,10 +263,8 @@ void OrvathForm::SetTimerEnabled(bool enabled) {
     } else {
         clock_.stop();
     }
-    if (stats_ != nullptr && enabled) {
-        stats_->TimerStarted();
-    } else if (stats_ != nullptr) {
-        stats_->TimerStopped();
+    if (stats_ != nullptr) {
+        enabled ? stats_->TimerStarted() : stats_->TimerStopped();
     }
 }
 
