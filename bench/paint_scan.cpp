@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Looks for the settings whose picture is slowest to paint at 1920x1080:
 // paints every picture of a grid of modes, angles, indices, wave counts and
 // times, times the slowest thirty again, and prints the slowest ten of each

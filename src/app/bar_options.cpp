@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/bar_options.h"
 
 #include "form/orvath_form.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs `orvath --export` as a user or a script would: a written picture is
 // complete, and each bad request is one line on standard error, status 2 and
 // no file.

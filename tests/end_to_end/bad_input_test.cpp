@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the real program with bad command lines and bad scripts: each must end
 // with status 2 and exactly one line on standard error saying what is wrong
 // (and, for a script, where), never with a crash.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes, split at NUL bytes into arguments, to the command-line
 // parser, and checks that what it accepts is within the limits the program
 // relies on and that what it rejects comes with a one-line message.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs files through a fuzz target's LLVMFuzzerTestOneInput without libFuzzer,
 // so every build, whatever its compiler, checks the seed corpus. Arguments are
 // files or directories (whose files are run in name order).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes as an event script through the whole trace path:
 // script parser, form, handlers, both renderers and the trace surface.
 //

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from the build tree into a scratch folder and
 # checks its name, version, files and dependencies, and that the packaged
 # program runs.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Validates the menu entry (hints count as faults too) and checks that it
 # starts the installed program with the program's icon.
 # Usage: check_desktop_entry.sh DESKTOP_FILE ICON_FILE

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks that the man page lists every long option that --help lists and no
 # other, and that groff reads it without a warning.
 # Usage: check_man_page.sh PROGRAM MAN_PAGE

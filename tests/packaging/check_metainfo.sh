@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Validates the AppStream metainfo without the network and checks that it
 # names the menu entry and the project's version.
 # Usage: check_metainfo.sh METAINFO_FILE DESKTOP_FILE VERSION

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs full animations through the trace path again and again and checks
 // that resident memory stays flat once the caches have filled.
 

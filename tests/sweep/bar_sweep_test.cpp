@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Redraws both pictures for over a million bar combinations: every angle with
 // every index many times over, the waves and the time drawn at random (fixed
 // seed) over their ranges, on client areas from tiny to extreme. Every number

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a program on a fresh Xvfb screen of the given size and fails when the
 # program fails, hangs, or writes anything to standard error.
 # Usage: run_on_screen.sh SERVER WxH PROGRAM [ARG]...

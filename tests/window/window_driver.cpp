@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts the window on the real screen as the program does, then acts as a
 // user: moves every bar with the mouse and the keyboard, clicks every button,
 // lets the timer run, and quits. Exits with status 0 only when every action
