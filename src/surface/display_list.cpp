@@ -26,6 +26,7 @@ void DisplayList::Scale(float x1, float y1, float x2, float y2) {
 void DisplayList::Cls() {
     ops_.clear();
     texts_.clear();
+    parts_.clear();
     currentX_ = 0;
     currentY_ = 0;
     ++revision_;
@@ -66,6 +67,10 @@ void DisplayList::DrawStyle(LineStyle style) {
 void DisplayList::SetCurrent(float x, float y) {
     currentX_ = x;
     currentY_ = y;
+}
+
+void DisplayList::BeginPart(Part part) {
+    parts_.push_back({ops_.size(), part});
 }
 
 void DisplayList::Print(std::string_view text) {

@@ -36,6 +36,12 @@ struct WorldFrame {
     float bottom = 1;
 };
 
+// Where a named part of the picture starts: at ops()[firstOp].
+struct PartMark {
+    std::size_t firstOp = 0;
+    Part part = Part::Axes;
+};
+
 // A surface that keeps the operations of the latest picture, so that the
 // window can paint it whenever it is exposed. Cls starts a new picture; pen
 // changes are not operations of their own but travel with the next ones.
@@ -51,10 +57,13 @@ class DisplayList : public Surface {
     void DrawStyle(LineStyle style) override;
     void SetCurrent(float x, float y) override;
     void Print(std::string_view text) override;
+    void BeginPart(Part part) override;
 
     const WorldFrame& frame() const { return frame_; }
     const std::vector<DrawOp>& ops() const { return ops_; }
     const std::vector<std::string>& texts() const { return texts_; }
+    // The named parts in order; empty for a picture that names none.
+    const std::vector<PartMark>& parts() const { return parts_; }
     // Grows with every change, so a painter can tell whether to repaint.
     std::uint64_t revision() const { return revision_; }
 
@@ -65,6 +74,7 @@ class DisplayList : public Surface {
     WorldFrame frame_;
     std::vector<DrawOp> ops_;
     std::vector<std::string> texts_;
+    std::vector<PartMark> parts_;
     float currentX_ = 0;
     float currentY_ = 0;
     std::uint16_t width_ = 1;

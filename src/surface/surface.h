@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -21,6 +22,27 @@ inline constexpr Colour kForeground = std::nullopt;
 
 // Pen patterns for DrawStyle.
 enum class LineStyle : int { Solid = 0, Dashed = 1, Dotted = 2 };
+
+// The parts of a picture that the exact view names, in the order of their
+// trace names.
+enum class Part : std::uint8_t {
+    Axes,
+    IncidentRays,
+    IncidentWavelets,
+    IncidentFront,
+    RefractedRays,
+    RefractedWavelets,
+    RefractedFront,
+    ReflectedRays,
+    ReflectedWavelets,
+    ReflectedFront,
+    TangentPoints,
+    Annotations,
+};
+inline constexpr std::size_t kPartCount = 12;
+
+// The part's trace name: "axes", "incident-rays", ...
+std::string_view PartName(Part part);
 
 // The window's drawing area, in world units of the frame set by Scale.
 //
@@ -54,6 +76,9 @@ class Surface {
     virtual void SetCurrent(float x, float y) = 0;
     // Text in the form's font, top-left at the current position.
     virtual void Print(std::string_view text) = 0;
+    // The operations that follow, up to the next BeginPart or Cls, belong to
+    // the given part of the picture. Pictures that name no parts never call it.
+    virtual void BeginPart(Part /*part*/) {}
 };
 
 }  // namespace orvath

@@ -69,6 +69,10 @@ void TraceSurface::SetCurrent(float x, float y) {
     currentY_ = y;
 }
 
+void TraceSurface::BeginPart(Part part) {
+    out_ << "part " << PartName(part) << '\n';
+}
+
 void TraceSurface::Print(std::string_view text) {
     out_ << "print " << TraceNumber(currentX_) << ' ' << TraceNumber(currentY_) << " \"" << text
          << "\"\n";

@@ -29,6 +29,7 @@ class TraceSurface : public Surface {
     void DrawStyle(LineStyle style) override;
     void SetCurrent(float x, float y) override;
     void Print(std::string_view text) override;
+    void BeginPart(Part part) override;
 
   private:
     std::ostream& out_;
