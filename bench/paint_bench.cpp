@@ -9,11 +9,11 @@
 #include <string>
 #include <utility>
 
-#include "app/fonts.h"
-#include "app/startup.h"
+#include "desktop/fonts.h"
+#include "desktop/startup.h"
 #include "bench/paint_frames.h"
-#include "form/animation_stats.h"
-#include "form/orvath_form.h"
+#include "panel/animation_stats.h"
+#include "desktop/orvath_form.h"
 
 namespace orvath::bench {
 namespace {

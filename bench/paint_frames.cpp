@@ -5,7 +5,7 @@
 #include <chrono>
 #include <ctime>
 
-#include "surface/qt_painter.h"
+#include "desktop/world_painter.h"
 
 namespace orvath::bench {
 

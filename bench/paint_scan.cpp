@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "app/fonts.h"
+#include "desktop/fonts.h"
 #include "bench/paint_frames.h"
 
 namespace orvath::bench {

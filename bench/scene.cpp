@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bench/scene.h"
 
-#include "app/world_frame.h"
+#include "model/world_frame.h"
 #include "continuous/draw_continuous.h"
-#include "form/critical_angle.h"
+#include "model/critical_angle.h"
 #include "wavelets/draw_wavelets.h"
 
 namespace orvath::bench {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/command_line.h"
-#include "app/simulation_state.h"
+#include "panel/settings.h"
+#include "model/simulation_state.h"
 #include "surface/display_list.h"
 
 namespace orvath::bench {

@@ -3,7 +3,7 @@
 
 #include <charconv>
 
-#include "app/message_text.h"
+#include "model/message_text.h"
 
 namespace orvath {
 namespace {

@@ -6,19 +6,9 @@
 #include <string_view>
 #include <vector>
 
+#include "panel/settings.h"
+
 namespace orvath {
-
-enum class DisplayMode { Wavelets, Continuous };
-
-// Settings applied after start-up as a user would make them: click the mode's
-// option button, then move the angle, index, waves and time bars.
-struct BarOptions {
-    std::optional<DisplayMode> mode;
-    std::optional<int> angle;
-    std::optional<int> index;
-    std::optional<int> waves;
-    std::optional<int> time;
-};
 
 // What the command line asks for.
 struct CommandLine {

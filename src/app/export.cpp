@@ -4,11 +4,11 @@
 #include <QFile>
 #include <ostream>
 
-#include "app/bar_options.h"
-#include "app/message_text.h"
-#include "app/startup.h"
-#include "form/orvath_form.h"
-#include "form/picture_file.h"
+#include "desktop/bar_options.h"
+#include "desktop/orvath_form.h"
+#include "desktop/picture_file.h"
+#include "desktop/startup.h"
+#include "model/message_text.h"
 
 namespace orvath {
 

@@ -3,16 +3,16 @@
 #include <QScreen>
 #include <iostream>
 
-#include "app/bar_options.h"
 #include "app/command_line.h"
 #include "app/export.h"
-#include "app/fonts.h"
-#include "app/startup.h"
 #include "app/trace_run.h"
-#include "form/animation_stats.h"
-#include "form/desktop_features.h"
-#include "form/frame_pacer.h"
-#include "form/orvath_form.h"
+#include "desktop/bar_options.h"
+#include "desktop/desktop_features.h"
+#include "desktop/fonts.h"
+#include "desktop/frame_pacer.h"
+#include "desktop/orvath_form.h"
+#include "desktop/startup.h"
+#include "panel/animation_stats.h"
 
 namespace {
 

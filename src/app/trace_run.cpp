@@ -9,11 +9,11 @@
 #include <optional>
 #include <sstream>
 
-#include "app/event_script.h"
-#include "app/message_text.h"
-#include "app/startup.h"
-#include "form/control_trace.h"
-#include "form/orvath_form.h"
+#include "desktop/orvath_form.h"
+#include "desktop/startup.h"
+#include "model/message_text.h"
+#include "panel/control_trace.h"
+#include "panel/event_script.h"
 #include "surface/trace_surface.h"
 
 namespace orvath {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/simulation_state.h"
+#include "model/simulation_state.h"
 
 namespace orvath::continuous {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/simulation_state.h"
+#include "model/simulation_state.h"
 #include "surface/surface.h"
 
 namespace orvath {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/simulation_state.h"
 #include "continuous/beam.h"
+#include "model/simulation_state.h"
 #include "surface/surface.h"
 
 namespace orvath::continuous {

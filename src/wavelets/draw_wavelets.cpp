@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wavelets/draw_wavelets.h"
 
-#include "app/number_format.h"
+#include "model/number_format.h"
 #include "wavelets/phases.h"
 #include "wavelets/ray_table.h"
 

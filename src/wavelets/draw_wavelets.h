@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "app/simulation_state.h"
+#include "model/simulation_state.h"
 #include "surface/surface.h"
 
 namespace orvath {

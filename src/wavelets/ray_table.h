@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "app/simulation_state.h"
+#include "model/simulation_state.h"
 
 namespace orvath::wavelets {
 

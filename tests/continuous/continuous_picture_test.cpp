@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/world_frame.h"
+#include "model/world_frame.h"
 #include "continuous/beam.h"
 #include "continuous/draw_continuous.h"
 #include "support/trace_lines.h"

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/world_frame.h"
+#include "model/world_frame.h"
 #include "continuous/draw_continuous.h"
 
 namespace orvath {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include "form/animation_stats.h"
+#include "panel/animation_stats.h"
 
 namespace orvath {
 namespace {

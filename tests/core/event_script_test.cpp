@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app/command_line.h"
-#include "app/event_script.h"
+#include "panel/event_script.h"
 
 namespace orvath {
 namespace {

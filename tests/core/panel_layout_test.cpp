@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include "app/panel_layout.h"
-#include "app/world_frame.h"
+#include "model/panel_layout.h"
+#include "model/world_frame.h"
 
 namespace orvath {
 namespace {

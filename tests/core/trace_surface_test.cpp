@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include "app/number_format.h"
+#include "model/number_format.h"
 #include "support/trace_lines.h"
 
 namespace orvath {

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "app/world_frame.h"
-#include "form/info_text.h"
-#include "form/refraction_facts.h"
+#include "model/world_frame.h"
+#include "model/info_text.h"
+#include "model/refraction_facts.h"
 
 namespace orvath {
 namespace {

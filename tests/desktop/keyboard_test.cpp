@@ -4,7 +4,7 @@
 #include <QAbstractButton>
 #include <QScrollBar>
 
-#include "form/picture_file.h"
+#include "desktop/picture_file.h"
 #include "started_window.h"
 
 namespace orvath::testing {

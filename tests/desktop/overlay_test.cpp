@@ -3,7 +3,7 @@
 
 #include <QScrollBar>
 
-#include "form/picture_file.h"
+#include "desktop/picture_file.h"
 #include "started_window.h"
 
 namespace orvath::testing {

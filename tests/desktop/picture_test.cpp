@@ -12,7 +12,7 @@
 #include <sstream>
 
 #include "app/export.h"
-#include "form/picture_file.h"
+#include "desktop/picture_file.h"
 #include "started_window.h"
 
 namespace orvath::testing {

@@ -5,9 +5,9 @@
 #include <QTest>
 #include <optional>
 
-#include "app/startup.h"
-#include "form/desktop_features.h"
-#include "form/orvath_form.h"
+#include "desktop/startup.h"
+#include "desktop/desktop_features.h"
+#include "desktop/orvath_form.h"
 
 namespace orvath::testing {
 

@@ -4,9 +4,9 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 
-#include "app/startup.h"
-#include "form/animation_stats.h"
-#include "form/orvath_form.h"
+#include "desktop/startup.h"
+#include "panel/animation_stats.h"
+#include "desktop/orvath_form.h"
 
 namespace orvath {
 namespace {

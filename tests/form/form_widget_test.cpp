@@ -6,8 +6,8 @@
 #include <QScrollBar>
 #include <sstream>
 
-#include "app/startup.h"
-#include "form/orvath_form.h"
+#include "desktop/startup.h"
+#include "desktop/orvath_form.h"
 #include "surface/trace_surface.h"
 
 namespace orvath {

@@ -5,7 +5,7 @@
 #include <QElapsedTimer>
 #include <QWidget>
 
-#include "form/frame_pacer.h"
+#include "desktop/frame_pacer.h"
 
 namespace orvath {
 namespace {

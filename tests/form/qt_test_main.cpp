@@ -3,7 +3,7 @@
 
 #include <QApplication>
 
-#include "app/fonts.h"
+#include "desktop/fonts.h"
 
 // Widget tests run on Qt's offscreen platform with one application object.
 int main(int argc, char* argv[]) {

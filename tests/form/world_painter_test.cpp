@@ -7,7 +7,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "surface/qt_painter.h"
+#include "desktop/world_painter.h"
 
 namespace orvath {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "app/event_script.h"
+#include "panel/event_script.h"
 
 namespace orvath::fuzzing {
 

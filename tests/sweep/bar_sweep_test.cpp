@@ -16,10 +16,10 @@
 #include <sstream>
 #include <string>
 
-#include "app/world_frame.h"
+#include "model/world_frame.h"
 #include "continuous/draw_continuous.h"
 #include "counting_surface.h"
-#include "form/critical_angle.h"
+#include "model/critical_angle.h"
 #include "support/sanitizers.h"
 #include "wavelets/draw_wavelets.h"
 

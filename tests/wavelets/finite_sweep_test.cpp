@@ -4,7 +4,7 @@
 #include <cmath>
 #include <string>
 
-#include "app/world_frame.h"
+#include "model/world_frame.h"
 #include "wavelets/draw_wavelets.h"
 
 namespace orvath {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/world_frame.h"
+#include "model/world_frame.h"
 #include "support/trace_lines.h"
 #include "wavelets/draw_wavelets.h"
 

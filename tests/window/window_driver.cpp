@@ -18,12 +18,12 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/fonts.h"
-#include "app/panel_layout.h"
-#include "app/startup.h"
-#include "form/desktop_features.h"
-#include "form/orvath_form.h"
-#include "surface/qt_painter.h"
+#include "desktop/fonts.h"
+#include "model/panel_layout.h"
+#include "desktop/startup.h"
+#include "desktop/desktop_features.h"
+#include "desktop/orvath_form.h"
+#include "desktop/world_painter.h"
 
 namespace {
 

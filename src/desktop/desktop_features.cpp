@@ -1,0 +1,121 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "desktop/desktop_features.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLocale>
+#include <QMessageBox>
+#include <QScrollBar>
+#include <QStandardPaths>
+
+#include "desktop/accessibility.h"
+#include "desktop/orvath_form.h"
+#include "desktop/picture_file.h"
+#include "model/info_text.h"
+#include "model/refraction_facts.h"
+
+namespace orvath {
+namespace {
+
+const QString kPngFilter = QStringLiteral("PNG image (*.png)");
+const QString kSvgFilter = QStringLiteral("SVG drawing (*.svg)");
+
+// The user's pictures folder, or the home folder when there is none.
+QString PicturesFolder() {
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return QDir(pictures).exists() ? pictures : QDir::homePath();
+}
+
+// The save dialog, opened where the last picture went; a name without a known
+// extension gets the chosen type's.
+QString AskForPictureFile(QWidget& parent) {
+    static QString directory = PicturesFolder();
+    QString filter = kPngFilter;
+    QString path = QFileDialog::getSaveFileName(&parent, QStringLiteral("Save picture"),
+                                                QDir(directory).filePath("orvath.png"),
+                                                kPngFilter + ";;" + kSvgFilter, &filter);
+    if (path.isEmpty()) {
+        return path;
+    }
+    if (!PictureFormatFor(path)) {
+        path += filter == kSvgFilter ? QStringLiteral(".svg") : QStringLiteral(".png");
+    }
+    directory = QFileInfo(path).absolutePath();
+    return path;
+}
+
+}  // namespace
+
+DesktopFeatures::DesktopFeatures(OrvathForm& form)
+    : form_(form),
+      overlay_(form.CanvasWidget()),
+      focusOutline_(form),
+      shortcuts_(form, {.savePicture = [this] { SaveWithDialog(); },
+                        .copyPicture = [this] { CopyPicture(); },
+                        .resetBars = [this] { ResetToDesignValues(form_); },
+                        .startOrStopTimer = [this] { StartOrStopTimer(form_); },
+                        .toggleInformation = [this] { ToggleInformation(); }}),
+      chooseFile_(AskForPictureFile) {
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.orvath.Orvath"));
+    form_.setWindowIcon(QIcon(QStringLiteral(":/icons/org.orvath.Orvath.svg")));
+    LetKeysReachEveryControl(form_);
+    DescribeControls(form_);
+    for (const ControlId id :
+         {ControlId::prosptosis, ControlId::N_REFR, ControlId::arithkyMATON, ControlId::xronos}) {
+        const auto* bar = form_.findChild<QScrollBar*>(QString::fromUtf8(ControlName(id)));
+        const bool movesAngles = id == ControlId::prosptosis || id == ControlId::N_REFR;
+        QObject::connect(bar, &QScrollBar::valueChanged, &overlay_, [this, movesAngles] {
+            if (movesAngles) {
+                UpdateAngleDescription(form_);
+            }
+            RefreshOverlay();
+        });
+    }
+}
+
+void DesktopFeatures::RefreshOverlay() {
+    // A hidden box costs nothing while the timer runs; it is filled when shown.
+    if (overlay_.isHidden()) {
+        return;
+    }
+    const RefractionFacts facts = ComputeRefractionFacts(form_.State(), form_.Bars());
+    overlay_.SetLines(InfoOverlayLines(facts, QLocale().decimalPoint().toStdString()));
+}
+
+void DesktopFeatures::ToggleInformation() {
+    overlay_.setVisible(overlay_.isHidden());
+    RefreshOverlay();
+}
+
+QString DesktopFeatures::SavePicture(const QString& path) const {
+    const auto format = PictureFormatFor(path);
+    if (!format) {
+        return QStringLiteral("Cannot save %1: the name must end in .png or .svg").arg(path);
+    }
+    const Canvas& canvas = form_.CanvasWidget();
+    const QString error =
+        WritePicture(canvas.picture(), form_.font(), canvas.size(), *format, path);
+    return error.isEmpty() ? error : QStringLiteral("Cannot save %1: %2").arg(path, error);
+}
+
+void DesktopFeatures::CopyPicture() const {
+    const Canvas& canvas = form_.CanvasWidget();
+    QGuiApplication::clipboard()->setImage(
+        RenderPicture(canvas.picture(), form_.font(), canvas.size()));
+}
+
+void DesktopFeatures::SaveWithDialog() {
+    const QString path = chooseFile_(form_);
+    if (path.isEmpty()) {
+        return;
+    }
+    const QString error = SavePicture(path);
+    if (!error.isEmpty()) {
+        QMessageBox::warning(&form_, QStringLiteral("Save picture"), error);
+    }
+}
+
+}  // namespace orvath

@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "model/critical_angle.h"
+
+#include <cmath>
+
+namespace orvath {
+
+CriticalVerdict TestCriticalAngle(double pi, std::int16_t angleDeg, double c2, std::int16_t c1) {
+    const double ratio = std::sin(pi * angleDeg / 180) * c2 / c1;
+    if (std::abs(ratio - 1) < 0.0001) {
+        return CriticalVerdict::Critical;
+    }
+    return ratio > 1 ? CriticalVerdict::Greater : CriticalVerdict::Less;
+}
+
+std::int16_t CriticalFlagFor(CriticalVerdict verdict) {
+    return verdict == CriticalVerdict::Critical ? -1 : 0;
+}
+
+std::string_view CriticalMessage(CriticalVerdict verdict) {
+    switch (verdict) {
+        case CriticalVerdict::Critical:
+            return "CRITICAL";
+        case CriticalVerdict::Greater:
+            return "GREATER THAN CRITICAL";
+        case CriticalVerdict::Less:
+            break;
+    }
+    return "LESS THAN CRITICAL";
+}
+
+}  // namespace orvath

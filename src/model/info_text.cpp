@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "model/info_text.h"
+
+#include <charconv>
+
+namespace orvath {
+namespace {
+
+// `value` with a fixed number of decimals and the given separator.
+std::string Fixed(double value, int decimals, std::string_view decimalPoint) {
+    char buffer[64];
+    const auto end =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals)
+            .ptr;
+    std::string text(buffer, end);
+    if (text.find_first_not_of("-0.") == std::string::npos && text.front() == '-') {
+        text.erase(0, 1);
+    }
+    if (const auto point = text.find('.'); point != std::string::npos) {
+        text.replace(point, 1, decimalPoint);
+    }
+    return text;
+}
+
+}  // namespace
+
+std::vector<std::string> InfoOverlayLines(const RefractionFacts& facts,
+                                          std::string_view decimalPoint) {
+    const auto two = [&](double value) { return Fixed(value, 2, decimalPoint); };
+    const auto one = [&](double value) { return Fixed(value, 1, decimalPoint); };
+    std::vector<std::string> lines = {
+        "Relative refractive index n = c1 / c2 = " + two(facts.index),
+        "Speed: c1 = " + two(facts.speed1) + " above, c2 = " + two(facts.speed2) + " below",
+        "Wavelength: \u03bb1 = " + two(facts.wavelength1) +
+            " above, \u03bb2 = " + two(facts.wavelength2) + " below",
+        "Angle of incidence: " + std::to_string(facts.incidenceDeg) + "\u00b0",
+    };
+    if (facts.refractionDeg) {
+        lines.push_back("Angle of refraction: " + one(*facts.refractionDeg) +
+                        "\u00b0 (Snell's law: sin \u03b82 = sin \u03b81 / n)");
+    } else {
+        lines.push_back("Total internal reflection: sin \u03b81 / n is greater than 1");
+    }
+    lines.push_back(facts.criticalDeg ? "Critical angle: " + one(*facts.criticalDeg) + "\u00b0"
+                                      : "No critical angle: medium 2 is not the faster one");
+    lines.push_back("Time: " + two(facts.time) + " = " + two(facts.periods) + " periods");
+    lines.push_back("");
+    lines.push_back("Tab: next control    Arrows, Page Up/Down: move a bar");
+    lines.push_back("Space: start/stop the timer    Ctrl+R: back to the start values");
+    lines.push_back("Ctrl+S: save the picture    Ctrl+C: copy it    F1: hide this");
+    return lines;
+}
+
+std::string AngleBarDescription(const RefractionFacts& facts, std::string_view decimalPoint) {
+    std::string text = "Angle of incidence " + std::to_string(facts.incidenceDeg) + " degrees. ";
+    if (facts.refractionDeg) {
+        text += "The wave is refracted at " + Fixed(*facts.refractionDeg, 1, decimalPoint) +
+                " degrees.";
+    } else {
+        text += "The wave is totally reflected.";
+    }
+    if (facts.criticalDeg) {
+        text += " Critical angle " + Fixed(*facts.criticalDeg, 1, decimalPoint) + " degrees.";
+    } else {
+        text += " No critical angle.";
+    }
+    return text;
+}
+
+}  // namespace orvath

@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/refraction_facts.h"
+
+namespace orvath {
+
+// The lines of the information overlay: the index, both speeds and
+// wavelengths, the angles, the time in periods and the keyboard shortcuts.
+// Numbers use the given decimal separator.
+std::vector<std::string> InfoOverlayLines(const RefractionFacts& facts,
+                                          std::string_view decimalPoint);
+
+// What a screen reader says about the angle bar: the angle of incidence, the
+// angle of refraction or total reflection, and the critical angle.
+std::string AngleBarDescription(const RefractionFacts& facts, std::string_view decimalPoint);
+
+}  // namespace orvath

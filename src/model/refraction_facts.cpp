@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "model/refraction_facts.h"
+
+#include <cmath>
+#include <numbers>
+
+#include "model/critical_angle.h"
+
+namespace orvath {
+namespace {
+
+constexpr double kDegreesPerRadian = 180 / std::numbers::pi;
+
+}  // namespace
+
+RefractionFacts ComputeRefractionFacts(const SimulationState& state, const BarValues& bars) {
+    RefractionFacts facts;
+    facts.index = bars.N_REFR / 100.0;
+    facts.speed1 = state.C1;
+    facts.speed2 = state.C2;
+    facts.wavelength1 = state.Lambda1;
+    facts.wavelength2 = state.C1 > 0 ? state.Lambda1 * state.C2 / state.C1 : 0;
+    facts.incidenceDeg = bars.prosptosis;
+
+    switch (TestCriticalAngle(ComputePi(), bars.prosptosis, state.C2, state.C1)) {
+        case CriticalVerdict::Less: {
+            const double sine = std::sin(bars.prosptosis / kDegreesPerRadian) / facts.index;
+            facts.refractionDeg = std::asin(std::min(sine, 1.0)) * kDegreesPerRadian;
+            break;
+        }
+        case CriticalVerdict::Critical:
+            facts.refractionDeg = 90;
+            break;
+        case CriticalVerdict::Greater:
+            break;
+    }
+    if (facts.index < 1) {
+        facts.criticalDeg = std::asin(facts.index) * kDegreesPerRadian;
+    }
+
+    facts.time = bars.xronos / 100.0;
+    facts.periods = state.T > 0 ? facts.time / state.T : 0;
+    return facts;
+}
+
+}  // namespace orvath
