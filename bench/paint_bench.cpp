@@ -9,11 +9,10 @@
 #include <string>
 #include <utility>
 
-#include "desktop/fonts.h"
-#include "desktop/startup.h"
 #include "bench/paint_frames.h"
+#include "desktop/fonts.h"
+#include "desktop/orvath_window.h"
 #include "panel/animation_stats.h"
-#include "desktop/orvath_form.h"
 
 namespace orvath::bench {
 namespace {
@@ -53,8 +52,8 @@ void PaintAnimation(benchmark::State& run, const Setting& setting, Size size) {
 void StartUpToFirstPicture(benchmark::State& run) {
     for (auto _ : run) {
         AnimationStats stats;
-        OrvathForm form(FormWiring{.stats = &stats});
-        Main(form, {QRect(0, 0, kClientWidth, kClientHeight), 15});
+        OrvathWindow form(WindowWiring{.stats = &stats});
+        form.StartUp({QRect(0, 0, kClientWidth, kClientHeight), 15});
         QElapsedTimer waited;
         waited.start();
         while (stats.Figures().firstPictureMs < 0 && waited.elapsed() < 5000) {
@@ -73,15 +72,15 @@ void StartUpToFirstPicture(benchmark::State& run) {
 // moves one step, its handler clears, rewrites the label and redraws. The
 // paint that follows at the display's pace is not part of it.
 void TimerTick(benchmark::State& run, DisplayMode mode) {
-    OrvathForm form;
-    Main(form, {QRect(0, 0, kClientWidth, kClientHeight), 15});
-    form.Click(mode == DisplayMode::Continuous ? ControlId::Option1 : ControlId::Option2);
-    form.MoveBar(ControlId::arithkyMATON, 39);
+    OrvathWindow form;
+    form.StartUp({QRect(0, 0, kClientWidth, kClientHeight), 15});
+    form.Click(mode == DisplayMode::Continuous ? Button::Continuous : Button::Wavelets);
+    form.MoveBar(Bar::Waves, 39);
     QCoreApplication::processEvents();
     int time = 0;
     for (auto _ : run) {
         time = time >= 5000 ? 0 : time + 1;
-        form.MoveBar(ControlId::xronos, time);
+        form.MoveBar(Bar::Time, time);
     }
 }
 
@@ -92,8 +91,8 @@ std::string ModeName(DisplayMode mode) {
 // Paints one picture over and over.
 void PaintPicture(benchmark::State& run, const Setting& setting, Size size) {
     DisplayList picture;
-    SimulationState state = PrepareScene(setting, picture);
-    Redraw(setting, state, picture);
+    const Scene scene = PrepareScene(setting, picture);
+    Redraw(setting, scene, picture);
     QImage image(size.width, size.height, QImage::Format_RGB32);
     const QFont font = PrintFont();
     PaintInto(image, picture, font);

@@ -17,8 +17,8 @@ std::vector<DisplayList> RecordAnimation(const Setting& base) {
         Setting setting = base;
         setting.time = time;
         DisplayList& list = frames.emplace_back();
-        SimulationState state = PrepareScene(setting, list);
-        Redraw(setting, state, list);
+        const Scene scene = PrepareScene(setting, list);
+        Redraw(setting, scene, list);
         if (time == kLastTime) {
             return frames;
         }

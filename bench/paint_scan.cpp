@@ -8,8 +8,8 @@
 #include <cstdio>
 #include <vector>
 
-#include "desktop/fonts.h"
 #include "bench/paint_frames.h"
+#include "desktop/fonts.h"
 
 namespace orvath::bench {
 namespace {
@@ -37,8 +37,8 @@ void Scan(DisplayMode mode, QImage& image, const QFont& font) {
                 for (const int time : Range(0, 5000, 250)) {
                     const Setting s{mode, angle, index, waves, time};
                     DisplayList list;
-                    SimulationState state = PrepareScene(s, list);
-                    Redraw(s, state, list);
+                    const Scene scene = PrepareScene(s, list);
+                    Redraw(s, scene, list);
                     // The faster of two paints in processor time, to keep out what
                     // other programs on the machine add.
                     const double ms = std::min(PaintInto(image, list, font).cpuMs,
@@ -54,8 +54,8 @@ void Scan(DisplayMode mode, QImage& image, const QFont& font) {
     timed.resize(std::min<std::size_t>(30, timed.size()));
     for (Timed& t : timed) {
         DisplayList list;
-        SimulationState state = PrepareScene(t.setting, list);
-        Redraw(t.setting, state, list);
+        const Scene scene = PrepareScene(t.setting, list);
+        Redraw(t.setting, scene, list);
         for (int i = 0; i < 10; ++i) {
             t.ms = std::min(t.ms, PaintInto(image, list, font).cpuMs);
         }

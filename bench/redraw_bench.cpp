@@ -10,9 +10,9 @@ namespace {
 // the operations of its picture.
 void TimeRedraws(benchmark::State& run, const Setting& setting) {
     DisplayList list;
-    SimulationState state = PrepareScene(setting, list);
+    const Scene scene = PrepareScene(setting, list);
     for (auto _ : run) {
-        Redraw(setting, state, list);
+        Redraw(setting, scene, list);
         benchmark::DoNotOptimize(list.ops().data());
         benchmark::ClobberMemory();
     }

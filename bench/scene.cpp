@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bench/scene.h"
 
-#include "model/world_frame.h"
 #include "continuous/draw_continuous.h"
 #include "model/critical_angle.h"
+#include "model/world_frame.h"
 #include "wavelets/draw_wavelets.h"
 
 namespace orvath::bench {
@@ -16,25 +16,24 @@ BarValues BarsOf(const Setting& s) {
 
 }  // namespace
 
-SimulationState PrepareScene(const Setting& setting, DisplayList& list) {
+Scene PrepareScene(const Setting& setting, DisplayList& list) {
     SimulationState state = StartupState(kClientWidth, kClientHeight);
     const BarValues bars = BarsOf(setting);
-    state.C2 = SpeedInMedium2(state.C1, bars.N_REFR);
+    state.C2 = SpeedInMedium2(state.C1, bars.index);
     state.CriticalFlag =
-        CriticalFlagFor(TestCriticalAngle(ComputePi(), bars.prosptosis, state.C2, state.C1));
+        CriticalFlagFor(TestCriticalAngle(ComputePi(), bars.angle, state.C2, state.C1));
     list.Scale(state.XLeft, state.YTop, state.XRight, state.YBottom);
-    return state;
+    return MakeScene(state, bars);
 }
 
-void Redraw(const Setting& setting, SimulationState& state, DisplayList& list) {
+void Redraw(const Setting& setting, const Scene& scene, DisplayList& list) {
     list.Cls();
     if (setting.mode == DisplayMode::Continuous) {
-        DrawContinuous(state, BarsOf(setting), list);
+        DrawContinuous(scene, list);
         return;
     }
     std::string caption;
-    DrawWavelets(state, BarsOf(setting), list,
-                 [&caption](const std::string& text) { caption = text; });
+    DrawWavelets(scene, list, [&caption](const std::string& text) { caption = text; });
 }
 
 std::string Name(const Setting& s) {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "panel/settings.h"
-#include "model/simulation_state.h"
+#include "model/controls.h"
+#include "model/scene.h"
 #include "surface/display_list.h"
 
 namespace orvath::bench {
@@ -20,13 +20,13 @@ struct Setting {
 inline constexpr int kClientWidth = 1920;
 inline constexpr int kClientHeight = 1080;
 
-// The state the form holds after start-up on a 1920x1080 client and the bar
+// The scene the panel draws after start-up on a 1920x1080 client and the bar
 // changes of `setting`, with `list` scaled to its world frame.
-SimulationState PrepareScene(const Setting& setting, DisplayList& list);
+Scene PrepareScene(const Setting& setting, DisplayList& list);
 
 // One redraw as the time bar's handler does it: clear, then the renderer of
 // the setting's mode, with the time caption formatted as the window does.
-void Redraw(const Setting& setting, SimulationState& state, DisplayList& list);
+void Redraw(const Setting& setting, const Scene& scene, DisplayList& list);
 
 // A short name such as "wavelets/a25/n50/w10/t2000".
 std::string Name(const Setting& setting);

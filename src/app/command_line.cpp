@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/command_line.h"
 
+#include <algorithm>
 #include <charconv>
 
+#include "model/bar_settings.h"
 #include "model/message_text.h"
+#include "panel/event_script.h"
 
 namespace orvath {
 namespace {
@@ -26,52 +29,78 @@ bool ParseSize(std::string_view text, int& width, int& height) {
            ParseSide(text.substr(x + 1), height);
 }
 
-// A whole number (optional sign, decimal digits) within [min, max].
-std::optional<int> ParseBarValue(std::string_view text, int min, int max) {
+// A whole number (optional sign, decimal digits) within the bar's range.
+std::optional<int> ParseBarValue(std::string_view text, const BarSetting& setting) {
     if (!text.empty() && text.front() == '+') {
         text.remove_prefix(1);
     }
     int value = 0;
     const auto [end, status] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || status != std::errc() || end != text.data() + text.size() || value < min ||
-        value > max) {
+    if (text.empty() || status != std::errc() || end != text.data() + text.size() ||
+        value < setting.min || value > setting.max) {
         return std::nullopt;
     }
     return value;
 }
 
-struct BarOption {
-    std::string_view name;
-    std::optional<int> BarOptions::*field;
-    int min;
-    int max;
-};
+// The bar that "--WORD" sets, if any.
+std::optional<Bar> BarOption(std::string_view arg) {
+    for (const Bar bar : kBars) {
+        if (arg.substr(0, 2) == "--" && arg.substr(2) == SettingOf(bar).word) {
+            return bar;
+        }
+    }
+    return std::nullopt;
+}
 
-constexpr BarOption kBarOptions[] = {
-    {"--angle", &BarOptions::angle, 0, 89},
-    {"--index", &BarOptions::index, 50, 300},
-    {"--waves", &BarOptions::waves, 5, 39},
-    {"--time", &BarOptions::time, 0, 5000},
-};
+// The prefix and the items joined by ", ", broken into lines of at most 76
+// characters.
+std::string Wrapped(std::string_view prefix, const std::vector<std::string>& items) {
+    constexpr std::size_t kWidth = 76;
+    std::string text(prefix);
+    std::size_t lineStart = 0;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const std::string item = items[i] + (i + 1 < items.size() ? "," : ".");
+        if (i > 0 || !text.empty()) {
+            text += text.size() - lineStart + 1 + item.size() > kWidth ? "\n" : " ";
+            if (text.back() == '\n') {
+                lineStart = text.size();
+            }
+        }
+        text += item;
+    }
+    return text + "\n";
+}
 
-bool HasWindowSettings(const CommandLine& cl) {
-    const BarOptions& b = cl.bars;
-    return b.mode || b.angle || b.index || b.waves || b.time;
+std::string Padded(std::string text, std::size_t width) {
+    text.resize(std::max(text.size(), width), ' ');
+    return text;
 }
 
 }  // namespace
 
 std::string UsageText() {
+    std::string barLines;
+    std::vector<std::string> scriptLines;
+    for (const Bar bar : kBars) {
+        const BarSetting& s = SettingOf(bar);
+        const std::string range = std::to_string(s.min) + " to " + std::to_string(s.max);
+        barLines += Padded("  --" + std::string(s.word) + " N", 19) + std::string(s.meaning) +
+                    ", " + range + "\n";
+        scriptLines.push_back(std::string(s.word) + " N (" + std::to_string(s.min) + "-" +
+                              std::to_string(s.max) + ")");
+    }
+    for (const char* word : {"continuous", "wavelets", "timer", "stop"}) {
+        scriptLines.emplace_back(word);
+    }
+    scriptLines.push_back("tick [K] (1-" + std::to_string(kMaxTicksPerLine) + ")");
     return "Usage: orvath [OPTION]...\n"
            "Shows how a plane wave refracts at the boundary between two media, drawn\n"
            "with secondary wavelets. Without options it opens the window.\n"
            "\n"
            "Settings, applied after start-up as a user would (in this order):\n"
-           "  --mode wavelets|continuous   click that option button\n"
-           "  --angle N        angle of incidence in degrees, 0 to 89\n"
-           "  --index N        relative refractive index x 100, 50 to 300\n"
-           "  --waves N        number of waves, 5 to 39\n"
-           "  --time N         time bar, 0 to 5000 (hundredths)\n"
+           "  --mode wavelets|continuous   click that option button\n" +
+           barLines +
            "\n"
            "Window:\n"
            "  --autoplay       start the timer at start-up, as if TIMER were clicked\n"
@@ -87,13 +116,14 @@ std::string UsageText() {
            "                   and print every drawing operation, caption and value\n"
            "                   that the program produces\n"
            "  --client WxH     with --trace: the client area in pixels at start-up\n"
-           "                   (default 1920x1080); sizes are 1 to 16384 a side\n"
+           "                   (default 1920x1080); sizes are 1 to " +
+           std::to_string(kMaxClientSide) +
+           " a side\n"
            "\n"
            "  -h, --help       show this help and exit\n"
            "  --version        show the version and exit\n"
-           "\n"
-           "Script lines: angle N (0-89), index N (50-300), waves N (5-39),\n"
-           "time N (0-5000), continuous, wavelets, timer, stop, tick [K] (1-100000).\n"
+           "\n" +
+           Wrapped("Script lines:", scriptLines) +
            "Blank lines and lines starting with # are skipped.\n"
            "\n"
            "Exit status: 0 on success, 2 for a bad option, script or file.\n";
@@ -120,25 +150,20 @@ CommandLineResult ParseCommandLine(const std::vector<std::string_view>& args) {
             cl.action = CommandLine::Action::Version;
             return result;
         }
-        const BarOption* bar = nullptr;
-        for (const BarOption& option : kBarOptions) {
-            if (option.name == arg) {
-                bar = &option;
-            }
-        }
-        if (bar != nullptr) {
-            const auto parsed = value ? ParseBarValue(*value, bar->min, bar->max) : std::nullopt;
+        if (const auto bar = BarOption(arg)) {
+            const BarSetting& setting = SettingOf(*bar);
+            const auto parsed = value ? ParseBarValue(*value, setting) : std::nullopt;
             if (!parsed) {
                 return fail(std::string(arg) + " needs a whole number from " +
-                            std::to_string(bar->min) + " to " + std::to_string(bar->max));
+                            std::to_string(setting.min) + " to " + std::to_string(setting.max));
             }
-            cl.bars.*(bar->field) = *parsed;
+            cl.settings[*bar] = *parsed;
             takeValue();
         } else if (arg == "--mode") {
             if (value && *value == "wavelets") {
-                cl.bars.mode = DisplayMode::Wavelets;
+                cl.settings.mode = DisplayMode::Wavelets;
             } else if (value && *value == "continuous") {
-                cl.bars.mode = DisplayMode::Continuous;
+                cl.settings.mode = DisplayMode::Continuous;
             } else {
                 return fail("--mode needs 'wavelets' or 'continuous'");
             }
@@ -180,7 +205,7 @@ CommandLineResult ParseCommandLine(const std::vector<std::string_view>& args) {
     if (sizeGiven && !exporting) {
         return fail("--size is used only with --export");
     }
-    if (trace && HasWindowSettings(cl)) {
+    if (trace && !cl.settings.Empty()) {
         return fail("--trace takes its settings from the script, not from options");
     }
     if ((trace || exporting) && (cl.autoplay || cl.quitAtEnd || cl.stats)) {

@@ -18,7 +18,7 @@ struct CommandLine {
     int clientWidth = 1920;  // --client WxH (trace) or --size WxH (export), pixels
     int clientHeight = 1080;
     std::string exportFile;  // --export FILE (.png or .svg)
-    BarOptions bars;
+    PanelSettings settings;  // --mode and the bar options
     bool autoplay = false;   // start the timer at start-up
     bool quitAtEnd = false;  // quit when the timer stops at the end of the time
     bool stats = false;      // print animation figures when quitting

@@ -4,10 +4,8 @@
 #include <QFile>
 #include <ostream>
 
-#include "desktop/bar_options.h"
-#include "desktop/orvath_form.h"
+#include "desktop/orvath_window.h"
 #include "desktop/picture_file.h"
-#include "desktop/startup.h"
 #include "model/message_text.h"
 
 namespace orvath {
@@ -21,13 +19,13 @@ int RunExport(const CommandLine& commandLine, std::ostream& err) {
         return 2;
     }
 
-    OrvathForm form({.surface = nullptr, .observer = nullptr, .realTimeTimer = false});
+    OrvathWindow window({.realTimeTimer = false});
     const QSize size(commandLine.clientWidth, commandLine.clientHeight);
-    Main(form, {QRect(QPoint(0, 0), size)});
-    ApplyBarOptions(form, commandLine.bars);
+    window.StartUp({QRect(QPoint(0, 0), size)});
+    ApplySettings(commandLine.settings, window);
 
     const QString error =
-        WritePicture(form.CanvasWidget().picture(), form.font(), size, *format, path);
+        WritePicture(window.CanvasWidget().picture(), window.font(), size, *format, path);
     if (!error.isEmpty()) {
         err << "orvath: cannot write " << PrintableName(commandLine.exportFile) << ": "
             << error.toStdString() << '\n';

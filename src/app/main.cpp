@@ -6,12 +6,10 @@
 #include "app/command_line.h"
 #include "app/export.h"
 #include "app/trace_run.h"
-#include "desktop/bar_options.h"
 #include "desktop/desktop_features.h"
 #include "desktop/fonts.h"
 #include "desktop/frame_pacer.h"
-#include "desktop/orvath_form.h"
-#include "desktop/startup.h"
+#include "desktop/orvath_window.h"
 #include "panel/animation_stats.h"
 
 namespace {
@@ -60,18 +58,22 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     orvath::InstallFontSubstitutes();
     const QScreen* screen = QGuiApplication::primaryScreen();
-    orvath::OrvathForm form(orvath::FormWiring{.stats = &stats});
+    if (screen == nullptr) {
+        std::cerr << "orvath: no screen to open the window on\n";
+        return 1;
+    }
+    orvath::OrvathWindow window(orvath::WindowWiring{.stats = &stats});
     // However fast the timer changes the picture, the window repaints at the display's pace.
-    const orvath::FramePacer pacer(form);
+    const orvath::FramePacer pacer(window);
     if (commandLine.quitAtEnd) {
-        QObject::connect(&form, &orvath::OrvathForm::TimeRanOut, &app, &QCoreApplication::quit,
+        QObject::connect(&window, &orvath::OrvathWindow::TimeRanOut, &app, &QCoreApplication::quit,
                          Qt::QueuedConnection);
     }
-    orvath::Main(form, {screen->geometry(), 1440.0 / screen->logicalDotsPerInchY()});
-    const orvath::DesktopFeatures desktop(form);
-    orvath::ApplyBarOptions(form, commandLine.bars);
+    window.StartUp({screen->geometry(), orvath::kTwipsPerInch / screen->logicalDotsPerInchY()});
+    window.AddDesktopFeatures();
+    orvath::ApplySettings(commandLine.settings, window);
     if (commandLine.autoplay) {
-        form.Click(orvath::ControlId::Command1);
+        window.Click(orvath::Button::Start);
     }
     const int status = QApplication::exec();
     if (commandLine.stats) {

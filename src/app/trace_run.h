@@ -9,7 +9,7 @@
 
 namespace orvath {
 
-// Runs the form headless on the trace surface: start-up, then the script's
+// Runs the window headless on the trace surface: start-up, then the script's
 // events, printing the trace to out and errors to err. Returns the exit
 // status: 0 when the whole script ran, 2 for a script that cannot be read or
 // has a bad line. Needs a QApplication.

@@ -6,17 +6,17 @@
 
 namespace orvath::continuous {
 
-Beam ComputeBeam(const SimulationState& state, std::int16_t angleDeg, std::int16_t numWaves) {
+Beam ComputeBeam(const Scene& scene) {
     Beam beam;
-    const auto intervals = static_cast<std::int16_t>(numWaves - 1);
+    const auto intervals = static_cast<std::int16_t>(scene.bars.waves - 1);
     const auto spanUnits = static_cast<std::int16_t>(intervals * 3);
-    const double xLeft = state.XLeft;
-    const double xRight = state.XRight;
+    const double xLeft = scene.xLeft;
+    const double xRight = scene.xRight;
 
-    beam.Theta = angleDeg * state.Pi / 180;
-    beam.FrontStep = state.Lambda1 / std::sin(beam.Theta) / intervals;
+    beam.Theta = scene.theta;
+    beam.FrontStep = scene.lambda1 / scene.sinTheta / intervals;
     beam.HalfSpan = spanUnits / 2.0;
-    beam.RayShift = state.YTop * std::tan(beam.Theta);
+    beam.RayShift = scene.yTop * std::tan(beam.Theta);
     beam.BeamX = xLeft + (xRight - xLeft) / 4;
     beam.LeftX = beam.BeamX - beam.HalfSpan * beam.FrontStep;
     beam.RightX = beam.BeamX + beam.HalfSpan * beam.FrontStep;

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "model/simulation_state.h"
+#include "model/scene.h"
 
 namespace orvath::continuous {
 
@@ -32,7 +32,7 @@ struct Beam {
 // The beam for an angle of incidence of 1 to 89 degrees and 5 to 39 waves.
 // The edges depend only on the angle and the frame: the beam is always three
 // trace wavelengths wide along the boundary.
-Beam ComputeBeam(const SimulationState& state, std::int16_t angleDeg, std::int16_t numWaves);
+Beam ComputeBeam(const Scene& scene);
 
 // The points of the incident front at the moment the left edge ray reaches
 // the boundary, stored in single precision. Both arrays have NumWaves + 1

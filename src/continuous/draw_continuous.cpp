@@ -1,41 +1,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "continuous/draw_continuous.h"
 
-#include <cstdint>
-
 #include "continuous/beam.h"
 #include "continuous/front_wavelets.h"
 #include "continuous/static_scene.h"
 
 namespace orvath {
 
-void DrawContinuous(SimulationState& state, const BarValues& bars, Surface& surface) {
+void DrawContinuous(const Scene& scene, Surface& surface) {
     using namespace continuous;
-
-    const std::int16_t NumWaves = bars.arithkyMATON;
-    const std::int16_t AngleDeg = bars.prosptosis;
-    state.C1 = 5;
-    state.C2 = SpeedInMedium2(state.C1, bars.N_REFR);
 
     // Along the normal the construction has no trace wavelength (it divides
     // by sin 0): the picture is the axes alone.
-    if (AngleDeg == 0) {
-        DrawAxes(state, surface);
+    if (scene.bars.angle == 0) {
+        DrawAxes(scene, surface);
         return;
     }
 
-    const Beam beam = ComputeBeam(state, AngleDeg, NumWaves);
-    const FrontPoints front = ComputeFrontPoints(beam, NumWaves);
-    DrawFrontPoints(state, beam, front, surface);
-    DrawAxes(state, surface);
+    const Beam beam = ComputeBeam(scene);
+    const FrontPoints front = ComputeFrontPoints(beam, scene.bars.waves);
+    DrawFrontPoints(scene, beam, front, surface);
+    DrawAxes(scene, surface);
 
-    const double Time = bars.xronos / 100.0;
-    DrawRays(state, beam, surface);
+    const double time = scene.bars.time / 100.0;
+    DrawRays(scene, beam, surface);
     DrawIncidentFronts(beam, surface);
 
-    DrawLeftEdgeWavelet(state, beam, Time, surface);
-    DrawRefractedFront(state, beam, Time, surface);
-    DrawFrontPointWavelets(state, beam, front, Time, surface);
+    DrawLeftEdgeWavelet(scene, beam, time, surface);
+    DrawRefractedFront(scene, beam, time, surface);
+    DrawFrontPointWavelets(scene, beam, front, time, surface);
 }
 
 }  // namespace orvath

@@ -10,17 +10,17 @@ namespace {
 constexpr Rgb kRefractedFrontCyan{0, 155, 155};
 
 // The lower half of the circle about (x, 0): the part in medium 2.
-void DrawLowerHalf(const SimulationState& state, double x, double radius, Surface& surface) {
-    surface.Circle(ToSingle(x), 0, ToSingle(radius), ToSingle(state.Pi), ToSingle(2 * state.Pi),
+void DrawLowerHalf(const Scene& scene, double x, double radius, Surface& surface) {
+    surface.Circle(ToSingle(x), 0, ToSingle(radius), ToSingle(scene.pi), ToSingle(2 * scene.pi),
                    kForeground);
 }
 
 // Case A: the half of the medium-1 wavelet that faces the direction of travel,
 // from Pi + Theta round to 2 Pi + Theta, split at angle 0.
-void DrawForwardHalf(const SimulationState& state, const Beam& beam, double x, double y,
-                     double radius1, Surface& surface) {
-    surface.Circle(ToSingle(x), ToSingle(y), ToSingle(radius1), ToSingle(beam.Theta + state.Pi),
-                   ToSingle(2 * state.Pi), kForeground);
+void DrawForwardHalf(const Scene& scene, const Beam& beam, double x, double y, double radius1,
+                     Surface& surface) {
+    surface.Circle(ToSingle(x), ToSingle(y), ToSingle(radius1), ToSingle(beam.Theta + scene.pi),
+                   ToSingle(2 * scene.pi), kForeground);
     surface.Circle(ToSingle(x), ToSingle(y), ToSingle(radius1), 0, ToSingle(beam.Theta),
                    kForeground);
 }
@@ -29,11 +29,11 @@ void DrawForwardHalf(const SimulationState& state, const Beam& beam, double x, d
 // boundary. The circle cuts y = 0 at 3 Pi / 2 -/+ `CrossAngle`; `CrossAngle`
 // is measured from the downward vertical through the centre, which lies above
 // the boundary (y > 0).
-void DrawForwardHalfAboveBoundary(const SimulationState& state, const Beam& beam, double x,
-                                  double y, double radius1, Surface& surface) {
+void DrawForwardHalfAboveBoundary(const Scene& scene, const Beam& beam, double x, double y,
+                                  double radius1, Surface& surface) {
     const double CrossX = x + std::sqrt(radius1 * radius1 - y * y);
     const double CrossAngle = std::atan2(CrossX - x, y);
-    const double pi = state.Pi;
+    const double pi = scene.pi;
     surface.Circle(ToSingle(x), ToSingle(y), ToSingle(radius1), ToSingle(beam.Theta + pi),
                    ToSingle(3 * pi / 2 - CrossAngle), kForeground);
     surface.Circle(ToSingle(x), ToSingle(y), ToSingle(radius1), ToSingle(3 * pi / 2 + CrossAngle),
@@ -46,33 +46,30 @@ void DrawForwardHalfAboveBoundary(const SimulationState& state, const Beam& beam
 // incident front, sweeping the boundary at C1 / sin(Theta), reached it. The
 // centres are `FrontStep` apart, so every such wavelet touches the refracted
 // front.
-void DrawBoundaryWavelet(const SimulationState& state, const Beam& beam, std::size_t i, double time,
+void DrawBoundaryWavelet(const Scene& scene, const Beam& beam, std::size_t i, double time,
                          Surface& surface) {
     const auto index = static_cast<double>(i);
-    const double BirthTime = index * beam.FrontStep * std::sin(beam.Theta) / state.C1;
-    const double Age = time * state.T - BirthTime;
+    const double BirthTime = index * beam.FrontStep * std::sin(beam.Theta) / scene.c1;
+    const double Age = time * scene.period - BirthTime;
     const double BirthX = (beam.LeftX + beam.RayShift) + index * beam.FrontStep;
-    const double Radius2 = state.C2 * Age;
-    DrawLowerHalf(state, BirthX, Radius2, surface);
+    const double Radius2 = scene.c2 * Age;
+    DrawLowerHalf(scene, BirthX, Radius2, surface);
 }
 
 }  // namespace
 
-void DrawLeftEdgeWavelet(const SimulationState& state, const Beam& beam, double time,
-                         Surface& surface) {
-    DrawLowerHalf(state, beam.LeftX + beam.RayShift, state.T * state.C2 * time, surface);
+void DrawLeftEdgeWavelet(const Scene& scene, const Beam& beam, double time, Surface& surface) {
+    DrawLowerHalf(scene, beam.LeftX + beam.RayShift, scene.period * scene.c2 * time, surface);
 }
 
-void DrawRefractedFront(const SimulationState& state, const Beam& beam, double time,
-                        Surface& surface) {
-    const double sinTheta = std::sin(beam.Theta);
+void DrawRefractedFront(const Scene& scene, const Beam& beam, double time, Surface& surface) {
     // At or beyond the critical angle there is no refracted wave, and at
     // `Time` 0 the front has not left the left edge ray yet.
-    if (sinTheta * state.C2 / state.C1 >= 1 || time <= 0) {
+    const double SinRefr = scene.sinRefraction;
+    if (SinRefr >= 1 || time <= 0) {
         return;
     }
-    const double Dist2 = state.C2 * (time * state.T);
-    const double SinRefr = sinTheta * state.C2 / state.C1;
+    const double Dist2 = scene.c2 * (time * scene.period);
     // The arcsine of SinRefr, taken through the arctangent.
     const double ThetaRefr = std::atan2(SinRefr, std::sqrt(1 - SinRefr * SinRefr));
     // The incident front sweeps the boundary at C1 / sin(Theta), so it meets
@@ -88,11 +85,11 @@ void DrawRefractedFront(const SimulationState& state, const Beam& beam, double t
                  ToSingle(20 * beam.RayShift * std::tan(beam.Theta)), kRefractedFrontCyan);
 }
 
-void DrawFrontPointWavelets(const SimulationState& state, const Beam& beam,
-                            const FrontPoints& front, double time, Surface& surface) {
+void DrawFrontPointWavelets(const Scene& scene, const Beam& beam, const FrontPoints& front,
+                            double time, Surface& surface) {
     const double cosTheta = std::cos(beam.Theta);
     // Every medium-1 wavelet has travelled for the same time.
-    const double Radius1 = state.C1 * time * state.T;
+    const double Radius1 = scene.c1 * time * scene.period;
     for (std::size_t i = 0; i < front.Count(); ++i) {
         // The stored single-precision point, compared with double products.
         const double x = front.FrontX[i];
@@ -101,11 +98,11 @@ void DrawFrontPointWavelets(const SimulationState& state, const Beam& beam,
         // ray meets the boundary.
         const double aboveAlongRay = y - Radius1 * cosTheta;
         if (y - Radius1 > 0 && aboveAlongRay > 0 && time > 0) {
-            DrawForwardHalf(state, beam, x, y, Radius1, surface);
+            DrawForwardHalf(scene, beam, x, y, Radius1, surface);
         } else if (y - Radius1 < 0 && aboveAlongRay > 0 && time > 0) {
-            DrawForwardHalfAboveBoundary(state, beam, x, y, Radius1, surface);
+            DrawForwardHalfAboveBoundary(scene, beam, x, y, Radius1, surface);
         } else if (aboveAlongRay < 0) {
-            DrawBoundaryWavelet(state, beam, i, time, surface);
+            DrawBoundaryWavelet(scene, beam, i, time, surface);
         }
     }
 }

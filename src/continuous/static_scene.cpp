@@ -24,7 +24,7 @@ void DrawFrontFrom(double x, const Beam& beam, double tanTheta, Surface& surface
 
 }  // namespace
 
-void DrawFrontPoints(const SimulationState& state, const Beam& beam, const FrontPoints& front,
+void DrawFrontPoints(const Scene& scene, const Beam& beam, const FrontPoints& front,
                      Surface& surface) {
     const double sinTheta = std::sin(beam.Theta);
     const double cosTheta = std::cos(beam.Theta);
@@ -34,21 +34,21 @@ void DrawFrontPoints(const SimulationState& state, const Beam& beam, const Front
         surface.DrawWidth(1);
 
         // C1 * T / 2 is half a wavelength in medium 1.
-        const double halfX = front.FrontX[i] + state.C1 * sinTheta * 0.5 * state.T;
-        const double halfY = front.FrontY[i] - state.C1 * cosTheta * 0.5 * state.T;
+        const double halfX = front.FrontX[i] + scene.c1 * sinTheta * 0.5 * scene.period;
+        const double halfY = front.FrontY[i] - scene.c1 * cosTheta * 0.5 * scene.period;
         if (halfY >= 0) {
             surface.PSet(ToSingle(halfX), ToSingle(halfY), kFrontPointRed);
         }
     }
 }
 
-void DrawAxes(const SimulationState& state, Surface& surface) {
-    surface.Line(state.XLeft, 0, state.XRight, 0, kForeground);
-    surface.Line(0, state.YBottom, 0, state.YTop, kForeground);
+void DrawAxes(const Scene& scene, Surface& surface) {
+    surface.Line(scene.xLeft, 0, scene.xRight, 0, kForeground);
+    surface.Line(0, scene.yBottom, 0, scene.yTop, kForeground);
 }
 
-void DrawRays(const SimulationState& state, const Beam& beam, Surface& surface) {
-    const float top = state.YTop;
+void DrawRays(const Scene& scene, const Beam& beam, Surface& surface) {
+    const float top = scene.yTop;
     surface.Line(ToSingle(beam.BeamX), top, ToSingle(beam.BeamX + beam.RayShift), 0,
                  kCentralRayRed);
     surface.Line(ToSingle(beam.LeftX), top, ToSingle(beam.LeftX + beam.RayShift), 0, kEdgeRayRed);

@@ -3,14 +3,14 @@
 
 namespace orvath {
 
-class OrvathForm;
+class OrvathWindow;
 
 // Gives every control a tooltip, an accessible name and an accessible
 // description.
-void DescribeControls(OrvathForm& form);
+void DescribeControls(OrvathWindow& window);
 
 // Rewrites the angle bar's accessible description for the current angle and
 // index: the angle of refraction or total reflection, and the critical angle.
-void UpdateAngleDescription(OrvathForm& form);
+void UpdateAngleDescription(OrvathWindow& window);
 
 }  // namespace orvath

@@ -9,7 +9,7 @@ namespace orvath {
 
 class AnimationStats;
 
-// The drawing area of the form: keeps the latest picture as a display list
+// The drawing area of the window: keeps the latest picture as a display list
 // and paints it whenever Qt asks, so an exposed area is never left blank.
 class Canvas : public QWidget {
     Q_OBJECT

@@ -8,11 +8,10 @@
 #include <QIcon>
 #include <QLocale>
 #include <QMessageBox>
-#include <QScrollBar>
 #include <QStandardPaths>
 
 #include "desktop/accessibility.h"
-#include "desktop/orvath_form.h"
+#include "desktop/orvath_window.h"
 #include "desktop/picture_file.h"
 #include "model/info_text.h"
 #include "model/refraction_facts.h"
@@ -49,31 +48,32 @@ QString AskForPictureFile(QWidget& parent) {
 
 }  // namespace
 
-DesktopFeatures::DesktopFeatures(OrvathForm& form)
-    : form_(form),
-      overlay_(form.CanvasWidget()),
-      focusOutline_(form),
-      shortcuts_(form, {.savePicture = [this] { SaveWithDialog(); },
-                        .copyPicture = [this] { CopyPicture(); },
-                        .resetBars = [this] { ResetToDesignValues(form_); },
-                        .startOrStopTimer = [this] { StartOrStopTimer(form_); },
-                        .toggleInformation = [this] { ToggleInformation(); }}),
+DesktopFeatures::DesktopFeatures(OrvathWindow& window)
+    : window_(window),
+      overlay_(window.CanvasWidget()),
+      focusOutline_(window),
+      shortcuts_(window, {.savePicture = [this] { SaveWithDialog(); },
+                          .copyPicture = [this] { CopyPicture(); },
+                          .resetBars = [this] { window_.Model().ResetToStart(); },
+                          .startOrStopTimer = [this] { window_.Model().StartOrStopTimer(); },
+                          .toggleInformation = [this] { ToggleInformation(); }}),
       chooseFile_(AskForPictureFile) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.orvath.Orvath"));
-    form_.setWindowIcon(QIcon(QStringLiteral(":/icons/org.orvath.Orvath.svg")));
-    LetKeysReachEveryControl(form_);
-    DescribeControls(form_);
-    for (const ControlId id :
-         {ControlId::prosptosis, ControlId::N_REFR, ControlId::arithkyMATON, ControlId::xronos}) {
-        const auto* bar = form_.findChild<QScrollBar*>(QString::fromUtf8(ControlName(id)));
-        const bool movesAngles = id == ControlId::prosptosis || id == ControlId::N_REFR;
-        QObject::connect(bar, &QScrollBar::valueChanged, &overlay_, [this, movesAngles] {
-            if (movesAngles) {
-                UpdateAngleDescription(form_);
-            }
-            RefreshOverlay();
-        });
+    window_.setWindowIcon(QIcon(QStringLiteral(":/icons/org.orvath.Orvath.svg")));
+    LetKeysReachEveryControl(window_);
+    DescribeControls(window_);
+    window_.Model().AddObserver(*this);
+}
+
+DesktopFeatures::~DesktopFeatures() {
+    window_.Model().RemoveObserver(*this);
+}
+
+void DesktopFeatures::BarChanged(Bar bar, int /*value*/) {
+    if (bar == Bar::Angle || bar == Bar::Index) {
+        UpdateAngleDescription(window_);
     }
+    RefreshOverlay();
 }
 
 void DesktopFeatures::RefreshOverlay() {
@@ -81,7 +81,8 @@ void DesktopFeatures::RefreshOverlay() {
     if (overlay_.isHidden()) {
         return;
     }
-    const RefractionFacts facts = ComputeRefractionFacts(form_.State(), form_.Bars());
+    const RefractionFacts facts =
+        ComputeRefractionFacts(window_.Model().State(), window_.Model().Bars());
     overlay_.SetLines(InfoOverlayLines(facts, QLocale().decimalPoint().toStdString()));
 }
 
@@ -95,26 +96,26 @@ QString DesktopFeatures::SavePicture(const QString& path) const {
     if (!format) {
         return QStringLiteral("Cannot save %1: the name must end in .png or .svg").arg(path);
     }
-    const Canvas& canvas = form_.CanvasWidget();
+    const Canvas& canvas = window_.CanvasWidget();
     const QString error =
-        WritePicture(canvas.picture(), form_.font(), canvas.size(), *format, path);
+        WritePicture(canvas.picture(), window_.font(), canvas.size(), *format, path);
     return error.isEmpty() ? error : QStringLiteral("Cannot save %1: %2").arg(path, error);
 }
 
 void DesktopFeatures::CopyPicture() const {
-    const Canvas& canvas = form_.CanvasWidget();
+    const Canvas& canvas = window_.CanvasWidget();
     QGuiApplication::clipboard()->setImage(
-        RenderPicture(canvas.picture(), form_.font(), canvas.size()));
+        RenderPicture(canvas.picture(), window_.font(), canvas.size()));
 }
 
 void DesktopFeatures::SaveWithDialog() {
-    const QString path = chooseFile_(form_);
+    const QString path = chooseFile_(window_);
     if (path.isEmpty()) {
         return;
     }
     const QString error = SavePicture(path);
     if (!error.isEmpty()) {
-        QMessageBox::warning(&form_, QStringLiteral("Save picture"), error);
+        QMessageBox::warning(&window_, QStringLiteral("Save picture"), error);
     }
 }
 

@@ -7,21 +7,24 @@
 #include "desktop/focus_outline.h"
 #include "desktop/info_overlay.h"
 #include "desktop/shortcuts.h"
+#include "panel/panel_observer.h"
 
 namespace orvath {
 
-class OrvathForm;
+class OrvathWindow;
 
 // Asks where to save the picture; an empty name cancels.
 using FileChooser = std::function<QString(QWidget& parent)>;
 
 // What makes the window a desktop program: the keyboard shortcuts, tooltips
-// and screen-reader texts, the information overlay (F1) and saving (Ctrl+S)
-// or copying (Ctrl+C) the picture. Create it after start-up; the form must
-// outlive it.
-class DesktopFeatures {
+// and screen-reader texts, the information box (F1) and saving (Ctrl+S) or
+// copying (Ctrl+C) the picture. The window owns it (AddDesktopFeatures).
+class DesktopFeatures : private PanelObserver {
   public:
-    explicit DesktopFeatures(OrvathForm& form);
+    explicit DesktopFeatures(OrvathWindow& window);
+    ~DesktopFeatures() override;
+    DesktopFeatures(const DesktopFeatures&) = delete;
+    DesktopFeatures& operator=(const DesktopFeatures&) = delete;
 
     // Replaces the save dialog, for example with a fixed name.
     void SetFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
@@ -34,12 +37,14 @@ class DesktopFeatures {
     void ToggleInformation();
 
     const InfoOverlay& Overlay() const { return overlay_; }
+    const FocusOutline& Outline() const { return focusOutline_; }
 
   private:
+    void BarChanged(Bar bar, int value) override;
     void SaveWithDialog();
     void RefreshOverlay();
 
-    OrvathForm& form_;
+    OrvathWindow& window_;
     InfoOverlay overlay_;
     FocusOutline focusOutline_;
     Shortcuts shortcuts_;

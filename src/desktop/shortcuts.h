@@ -6,7 +6,7 @@
 
 namespace orvath {
 
-class OrvathForm;
+class OrvathWindow;
 
 // What the window's keys do.
 struct ShortcutHandlers {
@@ -34,14 +34,6 @@ class Shortcuts {
 // focused bar's keys move it up with Right, Up and Page Up, down with Left,
 // Down and Page Down, by its small and large change. The two options are one
 // Tab stop, at the selected one; the arrow keys choose between them.
-void LetKeysReachEveryControl(OrvathForm& form);
-
-// Ctrl+R: clicks "WAVELETS" and moves every bar back to its design value, as
-// a user would, so the handlers run; the picture is redrawn also when no bar
-// had to move.
-void ResetToDesignValues(OrvathForm& form);
-
-// Space: clicks "STOP TIMER" while the timer runs, "TIMER" otherwise.
-void StartOrStopTimer(OrvathForm& form);
+void LetKeysReachEveryControl(OrvathWindow& window);
 
 }  // namespace orvath

@@ -25,4 +25,8 @@ std::string TimeBarCaption(std::int16_t timeTimes100, double period) {
     return "TIME = " + FormatTwoDecimals((timeTimes100 / 100.0) * period) + "* T";
 }
 
+std::string WaveletTimeCaption(std::int16_t timeTimes100) {
+    return "TIME= " + FormatTwoDecimals(timeTimes100 / 100.0) + " * T";
+}
+
 }  // namespace orvath

@@ -15,16 +15,16 @@ constexpr double kDegreesPerRadian = 180 / std::numbers::pi;
 
 RefractionFacts ComputeRefractionFacts(const SimulationState& state, const BarValues& bars) {
     RefractionFacts facts;
-    facts.index = bars.N_REFR / 100.0;
+    facts.index = bars.index / 100.0;
     facts.speed1 = state.C1;
     facts.speed2 = state.C2;
     facts.wavelength1 = state.Lambda1;
     facts.wavelength2 = state.C1 > 0 ? state.Lambda1 * state.C2 / state.C1 : 0;
-    facts.incidenceDeg = bars.prosptosis;
+    facts.incidenceDeg = bars.angle;
 
-    switch (TestCriticalAngle(ComputePi(), bars.prosptosis, state.C2, state.C1)) {
+    switch (TestCriticalAngle(ComputePi(), bars.angle, state.C2, state.C1)) {
         case CriticalVerdict::Less: {
-            const double sine = std::sin(bars.prosptosis / kDegreesPerRadian) / facts.index;
+            const double sine = std::sin(bars.angle / kDegreesPerRadian) / facts.index;
             facts.refractionDeg = std::asin(std::min(sine, 1.0)) * kDegreesPerRadian;
             break;
         }
@@ -38,8 +38,8 @@ RefractionFacts ComputeRefractionFacts(const SimulationState& state, const BarVa
         facts.criticalDeg = std::asin(facts.index) * kDegreesPerRadian;
     }
 
-    facts.time = bars.xronos / 100.0;
-    facts.periods = state.T > 0 ? facts.time / state.T : 0;
+    facts.time = bars.time / 100.0;
+    facts.periods = state.Period > 0 ? facts.time / state.Period : 0;
     return facts;
 }
 

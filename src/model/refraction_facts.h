@@ -3,6 +3,7 @@
 
 #include <optional>
 
+#include "model/bar_settings.h"
 #include "model/simulation_state.h"
 
 namespace orvath {

@@ -5,14 +5,14 @@
 
 namespace orvath {
 
-// State shared by start-up, the handlers and both renderers. Everything
-// starts at 0 and is filled by Main; only the form owns an instance.
+// The simulation's state, owned by the panel: filled at start-up, then
+// written by the handlers. Everything starts at 0.
 struct SimulationState {
     double Pi = 0;             // 4 * atan(1)
     std::int16_t Lambda1 = 0;  // wavelength in medium 1
     std::int16_t C1 = 0;       // wave speed in medium 1
     double C2 = 0;             // wave speed in medium 2: C1 / n
-    double T = 0;              // period: Lambda1 / C1
+    double Period = 0;         // period T: Lambda1 / C1
 
     float ScreenScaleWidth = 0;   // client width in twips, read at start-up
     float ScreenScaleHeight = 0;  // client height in twips
@@ -24,14 +24,6 @@ struct SimulationState {
     std::int16_t YBottom = 0;  // world y of the bottom edge: -100
 
     std::int16_t CriticalFlag = 0;  // -1 when the angle is critical, else 0
-};
-
-// The values of the four bars, as the renderers read them.
-struct BarValues {
-    std::int16_t prosptosis = 25;    // angle of incidence, degrees 0..89
-    std::int16_t N_REFR = 50;        // relative index * 100, 50..300
-    std::int16_t arithkyMATON = 10;  // number of waves, 5..39
-    std::int16_t xronos = 2000;      // time * 100, 0..5000
 };
 
 // 4 * arctan(1), the formula every writer of Pi uses.

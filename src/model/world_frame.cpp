@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/world_frame.h"
 
+#include "model/bar_settings.h"
+
 namespace orvath {
 
 void SetWorldFrame(SimulationState& state, float clientWidthTwips, float clientHeightTwips) {
@@ -14,18 +16,22 @@ void SetWorldFrame(SimulationState& state, float clientWidthTwips, float clientH
     state.YBottom = -100;
 }
 
-void SetPhysicalConstants(SimulationState& state, std::int16_t indexTimes100) {
-    state.C1 = 5;
+void SetSpeeds(SimulationState& state, std::int16_t indexTimes100) {
+    state.C1 = kSpeed1;
     state.C2 = SpeedInMedium2(state.C1, indexTimes100);
-    state.Lambda1 = 30;
-    state.T = static_cast<double>(state.Lambda1) / state.C1;
+}
+
+void SetPhysicalConstants(SimulationState& state, std::int16_t indexTimes100) {
+    SetSpeeds(state, indexTimes100);
+    state.Lambda1 = kWavelength1;
+    state.Period = static_cast<double>(state.Lambda1) / state.C1;
 }
 
 SimulationState StartupState(int clientWidthPx, int clientHeightPx) {
     SimulationState state;
     SetWorldFrame(state, static_cast<float>(clientWidthPx * kTwipsPerPixel),
                   static_cast<float>(clientHeightPx * kTwipsPerPixel));
-    SetPhysicalConstants(state, BarValues{}.N_REFR);
+    SetPhysicalConstants(state, static_cast<std::int16_t>(SettingOf(Bar::Index).start));
     return state;
 }
 

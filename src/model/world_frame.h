@@ -7,6 +7,8 @@
 
 namespace orvath {
 
+// A twip is a 1440th of an inch.
+inline constexpr double kTwipsPerInch = 1440;
 // Twips per pixel at 96 dots per inch.
 inline constexpr int kTwipsPerPixel = 15;
 
@@ -14,7 +16,15 @@ inline constexpr int kTwipsPerPixel = 15;
 // client area's size in twips: x from -200 * Aspect to 0, y from 100 to -100.
 void SetWorldFrame(SimulationState& state, float clientWidthTwips, float clientHeightTwips);
 
-// Sets C1, C2, Lambda1 and T as start-up does, for the index bar's value.
+// The wave's speed and wavelength in medium 1.
+inline constexpr std::int16_t kSpeed1 = 5;
+inline constexpr std::int16_t kWavelength1 = 30;
+
+// Sets C1 and C2 = C1 / n for the index bar's value.
+void SetSpeeds(SimulationState& state, std::int16_t indexTimes100);
+
+// Sets C1, C2, Lambda1 and the period T = Lambda1 / C1 as start-up does, for
+// the index bar's value.
 void SetPhysicalConstants(SimulationState& state, std::int16_t indexTimes100);
 
 // The start-up state for a client area of the given size in pixels and the

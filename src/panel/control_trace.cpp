@@ -7,17 +7,18 @@
 
 namespace orvath {
 
-void ControlTrace::Placed(ControlId id, const ControlRect& r) {
-    out_ << "place " << ControlName(id) << ' ' << TraceNumber(r.Left) << ' ' << TraceNumber(r.Top)
-         << ' ' << TraceNumber(r.Width) << ' ' << TraceNumber(r.Height) << '\n';
+void ControlTrace::Placed(Control control, const ControlRect& r) {
+    out_ << "place " << ControlName(control) << ' ' << TraceNumber(r.Left) << ' '
+         << TraceNumber(r.Top) << ' ' << TraceNumber(r.Width) << ' ' << TraceNumber(r.Height)
+         << '\n';
 }
 
-void ControlTrace::CaptionWritten(std::string_view label, std::string_view text) {
-    out_ << "caption " << label << " \"" << text << "\"\n";
+void ControlTrace::CaptionWritten(Control label, std::string_view text) {
+    out_ << "caption " << ControlName(label) << " \"" << text << "\"\n";
 }
 
-void ControlTrace::ValueAssigned(std::string_view bar, int value) {
-    out_ << "value " << bar << ' ' << value << '\n';
+void ControlTrace::ValueAssigned(Bar bar, int value) {
+    out_ << "value " << ControlName(BarControl(bar)) << ' ' << value << '\n';
 }
 
 void ControlTrace::TimerEnabledWritten(bool enabled) {

@@ -3,18 +3,18 @@
 
 #include <iosfwd>
 
-#include "panel/control_observer.h"
+#include "panel/panel_observer.h"
 
 namespace orvath {
 
-// Writes the trace lines for what code does to the controls.
-class ControlTrace : public ControlObserver {
+// Writes the trace lines for what the panel does to its controls.
+class ControlTrace : public PanelObserver {
   public:
     explicit ControlTrace(std::ostream& out) : out_(out) {}
 
-    void Placed(ControlId id, const ControlRect& rect) override;
-    void CaptionWritten(std::string_view label, std::string_view text) override;
-    void ValueAssigned(std::string_view bar, int value) override;
+    void Placed(Control control, const ControlRect& rect) override;
+    void CaptionWritten(Control label, std::string_view text) override;
+    void ValueAssigned(Bar bar, int value) override;
     void TimerEnabledWritten(bool enabled) override;
     void Shown() override;
 

@@ -1,35 +1,49 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "panel/event_script.h"
 
-#include <array>
-#include <charconv>
 #include <optional>
 #include <vector>
 
+#include "model/bar_settings.h"
 #include "model/message_text.h"
 
 namespace orvath {
 namespace {
 
+// One event word: what it does and, for words that take a number, its range.
 struct EventWord {
     std::string_view word;
-    EventKind kind;
-    bool takesValue;
-    int min;
-    int max;
+    ScriptEvent event;
+    bool takesValue = false;
+    int min = 0;
+    int max = 0;
 };
 
-constexpr std::array<EventWord, 9> kEvents = {{
-    {"angle", EventKind::Angle, true, 0, 89},
-    {"index", EventKind::Index, true, 50, 300},
-    {"waves", EventKind::Waves, true, 5, 39},
-    {"time", EventKind::Time, true, 0, 5000},
-    {"continuous", EventKind::Continuous, false, 0, 0},
-    {"wavelets", EventKind::Wavelets, false, 0, 0},
-    {"timer", EventKind::Timer, false, 0, 0},
-    {"stop", EventKind::Stop, false, 0, 0},
-    {"tick", EventKind::Tick, true, 1, 100000},
-}};
+std::vector<EventWord> MakeEventWords() {
+    std::vector<EventWord> words;
+    for (const Bar bar : kBars) {
+        const BarSetting& setting = SettingOf(bar);
+        words.push_back({setting.word,
+                         {.kind = ScriptEvent::Kind::MoveBar, .bar = bar},
+                         true,
+                         setting.min,
+                         setting.max});
+    }
+    const std::pair<std::string_view, Button> clicks[] = {{"continuous", Button::Continuous},
+                                                          {"wavelets", Button::Wavelets},
+                                                          {"timer", Button::Start},
+                                                          {"stop", Button::Stop}};
+    for (const auto& [word, button] : clicks) {
+        words.push_back({word, {.kind = ScriptEvent::Kind::Click, .button = button}});
+    }
+    words.push_back({"tick", {.kind = ScriptEvent::Kind::Tick}, true, 1, kMaxTicksPerLine});
+    return words;
+}
+
+const std::vector<EventWord>& EventWords() {
+    static const std::vector<EventWord> words = MakeEventWords();
+    return words;
+}
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r';
@@ -84,6 +98,10 @@ ScriptLine Error(std::string message) {
     return result;
 }
 
+std::string Range(const EventWord& event) {
+    return std::to_string(event.min) + " to " + std::to_string(event.max);
+}
+
 }  // namespace
 
 ScriptLine ParseScriptLine(std::string_view line) {
@@ -92,7 +110,7 @@ ScriptLine ParseScriptLine(std::string_view line) {
         return {};
     }
     const EventWord* event = nullptr;
-    for (const auto& candidate : kEvents) {
+    for (const auto& candidate : EventWords()) {
         if (candidate.word == words.front()) {
             event = &candidate;
         }
@@ -100,23 +118,22 @@ ScriptLine ParseScriptLine(std::string_view line) {
     if (event == nullptr) {
         return Error("unknown event " + QuotedWord(words.front()));
     }
-    const bool optionalValue = event->kind == EventKind::Tick;
+    const std::string name = "'" + std::string(event->word) + "'";
     const std::size_t maxWords = event->takesValue ? 2 : 1;
     if (words.size() > maxWords) {
-        return Error("unexpected " + QuotedWord(words[maxWords]) + " after '" +
-                     std::string(event->word) + "'");
+        return Error("unexpected " + QuotedWord(words[maxWords]) + " after " + name);
     }
     ScriptLine result;
     result.status = ScriptLine::Status::Event;
-    result.event.kind = event->kind;
+    result.event = event->event;
     result.event.words = std::string(words.front());
     if (!event->takesValue) {
         return result;
     }
     if (words.size() < 2) {
-        if (!optionalValue) {
-            return Error("'" + std::string(event->word) + "' needs a value from " +
-                         std::to_string(event->min) + " to " + std::to_string(event->max));
+        // A tick's count is optional.
+        if (event->event.kind != ScriptEvent::Kind::Tick) {
+            return Error(name + " needs a value from " + Range(*event));
         }
         result.event.value = 1;
         return result;
@@ -126,9 +143,7 @@ ScriptLine ParseScriptLine(std::string_view line) {
         return Error(QuotedWord(words[1]) + " is not a whole number");
     }
     if (*value < event->min || *value > event->max) {
-        return Error("'" + std::string(event->word) + "' value " + QuotedWord(words[1]) +
-                     " is outside " + std::to_string(event->min) + " to " +
-                     std::to_string(event->max));
+        return Error(name + " value " + QuotedWord(words[1]) + " is outside " + Range(*event));
     }
     result.event.value = static_cast<int>(*value);
     result.event.words += " " + std::string(words[1]);

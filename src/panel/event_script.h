@@ -4,15 +4,18 @@
 #include <string>
 #include <string_view>
 
+#include "model/controls.h"
+
 namespace orvath {
 
 // What a user does in one line of an event script.
-enum class EventKind { Angle, Index, Waves, Time, Continuous, Wavelets, Timer, Stop, Tick };
-
 struct ScriptEvent {
-    EventKind kind = EventKind::Tick;
-    int value = 0;      // the bar value, or the number of ticks
-    std::string words;  // the line's words joined by single blanks
+    enum class Kind { MoveBar, Click, Tick };
+    Kind kind = Kind::Tick;
+    Bar bar = Bar::Angle;              // MoveBar
+    Button button = Button::Wavelets;  // Click
+    int value = 0;                     // the bar's value, or the number of ticks
+    std::string words;                 // the line's words joined by single blanks
 };
 
 // The outcome of reading one script line: nothing to do (blank or comment),
@@ -26,5 +29,8 @@ struct ScriptLine {
 
 // Reads one line (without its line feed). Carriage returns count as blanks.
 ScriptLine ParseScriptLine(std::string_view line);
+
+// The most ticks one `tick` line may ask for.
+inline constexpr int kMaxTicksPerLine = 100000;
 
 }  // namespace orvath

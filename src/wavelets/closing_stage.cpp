@@ -26,16 +26,16 @@ std::optional<int> FindFirstAbove(const RayTable& t) {
 
 // At normal incidence every front is parallel to the boundary and meets it
 // nowhere: the fronts still in medium 1 are drawn across the whole view.
-void DrawParallelFronts(const Scene& scene, const RayTable& t, Surface& surface) {
-    const int n = scene.NumWaves;
-    const double LeadY = t.WaveY[n] - t.WaveR[n] * scene.CosTheta;
+void DrawParallelFronts(const Fan& fan, const RayTable& t, Surface& surface) {
+    const int n = fan.NumWaves;
+    const double LeadY = t.WaveY[n] - t.WaveR[n] * fan.CosTheta;
     if (LeadY > 0) {
-        Segment(surface, scene.XLeft, LeadY, scene.XRight, LeadY);
+        Segment(surface, fan.XLeft, LeadY, fan.XRight, LeadY);
     }
-    for (int j = 0; j <= scene.Periods; ++j) {
-        const double FrontEndY = t.FrontY[n] - scene.CosTheta * scene.Lambda1 * j;
+    for (int j = 0; j <= fan.Periods; ++j) {
+        const double FrontEndY = t.LastFrontY - fan.CosTheta * fan.Lambda1 * j;
         if (FrontEndY > 0) {
-            Segment(surface, scene.XLeft, FrontEndY, scene.XRight, FrontEndY);
+            Segment(surface, fan.XLeft, FrontEndY, fan.XRight, FrontEndY);
         }
     }
 }
@@ -43,9 +43,8 @@ void DrawParallelFronts(const Scene& scene, const RayTable& t, Surface& surface)
 // The current front through the leading point of the last wavelet, the line
 // of the current centres, and below the critical angle their refracted
 // continuations with the red line from ray 0's refracted wavelet.
-void DrawCurrentFront(const Scene& scene, const RayTable& t, int FirstAbove, double& SinRefr,
-                      double& CosRefr, Surface& surface) {
-    const int n = scene.NumWaves;
+void DrawCurrentFront(const Fan& fan, const RayTable& t, int FirstAbove, Surface& surface) {
+    const int n = fan.NumWaves;
     const int a = FirstAbove;
     // With only the last centre above the boundary the line of centres has a
     // single point and is not drawn.
@@ -57,22 +56,19 @@ void DrawCurrentFront(const Scene& scene, const RayTable& t, int FirstAbove, dou
         CentreHitX = t.WaveX[a] + (-static_cast<double>(t.WaveY[a])) / CentreSlope;
     }
 
-    SinRefr = scene.C2 * scene.SinTheta / scene.C1;
-
-    const double LeadX = t.WaveX[n] + t.WaveR[n] * scene.SinTheta;
-    const double LeadY = t.WaveY[n] - t.WaveR[n] * scene.CosTheta;
-    const double LeadHitX = LeadX - LeadY / scene.TanTheta;
+    const double LeadX = t.WaveX[n] + t.WaveR[n] * fan.SinTheta;
+    const double LeadY = t.WaveY[n] - t.WaveR[n] * fan.CosTheta;
+    const double LeadHitX = LeadX - LeadY / fan.TanTheta;
     Segment(surface, LeadX, LeadY, LeadHitX, 0);
 
-    if (SinRefr < 1) {
-        CosRefr = std::sqrt(1 - Sq(SinRefr));
+    if (fan.SinRefr < 1) {
         if (centresDefined) {
-            Segment(surface, CentreHitX - kCentreLineContinuation * CosRefr,
-                    -kCentreLineContinuation * SinRefr, CentreHitX, 0);
+            Segment(surface, CentreHitX - kCentreLineContinuation * fan.CosRefr,
+                    -kCentreLineContinuation * fan.SinRefr, CentreHitX, 0);
             Segment(surface, t.RefrWaveX[0], t.RefrWaveY[0], CentreHitX, 0, kRed);
         }
-        Segment(surface, LeadHitX, 0, LeadHitX - kFrontContinuation * CosRefr,
-                -kFrontContinuation * SinRefr);
+        Segment(surface, LeadHitX, 0, LeadHitX - kFrontContinuation * fan.CosRefr,
+                -kFrontContinuation * fan.SinRefr);
     }
     if (centresDefined) {
         Segment(surface, CentreHitX, 0, t.WaveX[n], t.WaveY[n]);
@@ -81,35 +77,30 @@ void DrawCurrentFront(const Scene& scene, const RayTable& t, int FirstAbove, dou
 
 // The incident front at every whole period so far, each with its refracted
 // continuation.
-void DrawElapsedFronts(const Scene& scene, const RayTable& t, double SinRefr, double CosRefr,
-                       Surface& surface) {
-    const int n = scene.NumWaves;
-    for (int j = 0; j <= scene.Periods; ++j) {
-        const double FrontEndY = t.FrontY[n] - scene.CosTheta * scene.Lambda1 * j;
-        const double FrontEndX = t.FrontX[n] + scene.SinTheta * scene.Lambda1 * j;
-        const double FrontCutX = FrontEndX - FrontEndY / scene.TanTheta;
+void DrawElapsedFronts(const Fan& fan, const RayTable& t, Surface& surface) {
+    for (int j = 0; j <= fan.Periods; ++j) {
+        const double FrontEndY = t.LastFrontY - fan.CosTheta * fan.Lambda1 * j;
+        const double FrontEndX = t.LastFrontX + fan.SinTheta * fan.Lambda1 * j;
+        const double FrontCutX = FrontEndX - FrontEndY / fan.TanTheta;
         Segment(surface, FrontEndX, FrontEndY, FrontCutX, 0);
-        if (SinRefr <= 1) {
-            Segment(surface, FrontCutX, 0, FrontCutX - kFrontContinuation * CosRefr,
-                    -kFrontContinuation * SinRefr);
+        if (fan.SinRefr <= 1) {
+            Segment(surface, FrontCutX, 0, FrontCutX - kFrontContinuation * fan.CosRefr,
+                    -kFrontContinuation * fan.SinRefr);
         }
     }
 }
 
 }  // namespace
 
-void DrawClosingStage(const Scene& scene, const RayTable& table, const PassScalars& scalars,
-                      Surface& surface) {
+void DrawClosingStage(const Fan& fan, const RayTable& table, Surface& surface) {
     surface.DrawStyle(LineStyle::Dashed);
-    if (scene.NormalIncidence()) {
-        DrawParallelFronts(scene, table, surface);
+    if (fan.NormalIncidence()) {
+        DrawParallelFronts(fan, table, surface);
     } else {
-        double SinRefr = scalars.SinRefr;
-        double CosRefr = scalars.CosRefr;
         if (const auto FirstAbove = FindFirstAbove(table)) {
-            DrawCurrentFront(scene, table, *FirstAbove, SinRefr, CosRefr, surface);
+            DrawCurrentFront(fan, table, *FirstAbove, surface);
         }
-        DrawElapsedFronts(scene, table, SinRefr, CosRefr, surface);
+        DrawElapsedFronts(fan, table, surface);
     }
     surface.DrawStyle(LineStyle::Solid);
 }

@@ -1,47 +1,45 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wavelets/draw_wavelets.h"
 
-#include "model/number_format.h"
+#include "model/captions.h"
 #include "wavelets/phases.h"
 #include "wavelets/ray_table.h"
 
 namespace orvath {
 
-void DrawWavelets(SimulationState& state, const BarValues& bars, Surface& surface,
-                  const CaptionWriter& writeTimeCaption) {
+void DrawWavelets(const Scene& scene, Surface& surface, const CaptionWriter& writeTimeCaption) {
     using namespace wavelets;
 
     // The boundary and the normal.
-    surface.Line(state.XLeft, 0, state.XRight, 0, kForeground);
-    surface.Line(0, state.YBottom, 0, state.YTop, kForeground);
-
-    state.Pi = ComputePi();
+    surface.Line(scene.xLeft, 0, scene.xRight, 0, kForeground);
+    surface.Line(0, scene.yBottom, 0, scene.yTop, kForeground);
     if (writeTimeCaption) {
-        writeTimeCaption("TIME= " + FormatTwoDecimals(TimeFromBar(bars)) + " * T");
+        writeTimeCaption(WaveletTimeCaption(scene.bars.time));
     }
-    state.T = static_cast<double>(state.Lambda1) / state.C1;
 
-    const Scene scene = MakeScene(state, bars);
-    RayTable table(scene.NumWaves);
-    PassScalars scalars;
-    for (int i = 0; i <= scene.NumWaves; ++i) {
-        PlaceRay(scene, i, table, scalars);
-        DrawBoundaryAndHitDot(scene, table, i, surface);
-        switch (ChoosePhase(scene, table, i)) {
+    const Fan fan = MakeFan(scene);
+    RayTable table(fan.NumWaves);
+    for (int i = 0; i <= fan.NumWaves; ++i) {
+        PlaceRay(fan, i, table);
+        const RayPhase phase = ChoosePhase(fan, table, i);
+        AdvanceRay(fan, phase, i, table);
+
+        DrawBoundaryAndHitDot(fan, table, i, surface);
+        switch (phase) {
             case RayPhase::Approaching:
-                DrawApproachingPhase(scene, table, i, surface);
+                DrawApproachingPhase(fan, table, i, surface);
                 break;
             case RayPhase::Crossing:
-                DrawCrossingPhase(scene, table, i, scalars, surface);
+                DrawCrossingPhase(fan, table, i, surface);
                 break;
             case RayPhase::Refracted:
-                DrawRefractedPhase(scene, table, i, scalars, surface);
+                DrawRefractedPhase(fan, table, i, surface);
                 break;
             case RayPhase::Idle:
                 break;
         }
     }
-    DrawClosingStage(scene, table, scalars, surface);
+    DrawClosingStage(fan, table, surface);
 }
 
 }  // namespace orvath

@@ -4,18 +4,17 @@
 #include <functional>
 #include <string>
 
-#include "model/simulation_state.h"
+#include "model/scene.h"
 #include "surface/surface.h"
 
 namespace orvath {
 
-// Writes the caption of the time label (Label2).
+// Writes the caption of the time label.
 using CaptionWriter = std::function<void(const std::string&)>;
 
-// Draws the "WAVELETS" picture for the given bars on a surface that the
-// caller has just cleared. Rewrites state.Pi and state.T with their usual
-// formulas and the time label in its own wording ("TIME= 20.00 * T").
-void DrawWavelets(SimulationState& state, const BarValues& bars, Surface& surface,
-                  const CaptionWriter& writeTimeCaption);
+// Draws the "WAVELETS" picture of the scene on a surface that the caller has
+// just cleared, and writes the time label in the picture's own wording
+// ("TIME= 20.00 * T") after the boundary and the normal.
+void DrawWavelets(const Scene& scene, Surface& surface, const CaptionWriter& writeTimeCaption);
 
 }  // namespace orvath

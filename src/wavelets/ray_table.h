@@ -3,13 +3,13 @@
 
 #include <vector>
 
-#include "model/simulation_state.h"
+#include "model/scene.h"
 
 namespace orvath::wavelets {
 
-// Everything one call of DrawWavelets reads once and keeps fixed: the bars,
-// the shared constants and the ends of the start front.
-struct Scene {
+// The fan of parallel rays that one wavelet picture follows: the scene's
+// values in the form the picture uses them, read once per redraw.
+struct Fan {
     double Pi = 0;
     int AngleDeg = 0;
     double Theta = 0;  // angle of incidence from the normal, radians
@@ -26,6 +26,12 @@ struct Scene {
     double T = 0;
     bool CriticalFlagSet = false;
 
+    // Snell's law: SinRefr = sin(Theta) C2 / C1; CosRefr and TanRefr of the
+    // angle of refraction while SinRefr < 1, else 0.
+    double SinRefr = 0;
+    double CosRefr = 0;
+    double TanRefr = 0;
+
     float XLeft = 0;
     float XRight = 0;
 
@@ -41,11 +47,10 @@ struct Scene {
 // Time in the unit of T, from the time bar.
 double TimeFromBar(const BarValues& bars);
 
-// Reads the scene from the state (with Pi and T already rewritten) and the bars.
-Scene MakeScene(const SimulationState& state, const BarValues& bars);
+Fan MakeFan(const Scene& scene);
 
 // One element per ray, 0 to NumWaves, in single precision. Fresh and
-// zero-filled for every call.
+// zero-filled for every redraw.
 struct RayTable {
     explicit RayTable(int numWaves);
 
@@ -53,25 +58,16 @@ struct RayTable {
     std::vector<float> HitX, HitY;
     std::vector<float> HitTime;
     std::vector<float> HitWaves;
+    std::vector<float> RayLength;  // distance from the start front to the hit point
     std::vector<float> RefrX, RefrY;
     std::vector<float> WaveX, WaveY, WaveR;
     std::vector<float> RefrWaveX, RefrWaveY, RefrWaveR;
-};
 
-// Scalars that one pass leaves for the next passes and the closing stage.
-// They start at 0 on every call.
-struct PassScalars {
-    double SinRefr = 0;
-    double CosRefr = 0;
-    double TanRefr = 0;
-    float RayLength = 0;
-    float RefrShift = 0;
+    // Where the last start front ends, as the closing stage draws the fronts
+    // from it.
+    float LastFrontX = 0;
+    float LastFrontY = 0;
 };
-
-// Fills element i of the ray table: start point, hit point, hit time, the
-// first whole-period point of the refracted ray and the current incident
-// wavelet. Draws nothing.
-void PlaceRay(const Scene& scene, int i, RayTable& table, PassScalars& scalars);
 
 enum class RayPhase {
     Approaching,  // the incident front has not yet reached the boundary
@@ -80,6 +76,23 @@ enum class RayPhase {
     Idle,         // nothing more to draw for this ray
 };
 
-RayPhase ChoosePhase(const Scene& scene, const RayTable& table, int i);
+// Fills element i of the ray table: start point, hit point, hit time, the
+// first whole-period point of the refracted ray and the current incident
+// wavelet.
+void PlaceRay(const Fan& fan, int i, RayTable& table);
+
+RayPhase ChoosePhase(const Fan& fan, const RayTable& table, int i);
+
+// Adds what ray i's phase places: the refracted wavelet of a refracted ray,
+// and the end of the start front from which a crossing last ray is drawn.
+void AdvanceRay(const Fan& fan, RayPhase phase, int i, RayTable& table);
+
+// Where the incident wavelet's circle meets the boundary on the right of its
+// centre, and the angle of that point below the horizontal.
+struct BoundaryCrossing {
+    double CrossX = 0;
+    double CrossAngle = 0;
+};
+BoundaryCrossing CrossBoundary(const RayTable& table, int i);
 
 }  // namespace orvath::wavelets

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "model/world_frame.h"
 #include "continuous/beam.h"
 #include "continuous/draw_continuous.h"
+#include "support/scenes.h"
 #include "support/trace_lines.h"
 
 namespace orvath {
@@ -44,10 +44,9 @@ Op ParseOp(const std::string& line) {
 // area: x from -200 * 16 / 9 to 0, y from 100 to -100.
 std::vector<Op> Picture(std::int16_t angle, std::int16_t index, std::int16_t waves,
                         std::int16_t time) {
-    SimulationState state = StartupState(1600, 900);
-    const BarValues bars{angle, index, waves, time};
+    const Scene scene = testing::FormScene({angle, index, waves, time});
     std::vector<Op> ops;
-    for (const auto& line : TraceLines([&](Surface& s) { DrawContinuous(state, bars, s); })) {
+    for (const auto& line : TraceLines([&](Surface& s) { DrawContinuous(scene, s); })) {
         ops.push_back(ParseOp(line));
     }
     return ops;
@@ -161,7 +160,7 @@ TEST(ContinuousPicture, WholeTraceAtThirtyDegrees) {
 // central ray whatever the number of waves; 6 waves give steps of 12 and a
 // half span of 7.5 steps, not 7. Only the number of front points changes.
 TEST(ContinuousPicture, BeamEdgesDoNotDependOnTheNumberOfWaves) {
-    EXPECT_EQ(continuous::ComputeBeam(StartupState(1600, 900), 30, 6).HalfSpan, 7.5);
+    EXPECT_EQ(continuous::ComputeBeam(testing::FormScene({30, 150, 6, 140})).HalfSpan, 7.5);
     const double shift = 100 / kRoot3, hit = LeftHitX(30);
     for (const std::int16_t waves : {5, 6, 7, 39}) {
         SCOPED_TRACE("waves " + std::to_string(waves));
@@ -286,17 +285,12 @@ TEST(ContinuousPicture, RefractedFrontTouchesEveryMediumTwoWavelet) {
 }
 
 TEST(ContinuousPicture, AngleZeroDrawsOnlyTheAxes) {
-    SimulationState state = StartupState(1600, 900);
-    state.C1 = 0;
-    state.C2 = 0;
     const auto lines = TraceLines([&](Surface& s) {
-        DrawContinuous(state, {0, 150, 10, 1500}, s);
+        DrawContinuous(testing::FormScene({0, 150, 10, 1500}), s);
     });
     ASSERT_EQ(lines.size(), 2u);
     ExpectNear({ParseOp(lines[0]), ParseOp(lines[1])},
                {{"line", {kXLeft, 0, 0, 0}, "fg"}, {"line", {0, -100, 0, 100}, "fg"}});
-    EXPECT_EQ(state.C1, 5);
-    EXPECT_NEAR(state.C2, 10.0 / 3, 1e-12);
 }
 
 }  // namespace

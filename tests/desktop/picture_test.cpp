@@ -13,7 +13,7 @@
 
 #include "app/export.h"
 #include "desktop/picture_file.h"
-#include "started_window.h"
+#include "support/started_window.h"
 
 namespace orvath::testing {
 namespace {
@@ -31,13 +31,13 @@ class PictureFiles : public ::testing::Test {
     std::string Path(const std::string& name) const { return (dir_ / name).string(); }
 
     // Runs the export as `orvath --export FILE --size WxH BARS` would.
-    int Export(const std::string& file, int width, int height, const BarOptions& bars = {}) {
+    int Export(const std::string& file, int width, int height, const PanelSettings& settings = {}) {
         CommandLine commandLine;
         commandLine.action = CommandLine::Action::Export;
         commandLine.exportFile = file;
         commandLine.clientWidth = width;
         commandLine.clientHeight = height;
-        commandLine.bars = bars;
+        commandLine.settings = settings;
         std::ostringstream err;
         const int status = RunExport(commandLine, err);
         errors_ = err.str();
@@ -103,17 +103,16 @@ TEST_F(PictureFiles, PngHasTheAskedSizeAndShowsThePicture) {
 }
 
 TEST_F(PictureFiles, PngIsWhatTheWindowShowsAfterTheSameSettings) {
-    BarOptions bars;
-    bars.mode = DisplayMode::Wavelets;
-    bars.angle = 40;
-    bars.index = 120;
-    ASSERT_EQ(Export(Path("window.PNG"), 800, 450, bars), 0) << errors_;
+    PanelSettings settings{.mode = DisplayMode::Wavelets};
+    settings[Bar::Angle] = 40;
+    settings[Bar::Index] = 120;
+    ASSERT_EQ(Export(Path("window.PNG"), 800, 450, settings), 0) << errors_;
     const QImage exported(QString::fromStdString(Path("window.PNG")));
 
-    OrvathForm form{FormWiring{.realTimeTimer = false}};
-    Main(form, {QRect(0, 0, 800, 450), 15});
-    form.MoveBar(ControlId::prosptosis, 40);
-    form.MoveBar(ControlId::N_REFR, 120);
+    OrvathWindow form{WindowWiring{.realTimeTimer = false}};
+    form.StartUp({QRect(0, 0, 800, 450), 15});
+    form.MoveBar(Bar::Angle, 40);
+    form.MoveBar(Bar::Index, 120);
     const QImage shown = form.CanvasWidget().grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(exported.convertToFormat(QImage::Format_RGB32), shown);
 
@@ -156,47 +155,47 @@ TEST_F(PictureFiles, UnwritablePlacesGiveOneLineAndNoFile) {
 }
 
 TEST_F(PictureFiles, AFailedSaveLeavesTheOldFileAsItWas) {
-    StartedWindow window;
+    StartedWindow started;
     const QString path = QString::fromStdString(Path("kept.png"));
-    ASSERT_EQ(window.desktop->SavePicture(path), "");
+    ASSERT_EQ(started.desktop->SavePicture(path), "");
     const auto bytes = fs::file_size(Path("kept.png"));
-    EXPECT_NE(window.desktop->SavePicture(QString::fromStdString(Path("kept.gif"))), "");
+    EXPECT_NE(started.desktop->SavePicture(QString::fromStdString(Path("kept.gif"))), "");
     EXPECT_EQ(fs::file_size(Path("kept.png")), bytes);
     EXPECT_EQ(Entries(), std::vector<std::string>{"kept.png"});
 }
 
 TEST_F(PictureFiles, CtrlSSavesThePictureTheCanvasShows) {
-    StartedWindow window;
-    window.form.MoveBar(ControlId::prosptosis, 35);
-    const Canvas& canvas = window.form.CanvasWidget();
+    StartedWindow started;
+    started.window.MoveBar(Bar::Angle, 35);
+    const Canvas& canvas = started.window.CanvasWidget();
     for (const char* name : {"saved.png", "saved.svg"}) {
         const QString path = QString::fromStdString(Path(name));
-        window.desktop->SetFileChooser([&](QWidget&) { return path; });
-        window.Press(Qt::Key_S, Qt::ControlModifier);
+        started.desktop->SetFileChooser([&](QWidget&) { return path; });
+        started.Press(Qt::Key_S, Qt::ControlModifier);
     }
     const QImage saved(QString::fromStdString(Path("saved.png")));
     EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32),
-              RenderPicture(canvas.picture(), window.form.font(), canvas.size()));
+              RenderPicture(canvas.picture(), started.window.font(), canvas.size()));
     EXPECT_EQ(QSvgRenderer(QString::fromStdString(Path("saved.svg"))).viewBox(),
               QRect(QPoint(0, 0), canvas.size()));
 }
 
 TEST_F(PictureFiles, CancellingTheSaveDialogWritesNothing) {
-    StartedWindow window;
-    window.desktop->SetFileChooser([](QWidget&) { return QString(); });
-    window.Press(Qt::Key_S, Qt::ControlModifier);
+    StartedWindow started;
+    started.desktop->SetFileChooser([](QWidget&) { return QString(); });
+    started.Press(Qt::Key_S, Qt::ControlModifier);
     EXPECT_TRUE(Entries().empty());
 }
 
 TEST(Clipboard, CtrlCCopiesThePicture) {
-    StartedWindow window;
+    StartedWindow started;
     QGuiApplication::clipboard()->clear();
-    window.Press(Qt::Key_C, Qt::ControlModifier);
-    const Canvas& canvas = window.form.CanvasWidget();
+    started.Press(Qt::Key_C, Qt::ControlModifier);
+    const Canvas& canvas = started.window.CanvasWidget();
     const QImage copied = QGuiApplication::clipboard()->image();
     ASSERT_EQ(copied.size(), canvas.size());
     EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32),
-              RenderPicture(canvas.picture(), window.form.font(), canvas.size()));
+              RenderPicture(canvas.picture(), started.window.font(), canvas.size()));
 }
 
 }  // namespace

@@ -32,9 +32,10 @@ void CheckAccepted(const orvath::CommandLine& cl) {
         Fail("accepted a size out of range",
              std::to_string(cl.clientWidth) + "x" + std::to_string(cl.clientHeight));
     }
-    const orvath::BarOptions& b = cl.bars;
-    if (!Within(b.angle, 0, 89) || !Within(b.index, 50, 300) || !Within(b.waves, 5, 39) ||
-        !Within(b.time, 0, 5000)) {
+    const orvath::PanelSettings& b = cl.settings;
+    using orvath::Bar;
+    if (!Within(b[Bar::Angle], 0, 89) || !Within(b[Bar::Index], 50, 300) ||
+        !Within(b[Bar::Waves], 5, 39) || !Within(b[Bar::Time], 0, 5000)) {
         Fail("accepted a bar value out of range", "");
     }
     if (cl.action == Action::Trace && cl.script.empty()) {

@@ -19,7 +19,8 @@ inline std::string_view WithinTickBudget(std::string_view script, long budget) {
             end = script.size();
         }
         const ScriptLine parsed = ParseScriptLine(script.substr(start, end - start));
-        if (parsed.status == ScriptLine::Status::Event && parsed.event.kind == EventKind::Tick) {
+        if (parsed.status == ScriptLine::Status::Event &&
+            parsed.event.kind == ScriptEvent::Kind::Tick) {
             ticks += parsed.event.value;
             if (ticks > budget) {
                 return script.substr(0, start);

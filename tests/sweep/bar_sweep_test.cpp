@@ -16,11 +16,10 @@
 #include <sstream>
 #include <string>
 
-#include "model/world_frame.h"
 #include "continuous/draw_continuous.h"
-#include "counting_surface.h"
-#include "model/critical_angle.h"
+#include "support/checking_surface.h"
 #include "support/sanitizers.h"
+#include "support/scenes.h"
 #include "wavelets/draw_wavelets.h"
 
 namespace orvath::testing {
@@ -66,8 +65,8 @@ struct Combination {
     std::string Describe() const {
         std::ostringstream text;
         text << "client " << kClients[client][0] << "x" << kClients[client][1] << ", angle "
-             << bars.prosptosis << ", index " << bars.N_REFR << ", waves " << bars.arithkyMATON
-             << ", time " << bars.xronos;
+             << bars.angle << ", index " << bars.index << ", waves " << bars.waves << ", time "
+             << bars.time;
         return text.str();
     }
 };
@@ -85,17 +84,6 @@ class SweepValues {
     }
     std::mt19937 generator_{20240611};
 };
-
-// The state as the form holds it when a bar's handler redraws: the start-up
-// frame for the client, C2 for the index and the critical flag for the angle
-// and the index.
-SimulationState FormState(const Combination& c) {
-    SimulationState state = StartupState(kClients[c.client][0], kClients[c.client][1]);
-    state.C2 = SpeedInMedium2(state.C1, c.bars.N_REFR);
-    state.CriticalFlag =
-        CriticalFlagFor(TestCriticalAngle(state.Pi, c.bars.prosptosis, state.C2, state.C1));
-    return state;
-}
 
 struct SweepResult {
     long combinations = 0;
@@ -115,9 +103,8 @@ SweepResult Sweep(const Draw& draw, const Bound& maxOps) {
             for (std::int16_t index = 50; index <= 300; ++index) {
                 c.bars = {angle, index, values.Waves(pass), values.Time(pass)};
                 c.client = static_cast<int>(result.combinations % std::size(kClients));
-                SimulationState state = FormState(c);
-                CountingSurface surface;
-                draw(state, c.bars, surface);
+                CheckingSurface surface;
+                draw(FormScene(c.bars, kClients[c.client][0], kClients[c.client][1]), surface);
                 ++result.combinations;
                 result.mostOps = std::max(result.mostOps, surface.ops);
 
@@ -126,9 +113,9 @@ SweepResult Sweep(const Draw& draw, const Bound& maxOps) {
                     fault = std::to_string(surface.nonFinite) + " numbers not finite";
                 } else if (surface.negativeRadii > 0) {
                     fault = "a negative radius";
-                } else if (surface.ops > maxOps(c.bars.arithkyMATON)) {
+                } else if (surface.ops > maxOps(c.bars.waves)) {
                     fault = std::to_string(surface.ops) + " operations";
-                } else if (surface.width != 1 || surface.style != LineStyle::Solid) {
+                } else if (!surface.PenIsUsual()) {
                     fault = "the pen left changed";
                 }
                 if (!fault.empty() && result.faults++ == 0) {
@@ -148,16 +135,16 @@ void Report(const char* mode, const SweepResult& result) {
 }
 
 TEST(BarSweep, WaveletPicturesStayFiniteAndBounded) {
-    const auto result = Sweep([](SimulationState& state, const BarValues& bars,
-                                 Surface& surface) { DrawWavelets(state, bars, surface, nullptr); },
-                              MaxWaveletOps);
+    const auto result =
+        Sweep([](const Scene& scene, Surface& surface) { DrawWavelets(scene, surface, nullptr); },
+              MaxWaveletOps);
     Report("wavelets", result);
 }
 
 TEST(BarSweep, ContinuousPicturesStayFiniteAndBounded) {
-    const auto result = Sweep([](SimulationState& state, const BarValues& bars,
-                                 Surface& surface) { DrawContinuous(state, bars, surface); },
-                              MaxContinuousOps);
+    const auto result =
+        Sweep([](const Scene& scene, Surface& surface) { DrawContinuous(scene, surface); },
+              MaxContinuousOps);
     Report("continuous", result);
 }
 

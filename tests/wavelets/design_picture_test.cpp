@@ -20,8 +20,6 @@ TEST(DesignPicture, StartsWithTheReferenceLinesAndTheTimeCaption) {
         (Strings{"line -355.555542 0 0 0 fg", "line 0 -100 0 100 fg", "line -355.555542 0 0 0 fg",
                  "width 5", "pset -402.186279 0 255,0,0", "width 1"}));
     EXPECT_EQ(picture.captions, Strings{"TIME= 20.00 * T"});
-    EXPECT_EQ(picture.state.Pi, 4 * std::atan(1.0));
-    EXPECT_EQ(picture.state.T, 6);
     // Reference lines, boundary and hit dot per ray, two refracted and nine
     // approaching rays, the closing stage; the same at every 16:9 size.
     EXPECT_EQ(picture.all.size(), 2 + 11 * 4 + 2 * 7 + 9 * 6 + 15u);

@@ -4,35 +4,12 @@
 #include <cmath>
 #include <string>
 
-#include "model/world_frame.h"
+#include "support/checking_surface.h"
+#include "support/scenes.h"
 #include "wavelets/draw_wavelets.h"
 
 namespace orvath {
 namespace {
-
-// Counts the numbers that reach it and those among them that are not finite.
-struct FiniteCheckSurface : Surface {
-    long numbers = 0;
-    long nonFinite = 0;
-    void Check(std::initializer_list<float> values) {
-        for (const float v : values) {
-            ++numbers;
-            nonFinite += std::isfinite(v) ? 0 : 1;
-        }
-    }
-    void Scale(float a, float b, float c, float d) override { Check({a, b, c, d}); }
-    void Cls() override {}
-    void Line(float a, float b, float c, float d, Colour) override { Check({a, b, c, d}); }
-    void LineTo(float a, float b, Colour) override { Check({a, b}); }
-    void Circle(float a, float b, float c, float d, float e, Colour) override {
-        Check({a, b, c, d, e});
-    }
-    void PSet(float a, float b, Colour) override { Check({a, b}); }
-    void DrawWidth(int) override {}
-    void DrawStyle(LineStyle) override {}
-    void SetCurrent(float a, float b) override { Check({a, b}); }
-    void Print(std::string_view) override {}
-};
 
 // Draws every combination of the bar values given (time from 0 to 5000 in
 // steps) and names the first one that hands the surface a non-finite number.
@@ -42,14 +19,10 @@ std::string FirstNonFinite(const std::vector<int>& angles, const std::vector<int
         for (const int index : indices) {
             for (const int waves : waveCounts) {
                 for (int time = 0; time <= 5000; time += timeStep) {
-                    SimulationState state = StartupState(1600, 900);
-                    state.C2 = SpeedInMedium2(state.C1, static_cast<std::int16_t>(index));
-                    state.CriticalFlag = flag;
-                    const BarValues bars{
-                        static_cast<std::int16_t>(angle), static_cast<std::int16_t>(index),
-                        static_cast<std::int16_t>(waves), static_cast<std::int16_t>(time)};
-                    FiniteCheckSurface surface;
-                    DrawWavelets(state, bars, surface, nullptr);
+                    testing::CheckingSurface surface;
+                    DrawWavelets(testing::FormScene(testing::Bars(angle, index, waves, time), 1600,
+                                                    900, flag),
+                                 surface, nullptr);
                     if (surface.nonFinite > 0 || surface.numbers == 0) {
                         return std::to_string(angle) + "/" + std::to_string(index) + "/" +
                                std::to_string(waves) + "/" + std::to_string(time);

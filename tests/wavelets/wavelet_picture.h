@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "model/world_frame.h"
+#include "support/scenes.h"
 #include "support/trace_lines.h"
 #include "wavelets/draw_wavelets.h"
 
@@ -64,7 +64,6 @@ struct WaveletPicture {
     std::vector<Strings> rays;
     Strings closing;
     Strings captions;
-    SimulationState state;
 
     // A ray's operations after its boundary line and red hit dot, without
     // the pen-width resets (checked on their own).
@@ -90,17 +89,17 @@ struct PictureOptions {
     int clientHeight = 900;
 };
 
-// Draws on the start-up state, with C2 matching the index bar as the form keeps it.
+// Draws on the start-up state, with C2 matching the index bar as the panel keeps
+// it and the critical flag as given.
 inline WaveletPicture DrawPicture(int angle, int index, int waves, int time,
                                   const PictureOptions& options = {}) {
     const BarValues bars{static_cast<std::int16_t>(angle), static_cast<std::int16_t>(index),
                          static_cast<std::int16_t>(waves), static_cast<std::int16_t>(time)};
     WaveletPicture picture;
-    picture.state = StartupState(options.clientWidth, options.clientHeight);
-    picture.state.C2 = SpeedInMedium2(picture.state.C1, bars.N_REFR);
-    picture.state.CriticalFlag = options.criticalFlag;
+    const Scene scene =
+        FormScene(bars, options.clientWidth, options.clientHeight, options.criticalFlag);
     picture.all = TraceLines([&](Surface& surface) {
-        DrawWavelets(picture.state, bars, surface,
+        DrawWavelets(scene, surface,
                      [&](const std::string& text) { picture.captions.push_back(text); });
     });
     for (std::size_t i = 2; i < picture.all.size(); ++i) {

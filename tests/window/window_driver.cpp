@@ -18,12 +18,11 @@
 #include <cstdlib>
 #include <string>
 
-#include "desktop/fonts.h"
-#include "model/panel_layout.h"
-#include "desktop/startup.h"
 #include "desktop/desktop_features.h"
-#include "desktop/orvath_form.h"
+#include "desktop/fonts.h"
+#include "desktop/orvath_window.h"
 #include "desktop/world_painter.h"
+#include "model/panel_layout.h"
 
 namespace {
 
@@ -42,9 +41,10 @@ void Expect(bool ok, const std::string& what) {
     }
 }
 
-template <typename Control>
-Control& Find(orvath::OrvathForm& form, orvath::ControlId id) {
-    auto* control = form.findChild<Control*>(QString::fromUtf8(orvath::ControlName(id)));
+// A control found by its object name, as any tool driving the window would.
+template <typename Widget>
+Widget& Find(orvath::OrvathWindow& window, orvath::Control id) {
+    auto* control = window.findChild<Widget*>(QString::fromUtf8(orvath::ControlName(id)));
     if (control == nullptr) {
         std::fprintf(stderr, "window driver: no control %s\n",
                      qPrintable(QString::fromUtf8(orvath::ControlName(id))));
@@ -56,14 +56,14 @@ Control& Find(orvath::OrvathForm& form, orvath::ControlId id) {
 // Runs an action and expects it to redraw the picture and to leave Qt time
 // to paint it.
 template <typename Action>
-void ExpectRedraw(orvath::OrvathForm& form, const std::string& what, const Action& action) {
+void ExpectRedraw(orvath::OrvathWindow& form, const std::string& what, const Action& action) {
     const auto before = form.CanvasWidget().picture().revision();
     action();
     QTest::qWait(20);
     Expect(form.CanvasWidget().picture().revision() != before, what + " did not redraw");
 }
 
-void MoveBar(orvath::OrvathForm& form, orvath::ControlId id) {
+void MoveBar(orvath::OrvathWindow& form, orvath::Control id) {
     auto& bar = Find<QScrollBar>(form, id);
     const std::string name(orvath::ControlName(id));
     // A click near the right end steps the value up, as on the arrow.
@@ -113,35 +113,35 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     orvath::InstallFontSubstitutes();
     const QScreen* screen = QGuiApplication::primaryScreen();
-    orvath::OrvathForm form;
-    orvath::Main(form, {screen->geometry(), 1440.0 / screen->logicalDotsPerInchY()});
-    const orvath::DesktopFeatures desktop(form);
+    orvath::OrvathWindow form;
+    form.StartUp({screen->geometry(), orvath::kTwipsPerInch / screen->logicalDotsPerInchY()});
+    form.AddDesktopFeatures();
     Expect(QTest::qWaitForWindowExposed(&form), "the window was not shown");
     Expect(form.size() == screen->geometry().size(), "the window does not fill the screen");
     Expect(ShowsTheBoundary(form.CanvasWidget()), "the boundary is not painted");
 
-    using orvath::ControlId;
-    for (const ControlId bar :
-         {ControlId::prosptosis, ControlId::xronos, ControlId::arithkyMATON, ControlId::N_REFR}) {
+    using orvath::Control;
+    for (const Control bar :
+         {Control::AngleBar, Control::TimeBar, Control::WavesBar, Control::IndexBar}) {
         MoveBar(form, bar);
     }
-    auto& continuous = Find<QRadioButton>(form, ControlId::Option1);
+    auto& continuous = Find<QRadioButton>(form, Control::ContinuousOption);
     ExpectRedraw(form, "CONTINUOUS", [&] { Click(continuous); });
-    Expect(form.ContinuousSelected(), "CONTINUOUS is not selected");
+    Expect(form.Model().Mode() == orvath::DisplayMode::Continuous, "CONTINUOUS is not selected");
 
-    auto& timer = Find<QPushButton>(form, ControlId::Command1);
+    auto& timer = Find<QPushButton>(form, Control::StartButton);
     ExpectRedraw(form, "TIMER", [&] {
         Click(timer);
         QTest::qWait(100);
     });
-    Expect(form.TimerEnabled(), "TIMER did not start the timer");
-    Click(Find<QPushButton>(form, ControlId::Command2));
-    Expect(!form.TimerEnabled(), "STOP TIMER did not stop the timer");
+    Expect(form.Model().TimerEnabled(), "TIMER did not start the timer");
+    Click(Find<QPushButton>(form, Control::StopButton));
+    Expect(!form.Model().TimerEnabled(), "STOP TIMER did not stop the timer");
 
     // Back to the wavelets; the next change draws them.
-    Click(Find<QRadioButton>(form, ControlId::Option2));
-    Expect(!form.ContinuousSelected(), "WAVELETS is not selected");
-    MoveBar(form, ControlId::prosptosis);
+    Click(Find<QRadioButton>(form, Control::WaveletsOption));
+    Expect(form.Model().Mode() == orvath::DisplayMode::Wavelets, "WAVELETS is not selected");
+    MoveBar(form, Control::AngleBar);
     Expect(ShowsTheBoundary(form.CanvasWidget()), "the boundary is not painted at the end");
 
     form.close();

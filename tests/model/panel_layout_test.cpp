@@ -7,7 +7,7 @@
 namespace orvath {
 namespace {
 
-ControlRect Rect(const PanelLayout& layout, ControlId id) {
+ControlRect Rect(const PanelLayout& layout, Control id) {
     return At(layout, id);
 }
 
@@ -29,7 +29,7 @@ TEST(WorldFrame, PhysicalConstantsFollowTheIndex) {
     EXPECT_EQ(state.C1, 5);
     EXPECT_EQ(state.Lambda1, 30);
     EXPECT_DOUBLE_EQ(state.C2, 10);
-    EXPECT_DOUBLE_EQ(state.T, 6);
+    EXPECT_DOUBLE_EQ(state.Period, 6);
     SetPhysicalConstants(state, 300);
     EXPECT_DOUBLE_EQ(state.C2, 5.0 / 3);
     SetPhysicalConstants(state, 100);
@@ -42,40 +42,40 @@ TEST(PanelLayout, FourByThreeRowsReadEarlierRows) {
     const float a = 4.0f / 3;
     const float twip = 200.0f / 11520;
 
-    const ControlRect angle = Rect(layout, ControlId::prosptosis);
+    const ControlRect angle = Rect(layout, Control::AngleBar);
     EXPECT_FLOAT_EQ(angle.Left, -200 * a);
     EXPECT_FLOAT_EQ(angle.Top, 100);
     EXPECT_FLOAT_EQ(angle.Width, 20 * a);
     EXPECT_FLOAT_EQ(angle.Height, 5);
 
-    const ControlRect label1 = Rect(layout, ControlId::Label1);
+    const ControlRect label1 = Rect(layout, Control::AngleLabel);
     EXPECT_FLOAT_EQ(label1.Left, -180 * a);
     EXPECT_FLOAT_EQ(label1.Width, 50 * a);
     EXPECT_FLOAT_EQ(label1.Height, 1095 * twip);
 
-    EXPECT_FLOAT_EQ(Rect(layout, ControlId::xronos).Top, 95);
-    EXPECT_FLOAT_EQ(Rect(layout, ControlId::Label2).Top, 95);
-    EXPECT_FLOAT_EQ(Rect(layout, ControlId::arithkyMATON).Top, 90);
-    EXPECT_FLOAT_EQ(Rect(layout, ControlId::Label3).Height, 855 * twip);
+    EXPECT_FLOAT_EQ(Rect(layout, Control::TimeBar).Top, 95);
+    EXPECT_FLOAT_EQ(Rect(layout, Control::TimeLabel).Top, 95);
+    EXPECT_FLOAT_EQ(Rect(layout, Control::WavesBar).Top, 90);
+    EXPECT_FLOAT_EQ(Rect(layout, Control::WavesLabel).Height, 855 * twip);
 
-    const ControlRect option1 = Rect(layout, ControlId::Option1);
-    const ControlRect option2 = Rect(layout, ControlId::Option2);
+    const ControlRect option1 = Rect(layout, Control::ContinuousOption);
+    const ControlRect option2 = Rect(layout, Control::WaveletsOption);
     EXPECT_FLOAT_EQ(option1.Top, 85);
     EXPECT_FLOAT_EQ(option2.Top, 75);
     EXPECT_FLOAT_EQ(option2.Height, 6.5f);
     EXPECT_FLOAT_EQ(option2.Width, 30 * a);
 
-    const ControlRect index = Rect(layout, ControlId::N_REFR);
+    const ControlRect index = Rect(layout, Control::IndexBar);
     EXPECT_FLOAT_EQ(index.Top, 68.5f);
     EXPECT_FLOAT_EQ(index.Left, -200 * a);
     EXPECT_FLOAT_EQ(index.Width, 4215 * twip);
     EXPECT_FLOAT_EQ(index.Height, 735 * twip);
-    const ControlRect label4 = Rect(layout, ControlId::Label4);
+    const ControlRect label4 = Rect(layout, Control::IndexLabel);
     EXPECT_FLOAT_EQ(label4.Top, 68.5f - 735 * twip);
     EXPECT_FLOAT_EQ(label4.Width, 3135 * twip);
 
-    const ControlRect timer = Rect(layout, ControlId::Command1);
-    const ControlRect stop = Rect(layout, ControlId::Command2);
+    const ControlRect timer = Rect(layout, Control::StartButton);
+    const ControlRect stop = Rect(layout, Control::StopButton);
     EXPECT_FLOAT_EQ(timer.Left, -130 * a);
     EXPECT_FLOAT_EQ(timer.Top, 95);
     EXPECT_FLOAT_EQ(stop.Left, -130 * a + 2055 * twip);
@@ -85,17 +85,17 @@ TEST(PanelLayout, FourByThreeRowsReadEarlierRows) {
 
 TEST(PanelLayout, SixteenByNineScalesOnlyTheWidths) {
     const PanelLayout layout = LayOutPanel(StartupState(1600, 900));
-    EXPECT_FLOAT_EQ(Rect(layout, ControlId::prosptosis).Left, -3200.0f / 9);
-    EXPECT_FLOAT_EQ(Rect(layout, ControlId::Label1).Left, -320);
-    EXPECT_FLOAT_EQ(Rect(layout, ControlId::Label1).Width, 800.0f / 9);
-    EXPECT_FLOAT_EQ(Rect(layout, ControlId::Option1).Height, 6.5f);
-    EXPECT_FLOAT_EQ(Rect(layout, ControlId::Command1).Width, 2055 * 200.0f / 13500);
+    EXPECT_FLOAT_EQ(Rect(layout, Control::AngleBar).Left, -3200.0f / 9);
+    EXPECT_FLOAT_EQ(Rect(layout, Control::AngleLabel).Left, -320);
+    EXPECT_FLOAT_EQ(Rect(layout, Control::AngleLabel).Width, 800.0f / 9);
+    EXPECT_FLOAT_EQ(Rect(layout, Control::ContinuousOption).Height, 6.5f);
+    EXPECT_FLOAT_EQ(Rect(layout, Control::StartButton).Width, 2055 * 200.0f / 13500);
 }
 
 TEST(PanelLayout, ControlNamesInTraceOrder) {
-    EXPECT_EQ(ControlName(ControlId::prosptosis), "prosptosis");
-    EXPECT_EQ(ControlName(ControlId::N_REFR), "N_REFR");
-    EXPECT_EQ(ControlName(ControlId::Command2), "Command2");
+    EXPECT_EQ(ControlName(Control::AngleBar), "prosptosis");
+    EXPECT_EQ(ControlName(Control::IndexBar), "N_REFR");
+    EXPECT_EQ(ControlName(Control::StopButton), "Command2");
 }
 
 }  // namespace

@@ -3,11 +3,9 @@
 
 #include <QApplication>
 #include <QTest>
-#include <optional>
 
-#include "desktop/startup.h"
 #include "desktop/desktop_features.h"
-#include "desktop/orvath_form.h"
+#include "desktop/orvath_window.h"
 
 namespace orvath::testing {
 
@@ -16,21 +14,21 @@ namespace orvath::testing {
 // work. The timer switches on and off but does not run by itself.
 struct StartedWindow {
     StartedWindow() {
-        Main(form, {QRect(0, 0, 1600, 900), 15});
-        desktop.emplace(form);
-        form.show();
-        QApplication::setActiveWindow(&form);
-        [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(&form);
+        window.StartUp({QRect(0, 0, 1600, 900), 15});
+        desktop = &window.AddDesktopFeatures();
+        window.show();
+        QApplication::setActiveWindow(&window);
+        [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(&window);
     }
 
     // Presses a key where the focus is, as a user at the keyboard does.
     void Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QWidget* target = QApplication::focusWidget();
-        QTest::keyClick(target ? target : &form, static_cast<Qt::Key>(key), modifiers);
+        QTest::keyClick(target ? target : &window, static_cast<Qt::Key>(key), modifiers);
     }
 
-    OrvathForm form{FormWiring{.realTimeTimer = false}};
-    std::optional<DesktopFeatures> desktop;
+    OrvathWindow window{WindowWiring{.realTimeTimer = false}};
+    DesktopFeatures* desktop = nullptr;
 };
 
 }  // namespace orvath::testing

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include "trace_script.h"
+#include "support/trace_script.h"
 
 namespace orvath {
 namespace {
@@ -10,7 +10,7 @@ using testing::RunScript;
 using Lines = std::vector<std::string>;
 
 TEST(StartUp, LaysOutThePanelThenShowsAndDraws) {
-    const auto run = RunScript("", "1600x900");
+    const auto run = RunScript("", 1600, 900);
     ASSERT_EQ(run.status, 0);
     const Lines expected = {
         "scale -355.555542 100 0 -100",
@@ -134,22 +134,6 @@ TEST(Script, ABadLineStopsTheRunAfterWhatWentBefore) {
         EXPECT_NE(line, "event angle 95");
         EXPECT_NE(line, "event angle 31");
     }
-}
-
-TEST(Script, AScriptThatCannotBeReadTracesNothing) {
-    std::ostringstream out;
-    std::ostringstream err;
-    CommandLine commandLine;
-    commandLine.action = CommandLine::Action::Trace;
-    commandLine.script = std::filesystem::temp_directory_path().string();
-    EXPECT_EQ(RunTrace(commandLine, out, err), 2);
-    EXPECT_EQ(out.str(), "");
-    EXPECT_EQ(err.str(), "orvath: " + commandLine.script + ":0: is a directory\n");
-
-    commandLine.script = "/nonexistent/orvath/script";
-    EXPECT_EQ(RunTrace(commandLine, out, err), 2);
-    EXPECT_NE(err.str().find("orvath: /nonexistent/orvath/script:0: cannot open"),
-              std::string::npos);
 }
 
 TEST(Script, EmptyAndWindowsLineEndingsRunToTheEnd) {

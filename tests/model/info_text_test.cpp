@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "model/world_frame.h"
 #include "model/info_text.h"
 #include "model/refraction_facts.h"
+#include "model/world_frame.h"
 
 namespace orvath {
 namespace {
@@ -17,7 +17,7 @@ RefractionFacts FactsFor(int angle, int index, int time = 2000) {
     SimulationState state = StartupState(1920, 1080);
     const BarValues bars{static_cast<std::int16_t>(angle), static_cast<std::int16_t>(index), 10,
                          static_cast<std::int16_t>(time)};
-    state.C2 = SpeedInMedium2(state.C1, bars.N_REFR);
+    state.C2 = SpeedInMedium2(state.C1, bars.index);
     return ComputeRefractionFacts(state, bars);
 }
 

@@ -6,28 +6,27 @@
 #include <QScrollBar>
 #include <sstream>
 
-#include "desktop/startup.h"
-#include "desktop/orvath_form.h"
+#include "desktop/orvath_window.h"
 #include "surface/trace_surface.h"
 
 namespace orvath {
 namespace {
 
-// A form started on a 1600x900 screen, drawing on its own canvas.
+// A window started on a 1600x900 screen, drawing on its own canvas.
 struct StartedForm {
-    StartedForm() { Main(form, {QRect(0, 0, 1600, 900), 15}); }
+    StartedForm() { form.StartUp({QRect(0, 0, 1600, 900), 15}); }
     ~StartedForm() { QLocale::setDefault(QLocale::c()); }
-    OrvathForm form{FormWiring{.surface = nullptr, .observer = nullptr, .realTimeTimer = false}};
+    OrvathWindow form{WindowWiring{.realTimeTimer = false}};
 };
 
-QRect Geometry(const OrvathForm& form, const char* name) {
+QRect Geometry(const OrvathWindow& form, const char* name) {
     const auto* widget = form.findChild<QWidget*>(name);
     return widget ? widget->geometry() : QRect();
 }
 
 TEST(FormWindow, ControlsSitWhereTheWorldLayoutPutsThem) {
     StartedForm started;
-    const OrvathForm& form = started.form;
+    const OrvathWindow& form = started.form;
     EXPECT_EQ(form.size(), QSize(1600, 900));
     // 1600 pixels span 355.56 world units, 900 pixels span 200.
     EXPECT_EQ(Geometry(form, "prosptosis"), QRect(0, 0, 160, 23));
@@ -63,22 +62,9 @@ TEST(FormWindow, BarsHaveTheirRangesStepsAndNoTracking) {
 TEST(FormWindow, CaptionsShowTheLocaleDecimalSeparator) {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     StartedForm started;
-    started.form.MoveBar(ControlId::N_REFR, 150);
-    EXPECT_EQ(started.form.CaptionShown(ControlId::Label4), "c2=  C1/1,50");
-    EXPECT_EQ(started.form.CaptionShown(ControlId::Label2), "TIME= 20,00 * T");
-}
-
-TEST(FormWindow, CriticalFlagFollowsTheAngleAndTheIndex) {
-    StartedForm started;
-    OrvathForm& form = started.form;
-    EXPECT_EQ(form.State().CriticalFlag, 0);
-    form.MoveBar(ControlId::prosptosis, 30);
-    EXPECT_EQ(form.State().CriticalFlag, -1);
-    form.MoveBar(ControlId::N_REFR, 60);
-    EXPECT_EQ(form.State().CriticalFlag, 0);
-    EXPECT_DOUBLE_EQ(form.State().C2, 5 / 0.6);
-    form.MoveBar(ControlId::N_REFR, 50);
-    EXPECT_EQ(form.State().CriticalFlag, -1);
+    started.form.MoveBar(Bar::Index, 150);
+    EXPECT_EQ(started.form.LabelWidget(Bar::Index).text(), "c2=  C1/1,50");
+    EXPECT_EQ(started.form.LabelWidget(Bar::Time).text(), "TIME= 20,00 * T");
 }
 
 TEST(FormWindow, TheCanvasKeepsAndPaintsThePicture) {
@@ -94,15 +80,27 @@ TEST(FormWindow, TheCanvasKeepsAndPaintsThePicture) {
     EXPECT_EQ(image.pixel(1590, 890), QColor(Qt::white).rgb());
 }
 
-TEST(FormWindow, TheTimerStopsItselfAtTheEndOfTheTime) {
+// What the model does by itself (ticks, Ctrl+R, "CONTINUOUS" resetting the
+// time) shows on the widgets without raising their handlers again.
+TEST(FormWindow, TheWidgetsMirrorTheModel) {
     StartedForm started;
-    OrvathForm& form = started.form;
-    form.MoveBar(ControlId::xronos, 4999);
-    form.Click(ControlId::Command1);
-    EXPECT_TRUE(form.TimerEnabled());
+    OrvathWindow& form = started.form;
+    form.MoveBar(Bar::Time, 4999);
+    form.Click(Button::Start);
     form.DeliverTicks(10);
-    EXPECT_FALSE(form.TimerEnabled());
-    EXPECT_EQ(form.Bars().xronos, 5000);
+    EXPECT_FALSE(form.Model().TimerEnabled());
+    EXPECT_EQ(form.BarWidget(Bar::Time).value(), 5000);
+
+    form.Click(Button::Continuous);
+    EXPECT_EQ(form.BarWidget(Bar::Time).value(), 5);
+    form.MoveBar(Bar::Angle, 60);
+    form.Model().ResetToStart();
+    for (const Bar bar : kBars) {
+        EXPECT_EQ(form.BarWidget(bar).value(), SettingOf(bar).start) << SettingOf(bar).word;
+    }
+    EXPECT_TRUE(form.ButtonWidget(Button::Wavelets).isChecked());
+    EXPECT_FALSE(form.ButtonWidget(Button::Continuous).isChecked());
+    EXPECT_EQ(form.LabelWidget(Bar::Angle).text(), "ANGLE OF INCIDENCE= 25");
 }
 
 }  // namespace

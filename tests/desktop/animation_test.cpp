@@ -4,9 +4,8 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 
-#include "desktop/startup.h"
+#include "desktop/orvath_window.h"
 #include "panel/animation_stats.h"
-#include "desktop/orvath_form.h"
 
 namespace orvath {
 namespace {
@@ -24,16 +23,16 @@ bool RunUntil(Done done, qint64 limitMs = 5000) {
 
 TEST(Animation, TheRealClockDeliversEveryTickThenReportsTheEnd) {
     AnimationStats stats;
-    OrvathForm form(FormWiring{.stats = &stats});
-    Main(form, {QRect(0, 0, 800, 450), 15});
+    OrvathWindow form(WindowWiring{.stats = &stats});
+    form.StartUp({QRect(0, 0, 800, 450), 15});
     int ends = 0;
-    QObject::connect(&form, &OrvathForm::TimeRanOut, [&ends] { ++ends; });
-    form.MoveBar(ControlId::xronos, 4950);
-    form.Click(ControlId::Command1);
+    QObject::connect(&form, &OrvathWindow::TimeRanOut, [&ends] { ++ends; });
+    form.MoveBar(Bar::Time, 4950);
+    form.Click(Button::Start);
 
     ASSERT_TRUE(RunUntil([&] { return ends > 0; }));
-    EXPECT_FALSE(form.TimerEnabled());
-    EXPECT_EQ(form.Bars().xronos, 5000);
+    EXPECT_FALSE(form.Model().TimerEnabled());
+    EXPECT_EQ(form.Model().Bars().time, 5000);
     // 50 steps, then the tick that finds the end and stops the timer.
     const AnimationFigures figures = stats.Figures();
     EXPECT_EQ(figures.ticks, 51);
@@ -45,18 +44,18 @@ TEST(Animation, TheRealClockDeliversEveryTickThenReportsTheEnd) {
 
 TEST(Animation, StoppingByHandDoesNotReportTheEnd) {
     AnimationStats stats;
-    OrvathForm form(FormWiring{.stats = &stats});
-    Main(form, {QRect(0, 0, 800, 450), 15});
+    OrvathWindow form(WindowWiring{.stats = &stats});
+    form.StartUp({QRect(0, 0, 800, 450), 15});
     int ends = 0;
-    QObject::connect(&form, &OrvathForm::TimeRanOut, [&ends] { ++ends; });
-    form.MoveBar(ControlId::xronos, 100);
-    form.Click(ControlId::Command1);
+    QObject::connect(&form, &OrvathWindow::TimeRanOut, [&ends] { ++ends; });
+    form.MoveBar(Bar::Time, 100);
+    form.Click(Button::Start);
     ASSERT_TRUE(RunUntil([&] { return stats.Figures().ticks >= 5; }));
-    form.Click(ControlId::Command2);
+    form.Click(Button::Stop);
     const long ticks = stats.Figures().ticks;
     RunUntil([] { return false; }, 50);
     EXPECT_EQ(stats.Figures().ticks, ticks);
-    EXPECT_EQ(form.Bars().xronos, 100 + ticks);
+    EXPECT_EQ(form.Model().Bars().time, 100 + ticks);
     EXPECT_EQ(ends, 0);
 }
 

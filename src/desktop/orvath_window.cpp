@@ -1,0 +1,252 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "desktop/orvath_window.h"
+
+#include <QLocale>
+#include <QSignalBlocker>
+
+#include "desktop/desktop_features.h"
+#include "model/bar_settings.h"
+#include "panel/animation_stats.h"
+
+namespace orvath {
+namespace {
+
+// A batch of overdue ticks yields to painting after this long.
+constexpr qint64 kTickBatchMilliseconds = 12;
+// Fonts before start-up sets the label sizes, in points.
+constexpr double kFormFontPoints = 8.25;
+constexpr double kOptionFontPoints = 12;
+
+QFont FontOf(const char* family, double points) {
+    QFont font(QString::fromUtf8(family));
+    font.setPointSizeF(points);
+    return font;
+}
+
+// Captions are built with '.'; the window shows the locale's separator.
+QString Localised(std::string_view caption) {
+    QString text = QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
+    const QString point = QLocale().decimalPoint();
+    if (point != ".") {
+        text.replace('.', point);
+    }
+    return text;
+}
+
+std::size_t At(Bar bar) {
+    return static_cast<std::size_t>(bar);
+}
+
+}  // namespace
+
+OrvathWindow::OrvathWindow(WindowWiring wiring)
+    : canvas_(this),
+      panel_(wiring.surface ? *wiring.surface : canvas_.picture()),
+      realTimeTimer_(wiring.realTimeTimer),
+      stats_(wiring.stats),
+      continuousOption_(QStringLiteral("CONTINUOUS"), this),
+      waveletsOption_(QStringLiteral("WAVELETS"), this),
+      startButton_(QStringLiteral("TIMER"), this),
+      stopButton_(QStringLiteral("STOP TIMER"), this) {
+    if (wiring.observer != nullptr) {
+        panel_.AddObserver(*wiring.observer);
+    }
+    panel_.AddObserver(*this);
+    SetUpControls();
+    ConnectControls();
+    canvas_.lower();
+    canvas_.SetStats(stats_);
+
+    clock_.setTimerType(Qt::PreciseTimer);
+    clock_.setInterval(1);
+    connect(&clock_, &QTimer::timeout, this, [this] { OnClockTimeout(); });
+}
+
+OrvathWindow::~OrvathWindow() = default;
+
+void OrvathWindow::SetUpControls() {
+    setWindowTitle(QStringLiteral("Orvath PRINCIPLE"));
+    setObjectName(QStringLiteral("Orvath"));
+    setFont(FontOf("Times New Roman", kFormFontPoints));
+    for (const Bar bar : kBars) {
+        const BarSetting& setting = SettingOf(bar);
+        QScrollBar& widget = BarWidget(bar);
+        widget.setParent(this);
+        widget.setOrientation(Qt::Horizontal);
+        widget.setRange(setting.min, setting.max);
+        widget.setSingleStep(setting.smallStep);
+        widget.setPageStep(setting.largeStep);
+        widget.setValue(panel_.Bars()[bar]);
+        // Change is raised when the value is set, not while the thumb is dragged.
+        widget.setTracking(false);
+        QLabel& label = LabelWidget(bar);
+        label.setParent(this);
+        label.setFont(FontOf("MS Sans Serif", kFormFontPoints));
+        label.setWordWrap(true);
+        label.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        controls_.at(static_cast<std::size_t>(BarControl(bar))) = &widget;
+        controls_.at(static_cast<std::size_t>(LabelControl(bar))) = &label;
+    }
+    for (QRadioButton* option : {&continuousOption_, &waveletsOption_}) {
+        option->setFont(FontOf("Times New Roman", kOptionFontPoints));
+    }
+    waveletsOption_.setChecked(panel_.Mode() == DisplayMode::Wavelets);
+    continuousOption_.setChecked(panel_.Mode() == DisplayMode::Continuous);
+    for (const Button button :
+         {Button::Continuous, Button::Wavelets, Button::Start, Button::Stop}) {
+        controls_.at(static_cast<std::size_t>(ButtonControl(button))) = &ButtonWidget(button);
+    }
+    for (const Control control : kControls) {
+        ControlWidget(control).setObjectName(QString::fromUtf8(ControlName(control)));
+    }
+}
+
+void OrvathWindow::ConnectControls() {
+    for (const Bar bar : kBars) {
+        connect(&BarWidget(bar), &QScrollBar::valueChanged, this,
+                [this, bar](int value) { panel_.MoveBar(bar, value); });
+    }
+    // An option raises Click only when it becomes selected.
+    connect(&continuousOption_, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked) {
+            panel_.Click(Button::Continuous);
+        }
+    });
+    connect(&waveletsOption_, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked) {
+            panel_.Click(Button::Wavelets);
+        }
+    });
+    connect(&startButton_, &QPushButton::clicked, this, [this] { panel_.Click(Button::Start); });
+    connect(&stopButton_, &QPushButton::clicked, this, [this] { panel_.Click(Button::Stop); });
+}
+
+void OrvathWindow::StartUp(const ScreenInfo& screen) {
+    move(screen.geometry.topLeft());
+    resize(screen.geometry.size());
+    canvas_.setGeometry(rect());
+    panel_.StartUp(static_cast<float>(width() * screen.twipsPerPixel),
+                   static_cast<float>(height() * screen.twipsPerPixel));
+}
+
+DesktopFeatures& OrvathWindow::AddDesktopFeatures() {
+    if (!desktop_) {
+        desktop_ = std::make_unique<DesktopFeatures>(*this);
+    }
+    return *desktop_;
+}
+
+QScrollBar& OrvathWindow::BarWidget(Bar bar) {
+    return bars_.at(At(bar));
+}
+
+QLabel& OrvathWindow::LabelWidget(Bar bar) {
+    return labels_.at(At(bar));
+}
+
+const QLabel& OrvathWindow::LabelWidget(Bar bar) const {
+    return labels_.at(At(bar));
+}
+
+QAbstractButton& OrvathWindow::ButtonWidget(Button button) {
+    const std::array<QAbstractButton*, 4> buttons = {&continuousOption_, &waveletsOption_,
+                                                     &startButton_, &stopButton_};
+    return *buttons.at(static_cast<std::size_t>(button));
+}
+
+QWidget& OrvathWindow::ControlWidget(Control control) {
+    return *controls_.at(static_cast<std::size_t>(control));
+}
+
+void OrvathWindow::MoveBar(Bar bar, int value) {
+    BarWidget(bar).setValue(value);
+}
+
+void OrvathWindow::Click(Button button) {
+    ButtonWidget(button).click();
+}
+
+void OrvathWindow::DeliverTicks(int count) {
+    panel_.DeliverTicks(count);
+}
+
+void OrvathWindow::Placed(Control control, const ControlRect& r) {
+    const SimulationState& state = panel_.State();
+    const double worldWidth = static_cast<double>(state.XRight) - state.XLeft;
+    const double worldHeight = state.YTop - state.YBottom;
+    const double px = width() / worldWidth;
+    const double py = height() / worldHeight;
+    const QPointF topLeft((r.Left - state.XLeft) * px, (state.YTop - r.Top) * py);
+    const QPointF bottomRight(topLeft.x() + r.Width * px, topLeft.y() + r.Height * py);
+    ControlWidget(control).setGeometry(QRectF(topLeft, bottomRight).toRect());
+}
+
+void OrvathWindow::LabelFontSet(Control label, double points) {
+    QWidget& widget = ControlWidget(label);
+    QFont font = widget.font();
+    font.setPointSizeF(points);
+    widget.setFont(font);
+}
+
+void OrvathWindow::CaptionWritten(Control label, std::string_view text) {
+    dynamic_cast<QLabel&>(ControlWidget(label)).setText(Localised(text));
+}
+
+void OrvathWindow::BarChanged(Bar bar, int value) {
+    const QSignalBlocker blocker(BarWidget(bar));
+    BarWidget(bar).setValue(value);
+}
+
+void OrvathWindow::OptionSelected(DisplayMode mode) {
+    const QSignalBlocker continuous(continuousOption_);
+    const QSignalBlocker wavelets(waveletsOption_);
+    (mode == DisplayMode::Continuous ? continuousOption_ : waveletsOption_).setChecked(true);
+}
+
+void OrvathWindow::TimerEnabledWritten(bool enabled) {
+    if (!realTimeTimer_ || enabled == clock_.isActive()) {
+        return;
+    }
+    if (enabled) {
+        ticksDelivered_ = 0;
+        sinceEnabled_.start();
+        clock_.start();
+    } else {
+        clock_.stop();
+    }
+    if (stats_ != nullptr) {
+        enabled ? stats_->TimerStarted() : stats_->TimerStopped();
+    }
+}
+
+void OrvathWindow::TimeEnded() {
+    emit TimeRanOut();
+}
+
+void OrvathWindow::Shown() {
+    if (realTimeTimer_) {
+        show();
+    }
+}
+
+void OrvathWindow::PictureChanged() {
+    canvas_.update();
+}
+
+// Delivers every tick that has fallen due since the timer was enabled, one
+// complete redraw each, so the animation keeps one step per millisecond
+// however long a redraw or a paint takes. A long batch yields to painting.
+void OrvathWindow::OnClockTimeout() {
+    QElapsedTimer batch;
+    batch.start();
+    while (panel_.TimerEnabled() && ticksDelivered_ < sinceEnabled_.elapsed() &&
+           batch.elapsed() < kTickBatchMilliseconds) {
+        ++ticksDelivered_;
+        if (stats_ != nullptr) {
+            stats_->TickDelivered();
+        }
+        panel_.Tick();
+    }
+}
+
+}  // namespace orvath

@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTimer>
+#include <QWidget>
+#include <array>
+#include <memory>
+
+#include "desktop/canvas.h"
+#include "model/world_frame.h"
+#include "panel/panel.h"
+
+namespace orvath {
+
+class AnimationStats;
+class DesktopFeatures;
+
+// How a window is wired: the surface its panel draws on (its own canvas when
+// null), who else watches the panel (told before the window), whether
+// "TIMER" runs a real clock, and what counts ticks and painted frames.
+struct WindowWiring {
+    Surface* surface = nullptr;
+    PanelObserver* observer = nullptr;
+    bool realTimeTimer = true;
+    AnimationStats* stats = nullptr;
+};
+
+// The screen the window is fitted to, and how many twips one of its pixels
+// is (15 at 96 dots per inch).
+struct ScreenInfo {
+    QRect geometry;
+    double twipsPerPixel = kTwipsPerPixel;
+};
+
+// The program's one window "Orvath PRINCIPLE": the drawing area and the
+// control panel. It is a view of the panel model: the widgets pass what the
+// user does on to the model and show the model's captions and values. It
+// adds the real-time pacing of the timer.
+class OrvathWindow : public QWidget, public UserActions, private PanelObserver {
+    Q_OBJECT
+  public:
+    explicit OrvathWindow(WindowWiring wiring = {});
+    ~OrvathWindow() override;
+
+    // Start-up: fits the window to the screen, then starts the panel for the
+    // client area.
+    void StartUp(const ScreenInfo& screen);
+    // Adds the keys, screen-reader texts, information box and picture saving
+    // of the desktop program; once.
+    DesktopFeatures& AddDesktopFeatures();
+
+    // What a user does, done to the widgets as the user would do it.
+    void MoveBar(Bar bar, int value) override;
+    void Click(Button button) override;
+    void DeliverTicks(int count) override;
+
+    Panel& Model() { return panel_; }
+    const Panel& Model() const { return panel_; }
+    Canvas& CanvasWidget() { return canvas_; }
+    const Canvas& CanvasWidget() const { return canvas_; }
+    QScrollBar& BarWidget(Bar bar);
+    QLabel& LabelWidget(Bar bar);
+    const QLabel& LabelWidget(Bar bar) const;
+    QAbstractButton& ButtonWidget(Button button);
+    QWidget& ControlWidget(Control control);
+
+  signals:
+    // The timer has stopped itself at the end of the time bar.
+    void TimeRanOut();
+
+  private:
+    // The panel's reports, shown on the widgets.
+    void Placed(Control control, const ControlRect& rect) override;
+    void LabelFontSet(Control label, double points) override;
+    void CaptionWritten(Control label, std::string_view text) override;
+    void BarChanged(Bar bar, int value) override;
+    void OptionSelected(DisplayMode mode) override;
+    void TimerEnabledWritten(bool enabled) override;
+    void TimeEnded() override;
+    void Shown() override;
+    void PictureChanged() override;
+
+    void SetUpControls();
+    void ConnectControls();
+    void OnClockTimeout();
+
+    Canvas canvas_;
+    Panel panel_;
+    bool realTimeTimer_;
+    AnimationStats* stats_;
+
+    // In the order of Bar.
+    std::array<QScrollBar, 4> bars_;
+    std::array<QLabel, 4> labels_;
+    QRadioButton continuousOption_;
+    QRadioButton waveletsOption_;
+    QPushButton startButton_;
+    QPushButton stopButton_;
+    std::array<QWidget*, kControlCount> controls_{};
+
+    // The clock that makes the enabled timer tick once per millisecond.
+    QTimer clock_;
+    QElapsedTimer sinceEnabled_;
+    qint64 ticksDelivered_ = 0;
+
+    std::unique_ptr<DesktopFeatures> desktop_;
+};
+
+}  // namespace orvath

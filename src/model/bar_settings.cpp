@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "model/bar_settings.h"
+
+#include <algorithm>
+#include <array>
+
+namespace orvath {
+namespace {
+
+// In the order of Bar.
+constexpr std::array<BarSetting, 4> kSettings = {{
+    {"angle", "angle of incidence in degrees", 0, 89, 1, 5, 25},
+    {"index", "relative refractive index x 100", 50, 300, 1, 10, 50},
+    {"waves", "number of waves", 5, 39, 2, 2, 10},
+    {"time", "time bar (hundredths)", 0, 5000, 2, 50, 2000},
+}};
+
+}  // namespace
+
+const BarSetting& SettingOf(Bar bar) {
+    return kSettings.at(static_cast<std::size_t>(bar));
+}
+
+int ClampToRange(Bar bar, int value) {
+    const BarSetting& setting = SettingOf(bar);
+    return std::clamp(value, setting.min, setting.max);
+}
+
+std::int16_t& BarValues::operator[](Bar bar) {
+    std::array<std::int16_t*, 4> fields = {&angle, &index, &waves, &time};
+    return *fields.at(static_cast<std::size_t>(bar));
+}
+
+std::int16_t BarValues::operator[](Bar bar) const {
+    const std::array<std::int16_t, 4> values = {angle, index, waves, time};
+    return values.at(static_cast<std::size_t>(bar));
+}
+
+BarValues StartValues() {
+    BarValues values;
+    for (const Bar bar : kBars) {
+        values[bar] = static_cast<std::int16_t>(SettingOf(bar).start);
+    }
+    return values;
+}
+
+}  // namespace orvath

@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "model/controls.h"
+
+namespace orvath {
+
+// A bar's range, steps and start value, and the word that names it in event
+// scripts and on the command line ("angle": `angle 30`, `--angle 30`).
+struct BarSetting {
+    std::string_view word;
+    std::string_view meaning;  // what the value is, for help texts
+    int min = 0;
+    int max = 0;
+    int smallStep = 0;  // arrow keys and arrow buttons
+    int largeStep = 0;  // Page Up / Page Down and clicks on the track
+    int start = 0;      // the value at every start of the program
+};
+
+// The one table of the four bars' settings.
+const BarSetting& SettingOf(Bar bar);
+
+// The value clamped to the bar's range, as a scroll bar takes it.
+int ClampToRange(Bar bar, int value);
+
+// The values of the four bars, as the renderers read them.
+struct BarValues {
+    std::int16_t angle = 0;  // angle of incidence, degrees
+    std::int16_t index = 0;  // relative index n = c1 / c2, times 100
+    std::int16_t waves = 0;  // number of waves
+    std::int16_t time = 0;   // the time bar, hundredths
+
+    std::int16_t& operator[](Bar bar);
+    std::int16_t operator[](Bar bar) const;
+    friend bool operator==(const BarValues&, const BarValues&) = default;
+};
+
+// Every bar at its start value.
+BarValues StartValues();
+
+}  // namespace orvath

@@ -1,0 +1,253 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "panel/panel.h"
+
+#include "continuous/draw_continuous.h"
+#include "model/captions.h"
+#include "model/critical_angle.h"
+#include "model/panel_layout.h"
+#include "model/scene.h"
+#include "model/world_frame.h"
+#include "panel/settings.h"
+#include "wavelets/draw_wavelets.h"
+
+namespace orvath {
+namespace {
+
+// Where the critical-angle message is printed, in world units.
+constexpr float kMessageX = -50;
+constexpr float kMessageY = 70;
+// The labels' font sizes from start-up on, in points.
+constexpr double kLabelFontPoints = 14;
+constexpr double kWavesLabelFontPoints = 12;
+// "CONTINUOUS" puts the time bar here.
+constexpr int kContinuousStartTime = 5;
+
+}  // namespace
+
+Panel::Panel(Surface& surface) : surface_(surface) {}
+
+void Panel::AddObserver(PanelObserver& observer) {
+    observers_.push_back(&observer);
+}
+
+void Panel::RemoveObserver(PanelObserver& observer) {
+    std::erase(observers_, &observer);
+}
+
+void Panel::StartUp(float clientWidthTwips, float clientHeightTwips) {
+    SetWorldFrame(state_, clientWidthTwips, clientHeightTwips);
+    surface_.Scale(state_.XLeft, state_.YTop, state_.XRight, state_.YBottom);
+
+    const PanelLayout layout = LayOutPanel(state_);
+    for (const Control control : kControls) {
+        Notify([&](PanelObserver& o) { o.Placed(control, At(layout, control)); });
+    }
+
+    SetLabelFont(Control::AngleLabel, kLabelFontPoints);
+    WriteCaption(Control::AngleLabel, AngleCaption(bars_.angle));
+    SetLabelFont(Control::WavesLabel, kWavesLabelFontPoints);
+    WriteCaption(Control::WavesLabel, WavesCaption(bars_.waves));
+    SetLabelFont(Control::IndexLabel, kLabelFontPoints);
+    WriteCaption(Control::IndexLabel, IndexCaption(bars_.index));
+
+    // The boundary and the normal, drawn before the window is visible.
+    surface_.Line(state_.XLeft, 0, state_.XRight, 0);
+    surface_.Line(0, state_.YBottom, 0, state_.YTop);
+
+    Notify([](PanelObserver& o) { o.Shown(); });
+
+    SetPhysicalConstants(state_, bars_.index);
+    SetLabelFont(Control::TimeLabel, kLabelFontPoints);
+    WriteCaption(Control::TimeLabel, StartupTimeCaption(bars_.time));
+
+    DrawWavelets();
+}
+
+void Panel::MoveBar(Bar bar, int value) {
+    SetBar(bar, ClampToRange(bar, value));
+}
+
+void Panel::Click(Button button) {
+    switch (button) {
+        case Button::Continuous:
+        case Button::Wavelets: {
+            const DisplayMode mode =
+                button == Button::Continuous ? DisplayMode::Continuous : DisplayMode::Wavelets;
+            if (mode == mode_) {
+                return;
+            }
+            mode_ = mode;
+            Notify([&](PanelObserver& o) { o.OptionSelected(mode); });
+            // "WAVELETS" has no handler: it takes effect at the next change.
+            if (mode == DisplayMode::Continuous) {
+                OnContinuousClicked();
+            }
+            return;
+        }
+        case Button::Start:
+            OnStartClicked();
+            return;
+        case Button::Stop:
+            OnStopClicked();
+            return;
+    }
+}
+
+void Panel::DeliverTicks(int count) {
+    for (int i = 0; i < count && timerEnabled_; ++i) {
+        OnTimerTick();
+    }
+}
+
+void Panel::Tick() {
+    if (timerEnabled_) {
+        OnTimerTick();
+    }
+}
+
+void Panel::ResetToStart() {
+    const BarValues start = StartValues();
+    const bool barsMove = bars_ != start;
+    const bool modeChanges = mode_ != DisplayMode::Wavelets;
+    PanelSettings settings{.mode = DisplayMode::Wavelets};
+    for (const Bar bar : kBars) {
+        settings[bar] = start[bar];
+    }
+    ApplySettings(settings, *this);
+    // Selecting "WAVELETS" alone redraws nothing; with every bar already in
+    // place the time bar's handler draws the wavelet picture.
+    if (modeChanges && !barsMove) {
+        OnTimeChanged();
+    }
+}
+
+void Panel::StartOrStopTimer() {
+    Click(timerEnabled_ ? Button::Stop : Button::Start);
+}
+
+void Panel::OnAngleChanged() {
+    surface_.Cls();
+    state_.Pi = ComputePi();
+    const CriticalVerdict verdict = TestCriticalAngle(state_.Pi, bars_.angle, state_.C2, state_.C1);
+    state_.CriticalFlag = CriticalFlagFor(verdict);
+    surface_.SetCurrent(kMessageX, kMessageY);
+    surface_.Print(CriticalMessage(verdict));
+    WriteCaption(Control::AngleLabel, AngleCaption(bars_.angle));
+    DrawSelectedMode();
+}
+
+void Panel::OnTimeChanged() {
+    surface_.Cls();
+    WriteCaption(Control::TimeLabel, TimeBarCaption(bars_.time, state_.Period));
+    DrawSelectedMode();
+}
+
+void Panel::OnWavesChanged() {
+    surface_.Cls();
+    WriteCaption(Control::WavesLabel, WavesCaption(bars_.waves));
+    DrawSelectedMode();
+}
+
+void Panel::OnIndexChanged() {
+    surface_.Cls();
+    WriteCaption(Control::IndexLabel, IndexCaption(bars_.index));
+    state_.C2 = SpeedInMedium2(state_.C1, bars_.index);
+    // The flag follows the index too, so the wavelet picture never draws the
+    // critical construction for an index where the angle is not critical.
+    state_.CriticalFlag =
+        CriticalFlagFor(TestCriticalAngle(ComputePi(), bars_.angle, state_.C2, state_.C1));
+    DrawSelectedMode();
+}
+
+void Panel::OnContinuousClicked() {
+    const bool alreadyThere = bars_.time == kContinuousStartTime;
+    AssignBar(Bar::Time, kContinuousStartTime);
+    // An unchanged bar raises no Change; the continuous picture must still show.
+    if (alreadyThere) {
+        OnTimeChanged();
+    }
+}
+
+void Panel::OnStartClicked() {
+    SetTimerEnabled(true);
+}
+
+void Panel::OnStopClicked() {
+    SetTimerEnabled(false);
+}
+
+void Panel::OnTimerTick() {
+    if (bars_.time >= SettingOf(Bar::Time).max) {
+        SetTimerEnabled(false);
+        Notify([](PanelObserver& o) { o.TimeEnded(); });
+        return;
+    }
+    AssignBar(Bar::Time, bars_.time + 1);
+}
+
+void Panel::SetBar(Bar bar, int value) {
+    if (bars_[bar] == value) {
+        return;
+    }
+    bars_[bar] = static_cast<std::int16_t>(value);
+    switch (bar) {
+        case Bar::Angle:
+            OnAngleChanged();
+            break;
+        case Bar::Index:
+            OnIndexChanged();
+            break;
+        case Bar::Waves:
+            OnWavesChanged();
+            break;
+        case Bar::Time:
+            OnTimeChanged();
+            break;
+    }
+    Notify([&](PanelObserver& o) { o.BarChanged(bar, value); });
+}
+
+void Panel::AssignBar(Bar bar, int value) {
+    Notify([&](PanelObserver& o) { o.ValueAssigned(bar, value); });
+    SetBar(bar, value);
+}
+
+void Panel::SetTimerEnabled(bool enabled) {
+    timerEnabled_ = enabled;
+    Notify([&](PanelObserver& o) { o.TimerEnabledWritten(enabled); });
+}
+
+void Panel::WriteCaption(Control label, const std::string& text) {
+    Notify([&](PanelObserver& o) { o.CaptionWritten(label, text); });
+}
+
+void Panel::SetLabelFont(Control label, double points) {
+    Notify([&](PanelObserver& o) { o.LabelFontSet(label, points); });
+}
+
+void Panel::DrawSelectedMode() {
+    if (mode_ == DisplayMode::Continuous) {
+        DrawContinuous();
+    } else {
+        DrawWavelets();
+    }
+}
+
+void Panel::DrawWavelets() {
+    // Pi and the period are set as start-up set them, at every wavelet picture.
+    state_.Pi = ComputePi();
+    state_.Period = static_cast<double>(state_.Lambda1) / state_.C1;
+    orvath::DrawWavelets(MakeScene(state_, bars_), surface_, [this](const std::string& caption) {
+        WriteCaption(Control::TimeLabel, caption);
+    });
+    Notify([](PanelObserver& o) { o.PictureChanged(); });
+}
+
+void Panel::DrawContinuous() {
+    // So are both speeds, at every continuous picture.
+    SetSpeeds(state_, bars_.index);
+    orvath::DrawContinuous(MakeScene(state_, bars_), surface_);
+    Notify([](PanelObserver& o) { o.PictureChanged(); });
+}
+
+}  // namespace orvath

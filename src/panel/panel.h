@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "model/bar_settings.h"
+#include "model/simulation_state.h"
+#include "panel/panel_observer.h"
+#include "panel/user_actions.h"
+#include "surface/surface.h"
+
+namespace orvath {
+
+// The control panel's logic without any toolkit: the four bar values, the
+// selected option, the timer's Enabled and the simulation state, with the
+// handlers that redraw the picture on a surface. What it does to its
+// controls is reported to its observers; a window or a web page shows it.
+class Panel : public UserActions {
+  public:
+    explicit Panel(Surface& surface);
+
+    // Observers are told in the order they were added; one that goes before
+    // the panel removes itself.
+    void AddObserver(PanelObserver& observer);
+    void RemoveObserver(PanelObserver& observer);
+
+    // Start-up for a client area of the given size in twips: sets the world
+    // frame, places the controls, writes the first captions, shows the
+    // window, sets the physical constants and draws the first picture. It
+    // assigns no bar value, so no handler runs.
+    void StartUp(float clientWidthTwips, float clientHeightTwips);
+
+    void MoveBar(Bar bar, int value) override;
+    void Click(Button button) override;
+    void DeliverTicks(int count) override;
+    // One timer interval: runs the tick handler while the timer is enabled.
+    void Tick();
+
+    // Selects "WAVELETS" and moves every bar back to its start value, as a
+    // user would; the picture is redrawn also when no bar had to move.
+    void ResetToStart();
+    // Clicks "STOP TIMER" while the timer runs, "TIMER" otherwise.
+    void StartOrStopTimer();
+
+    const BarValues& Bars() const { return bars_; }
+    DisplayMode Mode() const { return mode_; }
+    bool TimerEnabled() const { return timerEnabled_; }
+    const SimulationState& State() const { return state_; }
+
+  private:
+    // The handlers, one per handled event.
+    void OnAngleChanged();
+    void OnTimeChanged();
+    void OnWavesChanged();
+    void OnIndexChanged();
+    void OnContinuousClicked();
+    void OnStartClicked();
+    void OnStopClicked();
+    void OnTimerTick();
+
+    // Stores a new value and raises the bar's Change; an unchanged value
+    // raises nothing.
+    void SetBar(Bar bar, int value);
+    // A value assigned by code rather than by the user.
+    void AssignBar(Bar bar, int value);
+    void SetTimerEnabled(bool enabled);
+    void WriteCaption(Control label, const std::string& text);
+    void SetLabelFont(Control label, double points);
+
+    // Calls the renderer of the selected option.
+    void DrawSelectedMode();
+    void DrawWavelets();
+    void DrawContinuous();
+
+    template <typename Call>
+    void Notify(const Call& call) {
+        for (PanelObserver* observer : observers_) {
+            call(*observer);
+        }
+    }
+
+    Surface& surface_;
+    std::vector<PanelObserver*> observers_;
+    SimulationState state_;
+    BarValues bars_ = StartValues();
+    DisplayMode mode_ = DisplayMode::Wavelets;
+    bool timerEnabled_ = false;
+};
+
+}  // namespace orvath

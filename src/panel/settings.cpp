@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "panel/settings.h"
+
+#include <algorithm>
+
+namespace orvath {
+
+bool PanelSettings::Empty() const {
+    return !mode && std::none_of(bars.begin(), bars.end(), [](const auto& v) { return v; });
+}
+
+void ApplySettings(const PanelSettings& settings, UserActions& user) {
+    if (settings.mode) {
+        user.Click(*settings.mode == DisplayMode::Continuous ? Button::Continuous
+                                                             : Button::Wavelets);
+    }
+    for (const Bar bar : kBars) {
+        if (const auto& value = settings[bar]) {
+            user.MoveBar(bar, *value);
+        }
+    }
+}
+
+}  // namespace orvath

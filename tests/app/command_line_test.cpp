@@ -1,0 +1,90 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include "app/command_line.h"
+
+namespace orvath {
+namespace {
+
+CommandLineResult Parse(std::vector<std::string_view> args) {
+    return ParseCommandLine(args);
+}
+
+TEST(CommandLine, TraceWithClientSize) {
+    const auto result = Parse({"--trace", "-", "--client", "1600x900"});
+    ASSERT_EQ(result.error, "");
+    EXPECT_EQ(result.commandLine.action, CommandLine::Action::Trace);
+    EXPECT_EQ(result.commandLine.script, "-");
+    EXPECT_EQ(result.commandLine.clientWidth, 1600);
+    EXPECT_EQ(result.commandLine.clientHeight, 900);
+
+    const auto defaults = Parse({"--trace", "events.txt"});
+    EXPECT_EQ(defaults.commandLine.clientWidth, 1920);
+    EXPECT_EQ(defaults.commandLine.clientHeight, 1080);
+    EXPECT_EQ(Parse({}).commandLine.action, CommandLine::Action::Window);
+    EXPECT_EQ(Parse({"--help"}).commandLine.action, CommandLine::Action::Help);
+}
+
+TEST(CommandLine, BarSettingsAndWindowSwitches) {
+    const auto result =
+        Parse({"--mode", "continuous", "--angle", "40", "--index", "+150", "--waves", "39",
+               "--time", "0", "--autoplay", "--quit-at-end", "--stats"});
+    ASSERT_EQ(result.error, "");
+    const CommandLine& cl = result.commandLine;
+    EXPECT_EQ(cl.action, CommandLine::Action::Window);
+    EXPECT_EQ(cl.settings.mode, DisplayMode::Continuous);
+    EXPECT_EQ(cl.settings[Bar::Angle], 40);
+    EXPECT_EQ(cl.settings[Bar::Index], 150);
+    EXPECT_EQ(cl.settings[Bar::Waves], 39);
+    EXPECT_EQ(cl.settings[Bar::Time], 0);
+    EXPECT_TRUE(cl.autoplay && cl.quitAtEnd && cl.stats);
+
+    const auto exporting = Parse({"--export", "fig.svg", "--size", "800x600", "--angle", "0"});
+    ASSERT_EQ(exporting.error, "");
+    EXPECT_EQ(exporting.commandLine.action, CommandLine::Action::Export);
+    EXPECT_EQ(exporting.commandLine.exportFile, "fig.svg");
+    EXPECT_EQ(exporting.commandLine.clientWidth, 800);
+    EXPECT_EQ(exporting.commandLine.settings[Bar::Angle], 0);
+    EXPECT_FALSE(exporting.commandLine.settings[Bar::Time].has_value());
+}
+
+TEST(CommandLine, RejectsBadArguments) {
+    const std::vector<std::vector<std::string_view>> bad = {
+        {"--frobnicate"},
+        {"--trace"},
+        {"--trace", "-", "--client"},
+        {"--trace", "-", "--client", "0x0"},
+        {"--trace", "-", "--client", "-5x7"},
+        {"--trace", "-", "--client", "7x"},
+        {"--trace", "-", "--client", "99999999x1"},
+        {"--trace", "-", "--client", "16385x100"},
+        {"--trace", "-", "--client", "800 x600"},
+        {"--client", "800x600"},
+        {"extra"},
+        {"--angle", "90"},
+        {"--angle", "4.5"},
+        {"--angle"},
+        {"--index", "49"},
+        {"--waves", "x"},
+        {"--time", "5001"},
+        {"--mode", "both"},
+        {"--export"},
+        {"--export", "a.png", "--size", "0x10"},
+        {"--size", "10x10"},
+        {"--trace", "-", "--angle", "30"},
+        {"--trace", "-", "--export", "a.png"},
+        {"--export", "a.png", "--autoplay"},
+    };
+    for (const auto& args : bad) {
+        EXPECT_NE(Parse(args).error, "") << args.back();
+    }
+}
+
+TEST(CommandLine, AnUnknownArgumentIsShownOnOneShortLine) {
+    EXPECT_EQ(Parse({"--angle\n40"}).error, "unknown option '--angle?40' (see --help)");
+    const std::string huge(1 << 20, '-');
+    EXPECT_LT(Parse({huge}).error.size(), 80u);
+}
+
+}  // namespace
+}  // namespace orvath

@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include "panel/event_script.h"
+
+namespace orvath {
+namespace {
+
+using Status = ScriptLine::Status;
+
+TEST(EventScript, ReadsEveryEventWord) {
+    using Kind = ScriptEvent::Kind;
+    struct Case {
+        const char* line;
+        ScriptEvent event;
+    };
+    const Case cases[] = {
+        {"angle 30", {Kind::MoveBar, Bar::Angle, {}, 30, "angle 30"}},
+        {"  index\t150\r", {Kind::MoveBar, Bar::Index, {}, 150, "index 150"}},
+        {"index 300", {Kind::MoveBar, Bar::Index, {}, 300, "index 300"}},
+        {"waves +5", {Kind::MoveBar, Bar::Waves, {}, 5, "waves +5"}},
+        {"waves 39", {Kind::MoveBar, Bar::Waves, {}, 39, "waves 39"}},
+        {"time   -0", {Kind::MoveBar, Bar::Time, {}, 0, "time -0"}},
+        {"time 5000", {Kind::MoveBar, Bar::Time, {}, 5000, "time 5000"}},
+        {"angle 89", {Kind::MoveBar, Bar::Angle, {}, 89, "angle 89"}},
+        {"continuous", {Kind::Click, {}, Button::Continuous, 0, "continuous"}},
+        {"wavelets", {Kind::Click, {}, Button::Wavelets, 0, "wavelets"}},
+        {"timer", {Kind::Click, {}, Button::Start, 0, "timer"}},
+        {"stop\r", {Kind::Click, {}, Button::Stop, 0, "stop"}},
+        {"tick", {Kind::Tick, {}, {}, 1, "tick"}},
+        {"tick 100000", {Kind::Tick, {}, {}, 100000, "tick 100000"}},
+    };
+    for (const Case& c : cases) {
+        const ScriptLine parsed = ParseScriptLine(c.line);
+        ASSERT_EQ(parsed.status, Status::Event) << c.line << ": " << parsed.error;
+        const ScriptEvent& e = parsed.event;
+        EXPECT_EQ(e.kind, c.event.kind) << c.line;
+        if (e.kind == Kind::MoveBar) {
+            EXPECT_EQ(e.bar, c.event.bar) << c.line;
+        }
+        if (e.kind == Kind::Click) {
+            EXPECT_EQ(e.button, c.event.button) << c.line;
+        }
+        EXPECT_EQ(e.value, c.event.value) << c.line;
+        EXPECT_EQ(e.words, c.event.words) << c.line;
+    }
+}
+
+TEST(EventScript, SkipsBlankLinesAndComments) {
+    for (const char* line : {"", "   ", "\r", "# angle 30", "   #x", "#"}) {
+        EXPECT_EQ(ParseScriptLine(line).status, Status::Skip) << line;
+    }
+}
+
+TEST(EventScript, RejectsBadLinesWithAMessage) {
+    struct Case {
+        const char* line;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"jump", "unknown event 'jump'"},
+        {"Angle 30", "unknown event 'Angle'"},
+        {"angle", "'angle' needs a value from 0 to 89"},
+        {"angle 30 40", "unexpected '40' after 'angle'"},
+        {"angle 30 # note", "unexpected '#' after 'angle'"},
+        {"timer now", "unexpected 'now' after 'timer'"},
+        {"angle 90", "'angle' value '90' is outside 0 to 89"},
+        {"index 49", "'index' value '49' is outside 50 to 300"},
+        {"waves 40", "'waves' value '40' is outside 5 to 39"},
+        {"time 5001", "'time' value '5001' is outside 0 to 5000"},
+        {"tick 0", "'tick' value '0' is outside 1 to 100000"},
+        {"tick 100001", "'tick' value '100001' is outside 1 to 100000"},
+        {"angle 3.5", "'3.5' is not a whole number"},
+        {"angle -", "'-' is not a whole number"},
+        {"angle 0x10", "'0x10' is not a whole number"},
+        {"time 99999999999999999999999",
+         "'time' value '99999999999999999999999' is outside 0 to 5000"},
+    };
+    for (const Case& c : cases) {
+        const ScriptLine parsed = ParseScriptLine(c.line);
+        EXPECT_EQ(parsed.status, Status::Error) << c.line;
+        EXPECT_EQ(parsed.error, c.message) << c.line;
+    }
+}
+
+TEST(EventScript, MessagesStayShortAndPrintable) {
+    const std::string huge(1 << 20, 'a');
+    const ScriptLine parsed = ParseScriptLine(huge);
+    ASSERT_EQ(parsed.status, Status::Error);
+    EXPECT_LT(parsed.error.size(), 80u);
+
+    const ScriptLine binary = ParseScriptLine(std::string("angle\0\x01", 7));
+    ASSERT_EQ(binary.status, Status::Error);
+    EXPECT_EQ(binary.error,
+              "unknown event 'angle?"
+              "?'");
+}
+
+}  // namespace
+}  // namespace orvath

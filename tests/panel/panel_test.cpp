@@ -1,0 +1,121 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "model/world_frame.h"
+#include "panel/panel.h"
+#include "support/pinned_traces.h"
+#include "support/trace_script.h"
+#include "surface/display_list.h"
+
+namespace orvath {
+namespace {
+
+// Records what a view of the panel is told, one word per report.
+struct Recorder : PanelObserver {
+    void BarChanged(Bar bar, int value) override {
+        log.push_back("bar " + std::string(SettingOf(bar).word) + " " + std::to_string(value));
+    }
+    void OptionSelected(DisplayMode mode) override {
+        log.push_back(mode == DisplayMode::Continuous ? "continuous" : "wavelets");
+    }
+    void TimerEnabledWritten(bool enabled) override { log.push_back(enabled ? "on" : "off"); }
+    void TimeEnded() override { log.push_back("end"); }
+    void PictureChanged() override { ++pictures; }
+    std::vector<std::string> log;
+    int pictures = 0;
+};
+
+struct StartedPanel {
+    StartedPanel() {
+        panel.AddObserver(recorder);
+        panel.StartUp(1600 * kTwipsPerPixel, 900 * kTwipsPerPixel);
+    }
+    DisplayList picture;
+    Panel panel{picture};
+    Recorder recorder;
+};
+
+TEST(PanelModel, TracesThePinnedScriptsWithoutAnyToolkit) {
+    for (const auto& pinned : testing::kPinnedTraces) {
+        const auto run = testing::RunScript(testing::CorpusScript(pinned.script),
+                                            pinned.clientWidth, pinned.clientHeight);
+        std::string text;
+        for (const auto& line : run.lines) {
+            text += line + '\n';
+        }
+        EXPECT_EQ(testing::Fnv1a(text), pinned.hash)
+            << pinned.script << " at " << pinned.clientWidth << "x" << pinned.clientHeight;
+    }
+}
+
+TEST(PanelModel, ReportsChangesOnlyWhenAValueOrSelectionChanges) {
+    StartedPanel p;
+    EXPECT_EQ(p.recorder.pictures, 1);
+    p.panel.MoveBar(Bar::Angle, 25);
+    p.panel.Click(Button::Wavelets);
+    EXPECT_TRUE(p.recorder.log.empty());
+    // Out of range is the nearest end, as on a scroll bar.
+    p.panel.MoveBar(Bar::Angle, 200);
+    p.panel.MoveBar(Bar::Waves, -3);
+    p.panel.Click(Button::Continuous);
+    EXPECT_EQ(p.recorder.log, (std::vector<std::string>{"bar angle 89", "bar waves 5", "continuous",
+                                                        "bar time 5"}));
+    EXPECT_EQ(p.panel.Bars(), (BarValues{89, 50, 5, 5}));
+    EXPECT_EQ(p.recorder.pictures, 4);
+}
+
+TEST(PanelModel, TheTimerRunsToTheEndAndStopsItself) {
+    StartedPanel p;
+    p.panel.MoveBar(Bar::Time, 4999);
+    p.panel.Tick();  // disabled: nothing
+    p.panel.StartOrStopTimer();
+    p.panel.DeliverTicks(5);
+    p.panel.StartOrStopTimer();
+    EXPECT_EQ(p.recorder.log, (std::vector<std::string>{"bar time 4999", "on", "bar time 5000",
+                                                        "off", "end", "on"}));
+    EXPECT_TRUE(p.panel.TimerEnabled());
+}
+
+TEST(PanelModel, ResetToStartRedrawsTheWaveletPictureEvenWhenNoBarMoves) {
+    StartedPanel moved;
+    moved.panel.Click(Button::Continuous);
+    moved.panel.MoveBar(Bar::Index, 240);
+    moved.panel.ResetToStart();
+    EXPECT_EQ(moved.panel.Bars(), StartValues());
+    EXPECT_EQ(moved.panel.Mode(), DisplayMode::Wavelets);
+    EXPECT_DOUBLE_EQ(moved.panel.State().C2, 10);
+
+    // Only the option differs: the time bar's handler draws the wavelets.
+    StartedPanel modeOnly;
+    modeOnly.panel.Click(Button::Continuous);
+    modeOnly.panel.MoveBar(Bar::Time, 2000);
+    const int before = modeOnly.recorder.pictures;
+    modeOnly.panel.ResetToStart();
+    EXPECT_EQ(modeOnly.recorder.pictures, before + 1);
+    EXPECT_EQ(modeOnly.panel.Mode(), DisplayMode::Wavelets);
+}
+
+TEST(PanelModel, CriticalFlagAndConstantsFollowTheBars) {
+    StartedPanel p;
+    const SimulationState& state = p.panel.State();
+    EXPECT_EQ(state.CriticalFlag, 0);
+    p.panel.MoveBar(Bar::Angle, 30);
+    EXPECT_EQ(state.CriticalFlag, -1);
+    p.panel.MoveBar(Bar::Index, 60);
+    EXPECT_EQ(state.CriticalFlag, 0);
+    EXPECT_DOUBLE_EQ(state.C2, 5 / 0.6);
+    p.panel.MoveBar(Bar::Index, 50);
+    EXPECT_EQ(state.CriticalFlag, -1);
+    p.panel.Click(Button::Continuous);
+    EXPECT_EQ(state.Pi, 4 * std::atan(1.0));
+    EXPECT_EQ(state.Period, 6);
+    EXPECT_EQ(state.C1, 5);
+    EXPECT_DOUBLE_EQ(state.C2, 10);
+}
+
+}  // namespace
+}  // namespace orvath
