@@ -34,9 +34,11 @@ std::vector<EventWord> MakeEventWords() {
                                                           {"timer", Button::Start},
                                                           {"stop", Button::Stop}};
     for (const auto& [word, button] : clicks) {
-        words.push_back({word, {.kind = ScriptEvent::Kind::Click, .button = button}});
+        ScriptEvent click = event(ScriptEvent::Kind::Click);
+        click.button = button;
+        words.push_back({word, click});
     }
-    words.push_back({"tick", {.kind = ScriptEvent::Kind::Tick}, true, 1, kMaxTicksPerLine});
+    words.push_back({"tick", event(ScriptEvent::Kind::Tick), true, 1, kMaxTicksPerLine});
     return words;
 }
 
