@@ -19,26 +19,30 @@ struct EventWord {
     int max = 0;
 };
 
+ScriptEvent EventOf(ScriptEvent::Kind kind) {
+    ScriptEvent event;
+    event.kind = kind;
+    return event;
+}
+
 std::vector<EventWord> MakeEventWords() {
     std::vector<EventWord> words;
     for (const Bar bar : kBars) {
         const BarSetting& setting = SettingOf(bar);
-        words.push_back({setting.word,
-                         {.kind = ScriptEvent::Kind::MoveBar, .bar = bar},
-                         true,
-                         setting.min,
-                         setting.max});
+        ScriptEvent move = EventOf(ScriptEvent::Kind::MoveBar);
+        move.bar = bar;
+        words.push_back({setting.word, move, true, setting.min, setting.max});
     }
     const std::pair<std::string_view, Button> clicks[] = {{"continuous", Button::Continuous},
                                                           {"wavelets", Button::Wavelets},
                                                           {"timer", Button::Start},
                                                           {"stop", Button::Stop}};
     for (const auto& [word, button] : clicks) {
-        ScriptEvent click = event(ScriptEvent::Kind::Click);
+        ScriptEvent click = EventOf(ScriptEvent::Kind::Click);
         click.button = button;
         words.push_back({word, click});
     }
-    words.push_back({"tick", event(ScriptEvent::Kind::Tick), true, 1, kMaxTicksPerLine});
+    words.push_back({"tick", EventOf(ScriptEvent::Kind::Tick), true, 1, kMaxTicksPerLine});
     return words;
 }
 
