@@ -38,7 +38,12 @@ int main(int argc, char* argv[]) {
             std::cout << orvath::UsageText();
             return 0;
         case Action::Version:
-            std::cout << "orvath " << ORVATH_VERSION << '\n';
+            std::cout << "orvath " << ORVATH_VERSION << '\n'
+                      << "Copyright (C) 2026 The Orvath developers\n"
+                         "License GPL-3.0-or-later: GNU GPL version 3 or later "
+                         "<https://gnu.org/licenses/gpl.html>\n"
+                         "This is free software: you are free to change and redistribute it.\n"
+                         "There is NO WARRANTY, to the extent permitted by law.\n";
             return 0;
         case Action::Trace:
         case Action::Export: {

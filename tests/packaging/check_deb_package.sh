@@ -1,16 +1,16 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from the build tree into a scratch folder and
-# checks its name, version, files and dependencies, and that the packaged
-# program runs.
+# checks its name, version, files and dependencies, what lintian says of it,
+# and that the packaged program runs.
 # Usage: check_deb_package.sh CPACK BUILD_DIR VERSION
 set -eu
 cpack=$1
 build=$2
 version=$3
-for tool in dpkg-deb dpkg-shlibdeps file; do
+for tool in dpkg-deb dpkg-shlibdeps file lintian; do
     if ! command -v "$tool" >/dev/null; then
-        echo "$tool is not installed (packages dpkg-dev, file)"
+        echo "$tool is not installed (packages dpkg-dev, file, lintian)"
         exit 77
     fi
 done
@@ -33,6 +33,8 @@ files=$(dpkg-deb -c "$deb" | grep -v '^d' | awk '{print $6}' | sort)
 expected=$(sort <<LIST
 ./usr/bin/orvath
 ./usr/share/applications/org.orvath.Orvath.desktop
+./usr/share/doc/orvath/changelog.gz
+./usr/share/doc/orvath/copyright
 ./usr/share/icons/hicolor/scalable/apps/org.orvath.Orvath.svg
 ./usr/share/man/man1/orvath.1.gz
 ./usr/share/metainfo/org.orvath.Orvath.metainfo.xml
@@ -48,9 +50,19 @@ for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6
     echo "$depends" | grep -q ", $package[ ,]" || fail "no dependency on $package: $depends"
 done
 
+# lintian: an error or a warning fails; informational and pedantic tags are
+# printed for the record (today: the hardening of the build flags and the
+# .comment section that cpack's strip leaves).
+lintian --fail-on error,warning --display-level '>=pedantic' --tag-display-limit 0 "$deb" \
+    >"$work/lintian.log" 2>&1 || { cat "$work/lintian.log"; fail "lintian found errors or warnings"; }
+grep '^[EWIPX]: ' "$work/lintian.log" || true
+
 dpkg-deb -x "$deb" "$work/root"
+# The changelog's newest entry is the package's version.
+changelog_version=$(dpkg-parsechangelog -l "$work/root/usr/share/doc/orvath/changelog.gz" -S Version)
+[ "$changelog_version" = "$version" ] || fail "the changelog's newest entry is $changelog_version"
 program="$work/root/usr/bin/orvath"
-[ "$("$program" --version)" = "orvath $version" ] || fail "packaged program's version is wrong"
+[ "$("$program" --version | head -n 1)" = "orvath $version" ] || fail "packaged program's version is wrong"
 "$program" --export "$work/picture.png" --size 160x90 || fail "packaged program cannot export"
 [ -s "$work/picture.png" ] || fail "packaged program wrote no picture"
 echo "package $(basename "$deb") checked"
