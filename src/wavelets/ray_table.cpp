@@ -26,8 +26,8 @@ Fan MakeFan(const Scene& scene) {
     fan.Lambda1 = scene.lambda1;
     fan.C1 = scene.c1;
     fan.C2 = scene.c2;
-    fan.T = scene.period;
-    fan.Periods = std::floor(fan.Time / fan.T);
+    fan.Period = scene.period;
+    fan.Periods = std::floor(fan.Time / fan.Period);
     fan.CriticalFlagSet = scene.critical;
 
     fan.SinRefr = scene.sinRefraction;
@@ -96,7 +96,7 @@ void PlaceRay(const Fan& fan, int i, RayTable& table) {
     const double k = fan.Periods;
     t.WaveX[i] = F(t.FrontX[i] + fan.SinTheta * fan.Lambda1 * k);
     t.WaveY[i] = F(t.FrontY[i] - fan.CosTheta * fan.Lambda1 * k);
-    t.WaveR[i] = F((fan.Time - fan.T * k) * fan.C1);
+    t.WaveR[i] = F((fan.Time - fan.Period * k) * fan.C1);
 }
 
 RayPhase ChoosePhase(const Fan& fan, const RayTable& table, int i) {
@@ -146,7 +146,7 @@ void PlaceRefractedWavelet(const Fan& fan, int i, RayTable& t) {
     const double m = fan.Periods - (RayWaves + 1);
     t.RefrWaveX[i] = F(t.RefrX[i] + fan.SinRefr * m * fan.Lambda1 * fan.C2 / fan.C1);
     t.RefrWaveY[i] = F(t.RefrY[i] - fan.CosRefr * m * fan.Lambda1 * fan.C2 / fan.C1);
-    t.RefrWaveR[i] = F((fan.Time - fan.T * fan.Periods) * fan.C2);
+    t.RefrWaveR[i] = F((fan.Time - fan.Period * fan.Periods) * fan.C2);
 }
 
 }  // namespace

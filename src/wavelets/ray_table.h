@@ -23,7 +23,7 @@ struct Fan {
     double Lambda1 = 0;
     double C1 = 0;
     double C2 = 0;
-    double T = 0;
+    double Period = 0;
     bool CriticalFlagSet = false;
 
     // Snell's law: SinRefr = sin(Theta) C2 / C1; CosRefr and TanRefr of the
