@@ -53,7 +53,7 @@ int main(int argc, char* argv[]) {
         last = time == kLastTime;
         const qint64 started = clock.nsecsElapsed();
         form.MoveBar(Bar::Time, time);
-        const QImage picture = RenderPicture(form.CanvasWidget().picture(), form.font(), size);
+        const QImage picture = RenderPicture(form.CanvasWidget().Picture(), form.font(), size);
         const qint64 painted = clock.nsecsElapsed();
         error = file.AddFrame(picture, FrameDelayCentiseconds(frames++, framesPerSecond));
         paintNs += painted - started;

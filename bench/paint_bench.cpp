@@ -99,7 +99,7 @@ void PaintPicture(benchmark::State& run, const Setting& setting, Size size) {
     for (auto _ : run) {
         PaintInto(image, picture, font);
     }
-    run.counters["ops"] = static_cast<double>(picture.ops().size());
+    run.counters["ops"] = static_cast<double>(picture.Ops().size());
 }
 
 // Twenty circles of radius 1500 whose tops cross the view and twenty rays at

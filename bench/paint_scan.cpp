@@ -43,7 +43,7 @@ void Scan(DisplayMode mode, QImage& image, const QFont& font) {
                     // other programs on the machine add.
                     const double ms = std::min(PaintInto(image, list, font).cpuMs,
                                                PaintInto(image, list, font).cpuMs);
-                    timed.push_back({s, ms, list.ops().size()});
+                    timed.push_back({s, ms, list.Ops().size()});
                 }
             }
         }

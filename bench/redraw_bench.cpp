@@ -13,15 +13,15 @@ void TimeRedraws(benchmark::State& run, const Setting& setting) {
     const Scene scene = PrepareScene(setting, list);
     for (auto _ : run) {
         Redraw(setting, scene, list);
-        benchmark::DoNotOptimize(list.ops().data());
+        benchmark::DoNotOptimize(list.Ops().data());
         benchmark::ClobberMemory();
     }
-    run.counters["ops"] = static_cast<double>(list.ops().size());
+    run.counters["ops"] = static_cast<double>(list.Ops().size());
 }
 
 // One clear-and-redraw into the display list. Arguments: mode (0 wavelets,
 // 1 continuous), waves, time, angle; the index keeps its design value.
-void BM_Redraw(benchmark::State& run) {
+void BmRedraw(benchmark::State& run) {
     const Setting setting{
         .mode = run.range(0) == 0 ? DisplayMode::Wavelets : DisplayMode::Continuous,
         .angle = static_cast<int>(run.range(3)),
@@ -30,7 +30,7 @@ void BM_Redraw(benchmark::State& run) {
         .time = static_cast<int>(run.range(2))};
     TimeRedraws(run, setting);
 }
-BENCHMARK(BM_Redraw)
+BENCHMARK(BmRedraw)
     ->ArgNames({"mode", "waves", "time", "angle"})
     ->ArgsProduct({{0, 1}, {5, 10, 39}, {0, 2000, 5000}, {25, 60, 89}})
     ->MinTime(0.05)
@@ -40,7 +40,7 @@ BENCHMARK(BM_Redraw)
 
 // How a redraw grows with the number of waves and with time, at the design
 // angle: waves 5..39 at time 5000, and time 0..5000 at 39 waves.
-void BM_RedrawGrowth(benchmark::State& run) {
+void BmRedrawGrowth(benchmark::State& run) {
     const Setting setting{
         .mode = run.range(0) == 0 ? DisplayMode::Wavelets : DisplayMode::Continuous,
         .angle = 25,
@@ -49,7 +49,7 @@ void BM_RedrawGrowth(benchmark::State& run) {
         .time = static_cast<int>(run.range(2))};
     TimeRedraws(run, setting);
 }
-BENCHMARK(BM_RedrawGrowth)
+BENCHMARK(BmRedrawGrowth)
     ->ArgNames({"mode", "waves", "time"})
     ->ArgsProduct({{0, 1}, {5, 15, 25, 39}, {5000}})
     ->ArgsProduct({{0, 1}, {39}, {0, 1000, 2000, 3000, 4000}})

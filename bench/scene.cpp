@@ -19,10 +19,10 @@ BarValues BarsOf(const Setting& s) {
 Scene PrepareScene(const Setting& setting, DisplayList& list) {
     SimulationState state = StartupState(kClientWidth, kClientHeight);
     const BarValues bars = BarsOf(setting);
-    state.C2 = SpeedInMedium2(state.C1, bars.index);
-    state.CriticalFlag =
-        CriticalFlagFor(TestCriticalAngle(ComputePi(), bars.angle, state.C2, state.C1));
-    list.Scale(state.XLeft, state.YTop, state.XRight, state.YBottom);
+    state.c2 = SpeedInMedium2(state.c1, bars.index);
+    state.criticalFlag =
+        CriticalFlagFor(TestCriticalAngle(ComputePi(), bars.angle, state.c2, state.c1));
+    list.Scale(state.xLeft, state.yTop, state.xRight, state.yBottom);
     return MakeScene(state, bars);
 }
 

@@ -25,7 +25,7 @@ int RunExport(const CommandLine& commandLine, std::ostream& err) {
     ApplySettings(commandLine.settings, window);
 
     const QString error =
-        WritePicture(window.CanvasWidget().picture(), window.font(), size, *format, path);
+        WritePicture(window.CanvasWidget().Picture(), window.font(), size, *format, path);
     if (!error.isEmpty()) {
         err << "orvath: cannot write " << PrintableName(commandLine.exportFile) << ": "
             << error.toStdString() << '\n';

@@ -13,26 +13,26 @@ Beam ComputeBeam(const Scene& scene) {
     const double xLeft = scene.xLeft;
     const double xRight = scene.xRight;
 
-    beam.Theta = scene.theta;
-    beam.FrontStep = scene.lambda1 / scene.sinTheta / intervals;
-    beam.HalfSpan = spanUnits / 2.0;
-    beam.RayShift = scene.yTop * std::tan(beam.Theta);
-    beam.BeamX = xLeft + (xRight - xLeft) / 4;
-    beam.LeftX = beam.BeamX - beam.HalfSpan * beam.FrontStep;
-    beam.RightX = beam.BeamX + beam.HalfSpan * beam.FrontStep;
-    beam.LeftHitX = beam.LeftX + beam.RayShift;
+    beam.theta = scene.theta;
+    beam.frontStep = scene.lambda1 / scene.sinTheta / intervals;
+    beam.halfSpan = spanUnits / 2.0;
+    beam.rayShift = scene.yTop * std::tan(beam.theta);
+    beam.beamX = xLeft + (xRight - xLeft) / 4;
+    beam.leftX = beam.beamX - beam.halfSpan * beam.frontStep;
+    beam.rightX = beam.beamX + beam.halfSpan * beam.frontStep;
+    beam.leftHitX = beam.leftX + beam.rayShift;
     return beam;
 }
 
 FrontPoints ComputeFrontPoints(const Beam& beam, std::int16_t numWaves) {
     const auto entries = static_cast<std::size_t>(numWaves) + 1;
     FrontPoints front{std::vector<float>(entries), std::vector<float>(entries)};
-    const double cosTheta = std::cos(beam.Theta);
-    const double sinTheta = std::sin(beam.Theta);
+    const double cosTheta = std::cos(beam.theta);
+    const double sinTheta = std::sin(beam.theta);
     for (std::int16_t i = 0; i < numWaves; ++i) {
         const auto at = static_cast<std::size_t>(i);
-        front.FrontX[at] = ToSingle(beam.LeftHitX + 2 * beam.FrontStep * i * cosTheta * cosTheta);
-        front.FrontY[at] = ToSingle(2 * beam.FrontStep * i * sinTheta * cosTheta);
+        front.frontX[at] = ToSingle(beam.leftHitX + 2 * beam.frontStep * i * cosTheta * cosTheta);
+        front.frontY[at] = ToSingle(2 * beam.frontStep * i * sinTheta * cosTheta);
     }
     return front;
 }

@@ -19,14 +19,14 @@ inline float ToSingle(double value) {
 // through medium 1 at the angle of incidence, bounded by two edge rays with a
 // central ray between them. Lengths are world units.
 struct Beam {
-    double Theta = 0;      // angle of incidence, radians from the normal
-    double FrontStep = 0;  // one (NumWaves - 1)-th of the trace wavelength along the boundary
-    double HalfSpan = 0;   // half the beam width in units of FrontStep, not truncated
-    double RayShift = 0;   // horizontal run of a ray from the top edge to the boundary
-    double BeamX = 0;      // x where the central ray leaves the top edge
-    double LeftX = 0;      // x where the left edge ray leaves the top edge
-    double RightX = 0;     // x where the right edge ray leaves the top edge
-    double LeftHitX = 0;   // x where the left edge ray meets the boundary
+    double theta = 0;      // angle of incidence, radians from the normal
+    double frontStep = 0;  // one (NumWaves - 1)-th of the trace wavelength along the boundary
+    double halfSpan = 0;   // half the beam width in units of FrontStep, not truncated
+    double rayShift = 0;   // horizontal run of a ray from the top edge to the boundary
+    double beamX = 0;      // x where the central ray leaves the top edge
+    double leftX = 0;      // x where the left edge ray leaves the top edge
+    double rightX = 0;     // x where the right edge ray leaves the top edge
+    double leftHitX = 0;   // x where the left edge ray meets the boundary
 };
 
 // The beam for an angle of incidence of 1 to 89 degrees and 5 to 39 waves.
@@ -38,11 +38,11 @@ Beam ComputeBeam(const Scene& scene);
 // the boundary, stored in single precision. Both arrays have NumWaves + 1
 // entries; entries 0..NumWaves - 1 are the points, the last one stays 0.
 struct FrontPoints {
-    std::vector<float> FrontX;
-    std::vector<float> FrontY;
+    std::vector<float> frontX;
+    std::vector<float> frontY;
 
     // The number of points, NumWaves.
-    std::size_t Count() const { return FrontX.size() - 1; }
+    std::size_t Count() const { return frontX.size() - 1; }
 };
 
 // Point i lies on the front through (LeftHitX, 0), 2 * FrontStep * cos(Theta)

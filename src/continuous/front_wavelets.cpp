@@ -19,9 +19,9 @@ void DrawLowerHalf(const Scene& scene, double x, double radius, Surface& surface
 // from Pi + Theta round to 2 Pi + Theta, split at angle 0.
 void DrawForwardHalf(const Scene& scene, const Beam& beam, double x, double y, double radius1,
                      Surface& surface) {
-    surface.Circle(ToSingle(x), ToSingle(y), ToSingle(radius1), ToSingle(beam.Theta + scene.pi),
+    surface.Circle(ToSingle(x), ToSingle(y), ToSingle(radius1), ToSingle(beam.theta + scene.pi),
                    ToSingle(2 * scene.pi), kForeground);
-    surface.Circle(ToSingle(x), ToSingle(y), ToSingle(radius1), 0, ToSingle(beam.Theta),
+    surface.Circle(ToSingle(x), ToSingle(y), ToSingle(radius1), 0, ToSingle(beam.theta),
                    kForeground);
 }
 
@@ -31,14 +31,14 @@ void DrawForwardHalf(const Scene& scene, const Beam& beam, double x, double y, d
 // the boundary (y > 0).
 void DrawForwardHalfAboveBoundary(const Scene& scene, const Beam& beam, double x, double y,
                                   double radius1, Surface& surface) {
-    const double CrossX = x + std::sqrt(radius1 * radius1 - y * y);
-    const double CrossAngle = std::atan2(CrossX - x, y);
+    const double crossX = x + std::sqrt(radius1 * radius1 - y * y);
+    const double crossAngle = std::atan2(crossX - x, y);
     const double pi = scene.pi;
-    surface.Circle(ToSingle(x), ToSingle(y), ToSingle(radius1), ToSingle(beam.Theta + pi),
-                   ToSingle(3 * pi / 2 - CrossAngle), kForeground);
-    surface.Circle(ToSingle(x), ToSingle(y), ToSingle(radius1), ToSingle(3 * pi / 2 + CrossAngle),
+    surface.Circle(ToSingle(x), ToSingle(y), ToSingle(radius1), ToSingle(beam.theta + pi),
+                   ToSingle(3 * pi / 2 - crossAngle), kForeground);
+    surface.Circle(ToSingle(x), ToSingle(y), ToSingle(radius1), ToSingle(3 * pi / 2 + crossAngle),
                    ToSingle(2 * pi), kForeground);
-    surface.Circle(ToSingle(x), ToSingle(y), ToSingle(radius1), 0, ToSingle(beam.Theta),
+    surface.Circle(ToSingle(x), ToSingle(y), ToSingle(radius1), 0, ToSingle(beam.theta),
                    kForeground);
 }
 
@@ -49,58 +49,58 @@ void DrawForwardHalfAboveBoundary(const Scene& scene, const Beam& beam, double x
 void DrawBoundaryWavelet(const Scene& scene, const Beam& beam, std::size_t i, double time,
                          Surface& surface) {
     const auto index = static_cast<double>(i);
-    const double BirthTime = index * beam.FrontStep * std::sin(beam.Theta) / scene.c1;
-    const double Age = time * scene.period - BirthTime;
-    const double BirthX = (beam.LeftX + beam.RayShift) + index * beam.FrontStep;
-    const double Radius2 = scene.c2 * Age;
-    DrawLowerHalf(scene, BirthX, Radius2, surface);
+    const double birthTime = index * beam.frontStep * std::sin(beam.theta) / scene.c1;
+    const double age = time * scene.period - birthTime;
+    const double birthX = (beam.leftX + beam.rayShift) + index * beam.frontStep;
+    const double radius2 = scene.c2 * age;
+    DrawLowerHalf(scene, birthX, radius2, surface);
 }
 
 }  // namespace
 
 void DrawLeftEdgeWavelet(const Scene& scene, const Beam& beam, double time, Surface& surface) {
-    DrawLowerHalf(scene, beam.LeftX + beam.RayShift, scene.period * scene.c2 * time, surface);
+    DrawLowerHalf(scene, beam.leftX + beam.rayShift, scene.period * scene.c2 * time, surface);
 }
 
 void DrawRefractedFront(const Scene& scene, const Beam& beam, double time, Surface& surface) {
     // At or beyond the critical angle there is no refracted wave, and at
     // `Time` 0 the front has not left the left edge ray yet.
-    const double SinRefr = scene.sinRefraction;
-    if (SinRefr >= 1 || time <= 0) {
+    const double sinRefr = scene.sinRefraction;
+    if (sinRefr >= 1 || time <= 0) {
         return;
     }
-    const double Dist2 = scene.c2 * (time * scene.period);
+    const double dist2 = scene.c2 * (time * scene.period);
     // The arcsine of SinRefr, taken through the arctangent.
-    const double ThetaRefr = std::atan2(SinRefr, std::sqrt(1 - SinRefr * SinRefr));
+    const double thetaRefr = std::atan2(sinRefr, std::sqrt(1 - sinRefr * sinRefr));
     // The incident front sweeps the boundary at C1 / sin(Theta), so it meets
     // the boundary `Reach` = C1 Time T / sin(Theta) beyond `LeftHitX`, where
     // the refracted front meets it too.
-    const double Reach = Dist2 / SinRefr;
-    const double TangentX = (beam.LeftX + beam.RayShift) + SinRefr * Dist2;
-    const double TangentY = -Dist2 * std::cos(ThetaRefr);
-    const double EnvelopeX = (beam.LeftX + beam.RayShift) + Reach;
-    surface.Line(ToSingle(TangentX), ToSingle(TangentY), ToSingle(EnvelopeX), 0,
+    const double reach = dist2 / sinRefr;
+    const double tangentX = (beam.leftX + beam.rayShift) + sinRefr * dist2;
+    const double tangentY = -dist2 * std::cos(thetaRefr);
+    const double envelopeX = (beam.leftX + beam.rayShift) + reach;
+    surface.Line(ToSingle(tangentX), ToSingle(tangentY), ToSingle(envelopeX), 0,
                  kRefractedFrontCyan);
-    surface.Line(ToSingle(EnvelopeX), 0, ToSingle(EnvelopeX + 20 * beam.RayShift),
-                 ToSingle(20 * beam.RayShift * std::tan(beam.Theta)), kRefractedFrontCyan);
+    surface.Line(ToSingle(envelopeX), 0, ToSingle(envelopeX + 20 * beam.rayShift),
+                 ToSingle(20 * beam.rayShift * std::tan(beam.theta)), kRefractedFrontCyan);
 }
 
 void DrawFrontPointWavelets(const Scene& scene, const Beam& beam, const FrontPoints& front,
                             double time, Surface& surface) {
-    const double cosTheta = std::cos(beam.Theta);
+    const double cosTheta = std::cos(beam.theta);
     // Every medium-1 wavelet has travelled for the same time.
-    const double Radius1 = scene.c1 * time * scene.period;
+    const double radius1 = scene.c1 * time * scene.period;
     for (std::size_t i = 0; i < front.Count(); ++i) {
         // The stored single-precision point, compared with double products.
-        const double x = front.FrontX[i];
-        const double y = front.FrontY[i];
+        const double x = front.frontX[i];
+        const double y = front.frontY[i];
         // Positive while the wavelet has not reached the point where its own
         // ray meets the boundary.
-        const double aboveAlongRay = y - Radius1 * cosTheta;
-        if (y - Radius1 > 0 && aboveAlongRay > 0 && time > 0) {
-            DrawForwardHalf(scene, beam, x, y, Radius1, surface);
-        } else if (y - Radius1 < 0 && aboveAlongRay > 0 && time > 0) {
-            DrawForwardHalfAboveBoundary(scene, beam, x, y, Radius1, surface);
+        const double aboveAlongRay = y - radius1 * cosTheta;
+        if (y - radius1 > 0 && aboveAlongRay > 0 && time > 0) {
+            DrawForwardHalf(scene, beam, x, y, radius1, surface);
+        } else if (y - radius1 < 0 && aboveAlongRay > 0 && time > 0) {
+            DrawForwardHalfAboveBoundary(scene, beam, x, y, radius1, surface);
         } else if (aboveAlongRay < 0) {
             DrawBoundaryWavelet(scene, beam, i, time, surface);
         }

@@ -18,24 +18,24 @@ constexpr int kFrontPointWidth = 5;
 // boundary, up and to the right along (cos Theta, sin Theta), covering
 // 20 RayShift horizontally.
 void DrawFrontFrom(double x, const Beam& beam, double tanTheta, Surface& surface) {
-    surface.Line(ToSingle(x + beam.RayShift), 0, ToSingle(x + 21 * beam.RayShift),
-                 ToSingle(20 * beam.RayShift * tanTheta), kIncidentFrontBlue);
+    surface.Line(ToSingle(x + beam.rayShift), 0, ToSingle(x + 21 * beam.rayShift),
+                 ToSingle(20 * beam.rayShift * tanTheta), kIncidentFrontBlue);
 }
 
 }  // namespace
 
 void DrawFrontPoints(const Scene& scene, const Beam& beam, const FrontPoints& front,
                      Surface& surface) {
-    const double sinTheta = std::sin(beam.Theta);
-    const double cosTheta = std::cos(beam.Theta);
+    const double sinTheta = std::sin(beam.theta);
+    const double cosTheta = std::cos(beam.theta);
     for (std::size_t i = 0; i < front.Count(); ++i) {
         surface.DrawWidth(kFrontPointWidth);
-        surface.PSet(front.FrontX[i], front.FrontY[i], kFrontPointRed);
+        surface.PSet(front.frontX[i], front.frontY[i], kFrontPointRed);
         surface.DrawWidth(1);
 
         // C1 * T / 2 is half a wavelength in medium 1.
-        const double halfX = front.FrontX[i] + scene.c1 * sinTheta * 0.5 * scene.period;
-        const double halfY = front.FrontY[i] - scene.c1 * cosTheta * 0.5 * scene.period;
+        const double halfX = front.frontX[i] + scene.c1 * sinTheta * 0.5 * scene.period;
+        const double halfY = front.frontY[i] - scene.c1 * cosTheta * 0.5 * scene.period;
         if (halfY >= 0) {
             surface.PSet(ToSingle(halfX), ToSingle(halfY), kFrontPointRed);
         }
@@ -49,20 +49,20 @@ void DrawAxes(const Scene& scene, Surface& surface) {
 
 void DrawRays(const Scene& scene, const Beam& beam, Surface& surface) {
     const float top = scene.yTop;
-    surface.Line(ToSingle(beam.BeamX), top, ToSingle(beam.BeamX + beam.RayShift), 0,
+    surface.Line(ToSingle(beam.beamX), top, ToSingle(beam.beamX + beam.rayShift), 0,
                  kCentralRayRed);
-    surface.Line(ToSingle(beam.LeftX), top, ToSingle(beam.LeftX + beam.RayShift), 0, kEdgeRayRed);
-    surface.Line(ToSingle(beam.RightX), top, ToSingle(beam.RightX + beam.RayShift), 0, kEdgeRayRed);
+    surface.Line(ToSingle(beam.leftX), top, ToSingle(beam.leftX + beam.rayShift), 0, kEdgeRayRed);
+    surface.Line(ToSingle(beam.rightX), top, ToSingle(beam.rightX + beam.rayShift), 0, kEdgeRayRed);
 }
 
 void DrawIncidentFronts(const Beam& beam, Surface& surface) {
-    const double tanTheta = std::tan(beam.Theta);
+    const double tanTheta = std::tan(beam.theta);
     surface.DrawStyle(LineStyle::Dotted);
-    DrawFrontFrom(beam.BeamX, beam, tanTheta, surface);
+    DrawFrontFrom(beam.beamX, beam, tanTheta, surface);
     surface.DrawStyle(LineStyle::Solid);
-    DrawFrontFrom(beam.LeftX, beam, tanTheta, surface);
+    DrawFrontFrom(beam.leftX, beam, tanTheta, surface);
     surface.DrawStyle(LineStyle::Solid);
-    DrawFrontFrom(beam.RightX, beam, tanTheta, surface);
+    DrawFrontFrom(beam.rightX, beam, tanTheta, surface);
     surface.DrawStyle(LineStyle::Solid);
 }
 

@@ -16,8 +16,8 @@ class Canvas : public QWidget {
   public:
     explicit Canvas(QWidget* parent);
 
-    DisplayList& picture() { return picture_; }
-    const DisplayList& picture() const { return picture_; }
+    DisplayList& Picture() { return picture_; }
+    const DisplayList& Picture() const { return picture_; }
     // Where each paint's duration is reported; none when null.
     void SetStats(AnimationStats* stats) { stats_ = stats; }
 

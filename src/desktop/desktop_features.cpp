@@ -98,14 +98,14 @@ QString DesktopFeatures::SavePicture(const QString& path) const {
     }
     const Canvas& canvas = window_.CanvasWidget();
     const QString error =
-        WritePicture(canvas.picture(), window_.font(), canvas.size(), *format, path);
+        WritePicture(canvas.Picture(), window_.font(), canvas.size(), *format, path);
     return error.isEmpty() ? error : QStringLiteral("Cannot save %1: %2").arg(path, error);
 }
 
 void DesktopFeatures::CopyPicture() const {
     const Canvas& canvas = window_.CanvasWidget();
     QGuiApplication::clipboard()->setImage(
-        RenderPicture(canvas.picture(), window_.font(), canvas.size()));
+        RenderPicture(canvas.Picture(), window_.font(), canvas.size()));
 }
 
 void DesktopFeatures::SaveWithDialog() {

@@ -41,7 +41,7 @@ std::size_t At(Bar bar) {
 
 OrvathWindow::OrvathWindow(WindowWiring wiring)
     : canvas_(this),
-      panel_(wiring.surface ? *wiring.surface : canvas_.picture()),
+      panel_(wiring.surface ? *wiring.surface : canvas_.Picture()),
       realTimeTimer_(wiring.realTimeTimer),
       stats_(wiring.stats),
       continuousOption_(QStringLiteral("CONTINUOUS"), this),
@@ -172,12 +172,12 @@ void OrvathWindow::DeliverTicks(int count) {
 
 void OrvathWindow::Placed(Control control, const ControlRect& r) {
     const SimulationState& state = panel_.State();
-    const double worldWidth = static_cast<double>(state.XRight) - state.XLeft;
-    const double worldHeight = state.YTop - state.YBottom;
+    const double worldWidth = static_cast<double>(state.xRight) - state.xLeft;
+    const double worldHeight = state.yTop - state.yBottom;
     const double px = width() / worldWidth;
     const double py = height() / worldHeight;
-    const QPointF topLeft((r.Left - state.XLeft) * px, (state.YTop - r.Top) * py);
-    const QPointF bottomRight(topLeft.x() + r.Width * px, topLeft.y() + r.Height * py);
+    const QPointF topLeft((r.left - state.xLeft) * px, (state.yTop - r.top) * py);
+    const QPointF bottomRight(topLeft.x() + r.width * px, topLeft.y() + r.height * py);
     ControlWidget(control).setGeometry(QRectF(topLeft, bottomRight).toRect());
 }
 

@@ -157,10 +157,10 @@ void PaintDisplayList(const DisplayList& list, QPainter& painter, QSizeF area,
                       const QFont& printFont, const QRectF& visible) {
     painter.fillRect(visible.isEmpty() ? QRectF(QPointF(0, 0), area) : visible, kBackgroundColour);
     painter.setRenderHint(QPainter::Antialiasing, true);
-    WorldPainter world(painter, list.frame(), area, printFont, visible);
-    for (const DrawOp& op : list.ops()) {
+    WorldPainter world(painter, list.Frame(), area, printFont, visible);
+    for (const DrawOp& op : list.Ops()) {
         world.SetWidth(op.width);
-        world.SetStyle(op.style());
+        world.SetStyle(op.Style());
         switch (op.kind) {
             case DrawOp::Kind::Line:
                 world.Line(op.x1, op.y1, op.x2, op.y2, op.colour);
@@ -173,7 +173,7 @@ void PaintDisplayList(const DisplayList& list, QPainter& painter, QSizeF area,
                 break;
             case DrawOp::Kind::Print:
                 world.Text(op.x1, op.y1,
-                           QString::fromStdString(list.texts()[static_cast<std::size_t>(op.text)]));
+                           QString::fromStdString(list.Texts()[static_cast<std::size_t>(op.text)]));
                 break;
         }
     }

@@ -23,17 +23,17 @@ constexpr float kButtonHeightTwips = 975;
 }  // namespace
 
 PanelLayout LayOutPanel(const SimulationState& s) {
-    const double frameHeight = s.YTop - s.YBottom;
+    const double frameHeight = s.yTop - s.yBottom;
     const auto fromTwips = [&](float twips) {
-        return static_cast<float>(twips * frameHeight / s.ScreenScaleHeight);
+        return static_cast<float>(twips * frameHeight / s.screenScaleHeight);
     };
     const auto stored = [](double value) { return static_cast<float>(value); };
-    const double W = static_cast<double>(s.XRight) - s.XLeft;
+    const double w = static_cast<double>(s.xRight) - s.xLeft;
 
     PanelLayout layout{};
-    At(layout, Control::AngleLabel).Height = fromTwips(kAngleLabelHeightTwips);
-    At(layout, Control::TimeLabel).Height = fromTwips(kTimeLabelHeightTwips);
-    At(layout, Control::WavesLabel).Height = fromTwips(kWavesLabelHeightTwips);
+    At(layout, Control::AngleLabel).height = fromTwips(kAngleLabelHeightTwips);
+    At(layout, Control::TimeLabel).height = fromTwips(kTimeLabelHeightTwips);
+    At(layout, Control::WavesLabel).height = fromTwips(kWavesLabelHeightTwips);
     At(layout, Control::IndexBar) = {0, 0, fromTwips(kIndexBarWidthTwips),
                                      fromTwips(kIndexBarHeightTwips)};
     At(layout, Control::IndexLabel) = {0, 0, fromTwips(kIndexLabelWidthTwips),
@@ -57,44 +57,44 @@ PanelLayout LayOutPanel(const SimulationState& s) {
     auto& stopButton = At(layout, Control::StopButton);
 
     // Rows in order; a row may read what an earlier row stored.
-    angleBar.Top = s.YTop;
-    angleBar.Left = s.XLeft;
-    angleBar.Height = stored(frameHeight / 40);
-    angleBar.Width = stored(W / 10);
-    const double h = angleBar.Height;
-    angleLabel.Left = stored(s.XLeft + W / 10);
-    angleLabel.Top = angleBar.Top;
-    angleLabel.Width = stored(W / 4);
-    timeBar.Left = s.XLeft;
-    timeBar.Top = stored(s.YTop - h);
-    timeBar.Height = stored(frameHeight / 40);
-    timeBar.Width = stored(W / 10);
-    timeLabel.Left = stored(s.XLeft + W / 10);
-    timeLabel.Top = timeBar.Top;
-    timeLabel.Width = angleLabel.Width;
-    wavesBar.Top = stored(s.YTop - 2 * h);
-    wavesBar.Left = s.XLeft;
-    wavesBar.Height = stored(h);
-    wavesBar.Width = angleBar.Width;
-    wavesLabel.Top = wavesBar.Top;
-    wavesLabel.Left = stored(s.XLeft + W / 10);
-    wavesLabel.Width = angleLabel.Width;
-    continuousOption.Top = stored(s.YTop - 3 * h);
-    continuousOption.Left = s.XLeft;
-    continuousOption.Height = stored(1.3 * h);
-    continuousOption.Width = stored(1.5 * (W / 10));
-    waveletsOption.Top = stored(s.YTop - 5 * h);
-    waveletsOption.Left = s.XLeft;
-    waveletsOption.Height = stored(1.3 * h);
-    waveletsOption.Width = stored(1.5 * (W / 10));
-    startButton.Top = timeBar.Top;
-    startButton.Left = stored(static_cast<double>(angleLabel.Left) + angleLabel.Width);
-    stopButton.Top = startButton.Top;
-    stopButton.Left = stored(static_cast<double>(startButton.Left) + startButton.Width);
-    indexBar.Top = stored(static_cast<double>(waveletsOption.Top) - waveletsOption.Height);
-    indexBar.Left = waveletsOption.Left;
-    indexLabel.Top = stored(static_cast<double>(indexBar.Top) - indexBar.Height);
-    indexLabel.Left = indexBar.Left;
+    angleBar.top = s.yTop;
+    angleBar.left = s.xLeft;
+    angleBar.height = stored(frameHeight / 40);
+    angleBar.width = stored(w / 10);
+    const double h = angleBar.height;
+    angleLabel.left = stored(s.xLeft + w / 10);
+    angleLabel.top = angleBar.top;
+    angleLabel.width = stored(w / 4);
+    timeBar.left = s.xLeft;
+    timeBar.top = stored(s.yTop - h);
+    timeBar.height = stored(frameHeight / 40);
+    timeBar.width = stored(w / 10);
+    timeLabel.left = stored(s.xLeft + w / 10);
+    timeLabel.top = timeBar.top;
+    timeLabel.width = angleLabel.width;
+    wavesBar.top = stored(s.yTop - 2 * h);
+    wavesBar.left = s.xLeft;
+    wavesBar.height = stored(h);
+    wavesBar.width = angleBar.width;
+    wavesLabel.top = wavesBar.top;
+    wavesLabel.left = stored(s.xLeft + w / 10);
+    wavesLabel.width = angleLabel.width;
+    continuousOption.top = stored(s.yTop - 3 * h);
+    continuousOption.left = s.xLeft;
+    continuousOption.height = stored(1.3 * h);
+    continuousOption.width = stored(1.5 * (w / 10));
+    waveletsOption.top = stored(s.yTop - 5 * h);
+    waveletsOption.left = s.xLeft;
+    waveletsOption.height = stored(1.3 * h);
+    waveletsOption.width = stored(1.5 * (w / 10));
+    startButton.top = timeBar.top;
+    startButton.left = stored(static_cast<double>(angleLabel.left) + angleLabel.width);
+    stopButton.top = startButton.top;
+    stopButton.left = stored(static_cast<double>(startButton.left) + startButton.width);
+    indexBar.top = stored(static_cast<double>(waveletsOption.top) - waveletsOption.height);
+    indexBar.left = waveletsOption.left;
+    indexLabel.top = stored(static_cast<double>(indexBar.top) - indexBar.height);
+    indexLabel.left = indexBar.left;
     return layout;
 }
 

@@ -13,10 +13,10 @@ namespace orvath {
 // A control's geometry in world units: Left is the x of its left edge, Top the
 // y of its top edge; Width extends to the right and Height downwards.
 struct ControlRect {
-    float Left = 0;
-    float Top = 0;
-    float Width = 0;
-    float Height = 0;
+    float left = 0;
+    float top = 0;
+    float width = 0;
+    float height = 0;
     friend bool operator==(const ControlRect&, const ControlRect&) = default;
 };
 

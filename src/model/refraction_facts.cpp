@@ -16,13 +16,13 @@ constexpr double kDegreesPerRadian = 180 / std::numbers::pi;
 RefractionFacts ComputeRefractionFacts(const SimulationState& state, const BarValues& bars) {
     RefractionFacts facts;
     facts.index = bars.index / 100.0;
-    facts.speed1 = state.C1;
-    facts.speed2 = state.C2;
-    facts.wavelength1 = state.Lambda1;
-    facts.wavelength2 = state.C1 > 0 ? state.Lambda1 * state.C2 / state.C1 : 0;
+    facts.speed1 = state.c1;
+    facts.speed2 = state.c2;
+    facts.wavelength1 = state.lambda1;
+    facts.wavelength2 = state.c1 > 0 ? state.lambda1 * state.c2 / state.c1 : 0;
     facts.incidenceDeg = bars.angle;
 
-    switch (TestCriticalAngle(ComputePi(), bars.angle, state.C2, state.C1)) {
+    switch (TestCriticalAngle(ComputePi(), bars.angle, state.c2, state.c1)) {
         case CriticalVerdict::Less: {
             const double sine = std::sin(bars.angle / kDegreesPerRadian) / facts.index;
             facts.refractionDeg = std::asin(std::min(sine, 1.0)) * kDegreesPerRadian;
@@ -39,7 +39,7 @@ RefractionFacts ComputeRefractionFacts(const SimulationState& state, const BarVa
     }
 
     facts.time = bars.time / 100.0;
-    facts.periods = state.Period > 0 ? facts.time / state.Period : 0;
+    facts.periods = state.period > 0 ? facts.time / state.period : 0;
     return facts;
 }
 

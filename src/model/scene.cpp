@@ -8,19 +8,19 @@ namespace orvath {
 Scene MakeScene(const SimulationState& state, const BarValues& bars) {
     Scene scene;
     scene.bars = bars;
-    scene.pi = state.Pi;
-    scene.c1 = state.C1;
-    scene.c2 = state.C2;
-    scene.lambda1 = state.Lambda1;
-    scene.period = state.Period;
+    scene.pi = state.pi;
+    scene.c1 = state.c1;
+    scene.c2 = state.c2;
+    scene.lambda1 = state.lambda1;
+    scene.period = state.period;
     scene.theta = scene.pi * bars.angle / 180;
     scene.sinTheta = std::sin(scene.theta);
     scene.sinRefraction = scene.sinTheta * scene.c2 / scene.c1;
-    scene.critical = state.CriticalFlag == -1;
-    scene.xLeft = state.XLeft;
-    scene.xRight = state.XRight;
-    scene.yTop = state.YTop;
-    scene.yBottom = state.YBottom;
+    scene.critical = state.criticalFlag == -1;
+    scene.xLeft = state.xLeft;
+    scene.xRight = state.xRight;
+    scene.yTop = state.yTop;
+    scene.yBottom = state.yBottom;
     return scene;
 }
 

@@ -8,22 +8,22 @@ namespace orvath {
 // The simulation's state, owned by the panel: filled at start-up, then
 // written by the handlers. Everything starts at 0.
 struct SimulationState {
-    double Pi = 0;             // 4 * atan(1)
-    std::int16_t Lambda1 = 0;  // wavelength in medium 1
-    std::int16_t C1 = 0;       // wave speed in medium 1
-    double C2 = 0;             // wave speed in medium 2: C1 / n
-    double Period = 0;         // period T: Lambda1 / C1
+    double pi = 0;             // 4 * atan(1)
+    std::int16_t lambda1 = 0;  // wavelength in medium 1
+    std::int16_t c1 = 0;       // wave speed in medium 1
+    double c2 = 0;             // wave speed in medium 2: C1 / n
+    double period = 0;         // period T: Lambda1 / C1
 
-    float ScreenScaleWidth = 0;   // client width in twips, read at start-up
-    float ScreenScaleHeight = 0;  // client height in twips
-    double Aspect = 0;            // ScreenScaleWidth / ScreenScaleHeight
+    float screenScaleWidth = 0;   // client width in twips, read at start-up
+    float screenScaleHeight = 0;  // client height in twips
+    double aspect = 0;            // ScreenScaleWidth / ScreenScaleHeight
 
-    float XLeft = 0;           // world x of the left edge: -200 * Aspect
-    float XRight = 0;          // world x of the right edge: 0
-    std::int16_t YTop = 0;     // world y of the top edge: 100
-    std::int16_t YBottom = 0;  // world y of the bottom edge: -100
+    float xLeft = 0;           // world x of the left edge: -200 * Aspect
+    float xRight = 0;          // world x of the right edge: 0
+    std::int16_t yTop = 0;     // world y of the top edge: 100
+    std::int16_t yBottom = 0;  // world y of the bottom edge: -100
 
-    std::int16_t CriticalFlag = 0;  // -1 when the angle is critical, else 0
+    std::int16_t criticalFlag = 0;  // -1 when the angle is critical, else 0
 };
 
 // 4 * arctan(1), the formula every writer of Pi uses.

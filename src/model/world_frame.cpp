@@ -6,25 +6,25 @@
 namespace orvath {
 
 void SetWorldFrame(SimulationState& state, float clientWidthTwips, float clientHeightTwips) {
-    state.Pi = ComputePi();
-    state.ScreenScaleWidth = clientWidthTwips;
-    state.ScreenScaleHeight = clientHeightTwips;
-    state.Aspect = static_cast<double>(state.ScreenScaleWidth) / state.ScreenScaleHeight;
-    state.XLeft = static_cast<float>(-200 * state.Aspect);
-    state.XRight = static_cast<float>(0 * state.Aspect);
-    state.YTop = 100;
-    state.YBottom = -100;
+    state.pi = ComputePi();
+    state.screenScaleWidth = clientWidthTwips;
+    state.screenScaleHeight = clientHeightTwips;
+    state.aspect = static_cast<double>(state.screenScaleWidth) / state.screenScaleHeight;
+    state.xLeft = static_cast<float>(-200 * state.aspect);
+    state.xRight = static_cast<float>(0 * state.aspect);
+    state.yTop = 100;
+    state.yBottom = -100;
 }
 
 void SetSpeeds(SimulationState& state, std::int16_t indexTimes100) {
-    state.C1 = kSpeed1;
-    state.C2 = SpeedInMedium2(state.C1, indexTimes100);
+    state.c1 = kSpeed1;
+    state.c2 = SpeedInMedium2(state.c1, indexTimes100);
 }
 
 void SetPhysicalConstants(SimulationState& state, std::int16_t indexTimes100) {
     SetSpeeds(state, indexTimes100);
-    state.Lambda1 = kWavelength1;
-    state.Period = static_cast<double>(state.Lambda1) / state.C1;
+    state.lambda1 = kWavelength1;
+    state.period = static_cast<double>(state.lambda1) / state.c1;
 }
 
 SimulationState StartupState(int clientWidthPx, int clientHeightPx) {

@@ -8,8 +8,8 @@
 namespace orvath {
 
 void ControlTrace::Placed(Control control, const ControlRect& r) {
-    out_ << "place " << ControlName(control) << ' ' << TraceNumber(r.Left) << ' '
-         << TraceNumber(r.Top) << ' ' << TraceNumber(r.Width) << ' ' << TraceNumber(r.Height)
+    out_ << "place " << ControlName(control) << ' ' << TraceNumber(r.left) << ' '
+         << TraceNumber(r.top) << ' ' << TraceNumber(r.width) << ' ' << TraceNumber(r.height)
          << '\n';
 }
 

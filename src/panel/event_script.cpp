@@ -47,8 +47,8 @@ std::vector<EventWord> MakeEventWords() {
 }
 
 const std::vector<EventWord>& EventWords() {
-    static const std::vector<EventWord> words = MakeEventWords();
-    return words;
+    static const std::vector<EventWord> kWords = MakeEventWords();
+    return kWords;
 }
 
 bool IsBlank(char c) {

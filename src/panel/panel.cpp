@@ -36,7 +36,7 @@ void Panel::RemoveObserver(PanelObserver& observer) {
 
 void Panel::StartUp(float clientWidthTwips, float clientHeightTwips) {
     SetWorldFrame(state_, clientWidthTwips, clientHeightTwips);
-    surface_.Scale(state_.XLeft, state_.YTop, state_.XRight, state_.YBottom);
+    surface_.Scale(state_.xLeft, state_.yTop, state_.xRight, state_.yBottom);
 
     const PanelLayout layout = LayOutPanel(state_);
     for (const Control control : kControls) {
@@ -51,8 +51,8 @@ void Panel::StartUp(float clientWidthTwips, float clientHeightTwips) {
     WriteCaption(Control::IndexLabel, IndexCaption(bars_.index));
 
     // The boundary and the normal, drawn before the window is visible.
-    surface_.Line(state_.XLeft, 0, state_.XRight, 0);
-    surface_.Line(0, state_.YBottom, 0, state_.YTop);
+    surface_.Line(state_.xLeft, 0, state_.xRight, 0);
+    surface_.Line(0, state_.yBottom, 0, state_.yTop);
 
     Notify([](PanelObserver& o) { o.Shown(); });
 
@@ -127,9 +127,9 @@ void Panel::StartOrStopTimer() {
 
 void Panel::OnAngleChanged() {
     surface_.Cls();
-    state_.Pi = ComputePi();
-    const CriticalVerdict verdict = TestCriticalAngle(state_.Pi, bars_.angle, state_.C2, state_.C1);
-    state_.CriticalFlag = CriticalFlagFor(verdict);
+    state_.pi = ComputePi();
+    const CriticalVerdict verdict = TestCriticalAngle(state_.pi, bars_.angle, state_.c2, state_.c1);
+    state_.criticalFlag = CriticalFlagFor(verdict);
     surface_.SetCurrent(kMessageX, kMessageY);
     surface_.Print(CriticalMessage(verdict));
     WriteCaption(Control::AngleLabel, AngleCaption(bars_.angle));
@@ -138,7 +138,7 @@ void Panel::OnAngleChanged() {
 
 void Panel::OnTimeChanged() {
     surface_.Cls();
-    WriteCaption(Control::TimeLabel, TimeBarCaption(bars_.time, state_.Period));
+    WriteCaption(Control::TimeLabel, TimeBarCaption(bars_.time, state_.period));
     DrawSelectedMode();
 }
 
@@ -151,11 +151,11 @@ void Panel::OnWavesChanged() {
 void Panel::OnIndexChanged() {
     surface_.Cls();
     WriteCaption(Control::IndexLabel, IndexCaption(bars_.index));
-    state_.C2 = SpeedInMedium2(state_.C1, bars_.index);
+    state_.c2 = SpeedInMedium2(state_.c1, bars_.index);
     // The flag follows the index too, so the wavelet picture never draws the
     // critical construction for an index where the angle is not critical.
-    state_.CriticalFlag =
-        CriticalFlagFor(TestCriticalAngle(ComputePi(), bars_.angle, state_.C2, state_.C1));
+    state_.criticalFlag =
+        CriticalFlagFor(TestCriticalAngle(ComputePi(), bars_.angle, state_.c2, state_.c1));
     DrawSelectedMode();
 }
 
@@ -235,8 +235,8 @@ void Panel::DrawSelectedMode() {
 
 void Panel::DrawWavelets() {
     // Pi and the period are set as start-up set them, at every wavelet picture.
-    state_.Pi = ComputePi();
-    state_.Period = static_cast<double>(state_.Lambda1) / state_.C1;
+    state_.pi = ComputePi();
+    state_.period = static_cast<double>(state_.lambda1) / state_.c1;
     orvath::DrawWavelets(MakeScene(state_, bars_), surface_, [this](const std::string& caption) {
         WriteCaption(Control::TimeLabel, caption);
     });

@@ -25,7 +25,7 @@ struct DrawOp {
     float end = 0;
     int text = 0;  // Print: index into texts()
 
-    LineStyle style() const { return static_cast<LineStyle>(penStyle); }
+    LineStyle Style() const { return static_cast<LineStyle>(penStyle); }
 };
 
 // The world rectangle that Scale maps onto the drawing area.
@@ -59,13 +59,13 @@ class DisplayList : public Surface {
     void Print(std::string_view text) override;
     void BeginPart(Part part) override;
 
-    const WorldFrame& frame() const { return frame_; }
-    const std::vector<DrawOp>& ops() const { return ops_; }
-    const std::vector<std::string>& texts() const { return texts_; }
+    const WorldFrame& Frame() const { return frame_; }
+    const std::vector<DrawOp>& Ops() const { return ops_; }
+    const std::vector<std::string>& Texts() const { return texts_; }
     // The named parts in order; empty for a picture that names none.
-    const std::vector<PartMark>& parts() const { return parts_; }
+    const std::vector<PartMark>& Parts() const { return parts_; }
     // Grows with every change, so a painter can tell whether to repaint.
-    std::uint64_t revision() const { return revision_; }
+    std::uint64_t Revision() const { return revision_; }
 
   private:
     // Appends an operation of the given kind with the current pen.

@@ -16,8 +16,8 @@ constexpr double kFrontContinuation = 300;
 
 // The first ray whose current wavelet centre is still above the boundary.
 std::optional<int> FindFirstAbove(const RayTable& t) {
-    for (std::size_t i = 0; i < t.WaveY.size(); ++i) {
-        if (t.WaveY[i] > 0) {
+    for (std::size_t i = 0; i < t.waveY.size(); ++i) {
+        if (t.waveY[i] > 0) {
             return static_cast<int>(i);
         }
     }
@@ -27,15 +27,15 @@ std::optional<int> FindFirstAbove(const RayTable& t) {
 // At normal incidence every front is parallel to the boundary and meets it
 // nowhere: the fronts still in medium 1 are drawn across the whole view.
 void DrawParallelFronts(const Fan& fan, const RayTable& t, Surface& surface) {
-    const int n = fan.NumWaves;
-    const double LeadY = t.WaveY[n] - t.WaveR[n] * fan.CosTheta;
-    if (LeadY > 0) {
-        Segment(surface, fan.XLeft, LeadY, fan.XRight, LeadY);
+    const int n = fan.numWaves;
+    const double leadY = t.waveY[n] - t.waveR[n] * fan.cosTheta;
+    if (leadY > 0) {
+        Segment(surface, fan.xLeft, leadY, fan.xRight, leadY);
     }
-    for (int j = 0; j <= fan.Periods; ++j) {
-        const double FrontEndY = t.LastFrontY - fan.CosTheta * fan.Lambda1 * j;
-        if (FrontEndY > 0) {
-            Segment(surface, fan.XLeft, FrontEndY, fan.XRight, FrontEndY);
+    for (int j = 0; j <= fan.periods; ++j) {
+        const double frontEndY = t.lastFrontY - fan.cosTheta * fan.lambda1 * j;
+        if (frontEndY > 0) {
+            Segment(surface, fan.xLeft, frontEndY, fan.xRight, frontEndY);
         }
     }
 }
@@ -43,49 +43,49 @@ void DrawParallelFronts(const Fan& fan, const RayTable& t, Surface& surface) {
 // The current front through the leading point of the last wavelet, the line
 // of the current centres, and below the critical angle their refracted
 // continuations with the red line from ray 0's refracted wavelet.
-void DrawCurrentFront(const Fan& fan, const RayTable& t, int FirstAbove, Surface& surface) {
-    const int n = fan.NumWaves;
-    const int a = FirstAbove;
+void DrawCurrentFront(const Fan& fan, const RayTable& t, int firstAbove, Surface& surface) {
+    const int n = fan.numWaves;
+    const int a = firstAbove;
     // With only the last centre above the boundary the line of centres has a
     // single point and is not drawn.
     const bool centresDefined = a < n;
-    double CentreHitX = 0;
+    double centreHitX = 0;
     if (centresDefined) {
-        const float CentreSlope = F((static_cast<double>(t.WaveY[n]) - t.WaveY[a]) /
-                                    (static_cast<double>(t.WaveX[n]) - t.WaveX[a]));
-        CentreHitX = t.WaveX[a] + (-static_cast<double>(t.WaveY[a])) / CentreSlope;
+        const float centreSlope = F((static_cast<double>(t.waveY[n]) - t.waveY[a]) /
+                                    (static_cast<double>(t.waveX[n]) - t.waveX[a]));
+        centreHitX = t.waveX[a] + (-static_cast<double>(t.waveY[a])) / centreSlope;
     }
 
-    const double LeadX = t.WaveX[n] + t.WaveR[n] * fan.SinTheta;
-    const double LeadY = t.WaveY[n] - t.WaveR[n] * fan.CosTheta;
-    const double LeadHitX = LeadX - LeadY / fan.TanTheta;
-    Segment(surface, LeadX, LeadY, LeadHitX, 0);
+    const double leadX = t.waveX[n] + t.waveR[n] * fan.sinTheta;
+    const double leadY = t.waveY[n] - t.waveR[n] * fan.cosTheta;
+    const double leadHitX = leadX - leadY / fan.tanTheta;
+    Segment(surface, leadX, leadY, leadHitX, 0);
 
-    if (fan.SinRefr < 1) {
+    if (fan.sinRefr < 1) {
         if (centresDefined) {
-            Segment(surface, CentreHitX - kCentreLineContinuation * fan.CosRefr,
-                    -kCentreLineContinuation * fan.SinRefr, CentreHitX, 0);
-            Segment(surface, t.RefrWaveX[0], t.RefrWaveY[0], CentreHitX, 0, kRed);
+            Segment(surface, centreHitX - kCentreLineContinuation * fan.cosRefr,
+                    -kCentreLineContinuation * fan.sinRefr, centreHitX, 0);
+            Segment(surface, t.refrWaveX[0], t.refrWaveY[0], centreHitX, 0, kRed);
         }
-        Segment(surface, LeadHitX, 0, LeadHitX - kFrontContinuation * fan.CosRefr,
-                -kFrontContinuation * fan.SinRefr);
+        Segment(surface, leadHitX, 0, leadHitX - kFrontContinuation * fan.cosRefr,
+                -kFrontContinuation * fan.sinRefr);
     }
     if (centresDefined) {
-        Segment(surface, CentreHitX, 0, t.WaveX[n], t.WaveY[n]);
+        Segment(surface, centreHitX, 0, t.waveX[n], t.waveY[n]);
     }
 }
 
 // The incident front at every whole period so far, each with its refracted
 // continuation.
 void DrawElapsedFronts(const Fan& fan, const RayTable& t, Surface& surface) {
-    for (int j = 0; j <= fan.Periods; ++j) {
-        const double FrontEndY = t.LastFrontY - fan.CosTheta * fan.Lambda1 * j;
-        const double FrontEndX = t.LastFrontX + fan.SinTheta * fan.Lambda1 * j;
-        const double FrontCutX = FrontEndX - FrontEndY / fan.TanTheta;
-        Segment(surface, FrontEndX, FrontEndY, FrontCutX, 0);
-        if (fan.SinRefr <= 1) {
-            Segment(surface, FrontCutX, 0, FrontCutX - kFrontContinuation * fan.CosRefr,
-                    -kFrontContinuation * fan.SinRefr);
+    for (int j = 0; j <= fan.periods; ++j) {
+        const double frontEndY = t.lastFrontY - fan.cosTheta * fan.lambda1 * j;
+        const double frontEndX = t.lastFrontX + fan.sinTheta * fan.lambda1 * j;
+        const double frontCutX = frontEndX - frontEndY / fan.tanTheta;
+        Segment(surface, frontEndX, frontEndY, frontCutX, 0);
+        if (fan.sinRefr <= 1) {
+            Segment(surface, frontCutX, 0, frontCutX - kFrontContinuation * fan.cosRefr,
+                    -kFrontContinuation * fan.sinRefr);
         }
     }
 }
@@ -97,8 +97,8 @@ void DrawClosingStage(const Fan& fan, const RayTable& table, Surface& surface) {
     if (fan.NormalIncidence()) {
         DrawParallelFronts(fan, table, surface);
     } else {
-        if (const auto FirstAbove = FindFirstAbove(table)) {
-            DrawCurrentFront(fan, table, *FirstAbove, surface);
+        if (const auto firstAbove = FindFirstAbove(table)) {
+            DrawCurrentFront(fan, table, *firstAbove, surface);
         }
         DrawElapsedFronts(fan, table, surface);
     }

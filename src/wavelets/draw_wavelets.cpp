@@ -18,8 +18,8 @@ void DrawWavelets(const Scene& scene, Surface& surface, const CaptionWriter& wri
     }
 
     const Fan fan = MakeFan(scene);
-    RayTable table(fan.NumWaves);
-    for (int i = 0; i <= fan.NumWaves; ++i) {
+    RayTable table(fan.numWaves);
+    for (int i = 0; i <= fan.numWaves; ++i) {
         PlaceRay(fan, i, table);
         const RayPhase phase = ChoosePhase(fan, table, i);
         AdvanceRay(fan, phase, i, table);

@@ -10,38 +10,38 @@ namespace orvath::wavelets {
 // The fan of parallel rays that one wavelet picture follows: the scene's
 // values in the form the picture uses them, read once per redraw.
 struct Fan {
-    double Pi = 0;
-    int AngleDeg = 0;
-    double Theta = 0;  // angle of incidence from the normal, radians
-    double SinTheta = 0;
-    double CosTheta = 0;
-    double TanTheta = 0;
-    double Time = 0;  // in the unit of T
-    int NumWaves = 0;
-    double Periods = 0;  // Int(Time / T), whole periods elapsed
+    double pi = 0;
+    int angleDeg = 0;
+    double theta = 0;  // angle of incidence from the normal, radians
+    double sinTheta = 0;
+    double cosTheta = 0;
+    double tanTheta = 0;
+    double time = 0;  // in the unit of T
+    int numWaves = 0;
+    double periods = 0;  // Int(Time / T), whole periods elapsed
 
-    double Lambda1 = 0;
-    double C1 = 0;
-    double C2 = 0;
-    double Period = 0;
-    bool CriticalFlagSet = false;
+    double lambda1 = 0;
+    double c1 = 0;
+    double c2 = 0;
+    double period = 0;
+    bool criticalFlagSet = false;
 
     // Snell's law: SinRefr = sin(Theta) C2 / C1; CosRefr and TanRefr of the
     // angle of refraction while SinRefr < 1, else 0.
-    double SinRefr = 0;
-    double CosRefr = 0;
-    double TanRefr = 0;
+    double sinRefr = 0;
+    double cosRefr = 0;
+    double tanRefr = 0;
 
-    float XLeft = 0;
-    float XRight = 0;
+    float xLeft = 0;
+    float xRight = 0;
 
     // Ends of the start front, the incident front through the top-left corner.
-    double FrontX0 = 0;
-    double FrontY0 = 0;
-    double FrontX1 = 0;
-    double FrontY1 = 0;
+    double frontX0 = 0;
+    double frontY0 = 0;
+    double frontX1 = 0;
+    double frontY1 = 0;
 
-    bool NormalIncidence() const { return AngleDeg == 0; }
+    bool NormalIncidence() const { return angleDeg == 0; }
 };
 
 // Time in the unit of T, from the time bar.
@@ -54,19 +54,19 @@ Fan MakeFan(const Scene& scene);
 struct RayTable {
     explicit RayTable(int numWaves);
 
-    std::vector<float> FrontX, FrontY;
-    std::vector<float> HitX, HitY;
-    std::vector<float> HitTime;
-    std::vector<float> HitWaves;
-    std::vector<float> RayLength;  // distance from the start front to the hit point
-    std::vector<float> RefrX, RefrY;
-    std::vector<float> WaveX, WaveY, WaveR;
-    std::vector<float> RefrWaveX, RefrWaveY, RefrWaveR;
+    std::vector<float> frontX, frontY;
+    std::vector<float> hitX, hitY;
+    std::vector<float> hitTime;
+    std::vector<float> hitWaves;
+    std::vector<float> rayLength;  // distance from the start front to the hit point
+    std::vector<float> refrX, refrY;
+    std::vector<float> waveX, waveY, waveR;
+    std::vector<float> refrWaveX, refrWaveY, refrWaveR;
 
     // Where the last start front ends, as the closing stage draws the fronts
     // from it.
-    float LastFrontX = 0;
-    float LastFrontY = 0;
+    float lastFrontX = 0;
+    float lastFrontY = 0;
 };
 
 enum class RayPhase {
@@ -90,8 +90,8 @@ void AdvanceRay(const Fan& fan, RayPhase phase, int i, RayTable& table);
 // Where the incident wavelet's circle meets the boundary on the right of its
 // centre, and the angle of that point below the horizontal.
 struct BoundaryCrossing {
-    double CrossX = 0;
-    double CrossAngle = 0;
+    double crossX = 0;
+    double crossAngle = 0;
 };
 BoundaryCrossing CrossBoundary(const RayTable& table, int i);
 

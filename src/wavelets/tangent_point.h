@@ -8,17 +8,17 @@ namespace orvath::wavelets {
 // What decides where the refracted front touches the secondary wavelet about
 // the hit point (HitX, 0).
 struct TangentQuery {
-    double HitX = 0;
-    double HitWaveR = 0;   // radius of the secondary wavelet
-    double FrontCutX = 0;  // where the current whole-period front meets the boundary
-    double TanRefr = 0;    // slope of the refracted front through (FrontCutX, 0)
-    bool CriticalFlagSet = false;
+    double hitX = 0;
+    double hitWaveR = 0;   // radius of the secondary wavelet
+    double frontCutX = 0;  // where the current whole-period front meets the boundary
+    double tanRefr = 0;    // slope of the refracted front through (FrontCutX, 0)
+    bool criticalFlagSet = false;
 };
 
 struct TangentPoint {
-    double TangentX = 0;
-    double TangentY = 0;
-    bool Marked = false;  // the critical-angle touch point, drawn as a wide dot
+    double tangentX = 0;
+    double tangentY = 0;
+    bool marked = false;  // the critical-angle touch point, drawn as a wide dot
 };
 
 // The point where the refracted front touches the secondary wavelet, or

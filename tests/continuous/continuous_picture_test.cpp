@@ -160,7 +160,7 @@ TEST(ContinuousPicture, WholeTraceAtThirtyDegrees) {
 // central ray whatever the number of waves; 6 waves give steps of 12 and a
 // half span of 7.5 steps, not 7. Only the number of front points changes.
 TEST(ContinuousPicture, BeamEdgesDoNotDependOnTheNumberOfWaves) {
-    EXPECT_EQ(continuous::ComputeBeam(testing::FormScene({30, 150, 6, 140})).HalfSpan, 7.5);
+    EXPECT_EQ(continuous::ComputeBeam(testing::FormScene({30, 150, 6, 140})).halfSpan, 7.5);
     const double shift = 100 / kRoot3, hit = LeftHitX(30);
     for (const std::int16_t waves : {5, 6, 7, 39}) {
         SCOPED_TRACE("waves " + std::to_string(waves));

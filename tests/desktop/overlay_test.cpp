@@ -44,14 +44,14 @@ TEST(InfoOverlay, IsDrawnOverThePictureButNeverIntoIt) {
     StartedWindow started;
     OrvathWindow& window = started.window;
     const Canvas& canvas = window.CanvasWidget();
-    const QImage before = RenderPicture(canvas.picture(), window.font(), canvas.size());
-    const auto revision = canvas.picture().revision();
+    const QImage before = RenderPicture(canvas.Picture(), window.font(), canvas.size());
+    const auto revision = canvas.Picture().Revision();
     started.Press(Qt::Key_F1);
     const InfoOverlay& overlay = started.desktop->Overlay();
     const QRect box = overlay.geometry();
 
-    EXPECT_EQ(canvas.picture().revision(), revision);
-    EXPECT_EQ(RenderPicture(canvas.picture(), window.font(), canvas.size()), before);
+    EXPECT_EQ(canvas.Picture().Revision(), revision);
+    EXPECT_EQ(RenderPicture(canvas.Picture(), window.font(), canvas.size()), before);
     // In the window the box covers the picture in the bottom-right corner.
     const QImage shown = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_NE(shown.copy(box), before.copy(box));

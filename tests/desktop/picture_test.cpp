@@ -175,7 +175,7 @@ TEST_F(PictureFiles, CtrlSSavesThePictureTheCanvasShows) {
     }
     const QImage saved(QString::fromStdString(Path("saved.png")));
     EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32),
-              RenderPicture(canvas.picture(), started.window.font(), canvas.size()));
+              RenderPicture(canvas.Picture(), started.window.font(), canvas.size()));
     EXPECT_EQ(QSvgRenderer(QString::fromStdString(Path("saved.svg"))).viewBox(),
               QRect(QPoint(0, 0), canvas.size()));
 }
@@ -195,7 +195,7 @@ TEST(Clipboard, CtrlCCopiesThePicture) {
     const QImage copied = QGuiApplication::clipboard()->image();
     ASSERT_EQ(copied.size(), canvas.size());
     EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32),
-              RenderPicture(canvas.picture(), started.window.font(), canvas.size()));
+              RenderPicture(canvas.Picture(), started.window.font(), canvas.size()));
 }
 
 }  // namespace

@@ -50,7 +50,7 @@ QImage PaintUncut(const DisplayList& list) {
     const double sx = kArea.width() / (0.0 - kLeft);
     const double sy = kArea.height() / 200.0;
     const auto px = [&](double x, double y) { return QPointF((x - kLeft) * sx, (100 - y) * sy); };
-    for (const DrawOp& op : list.ops()) {
+    for (const DrawOp& op : list.Ops()) {
         const QColor colour =
             op.colour ? QColor(op.colour->r, op.colour->g, op.colour->b) : QColor(Qt::black);
         painter.setPen(QPen(colour, op.width, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include "model/simulation_state.h"
 #include "model/captions.h"
 #include "model/critical_angle.h"
+#include "model/simulation_state.h"
 
 namespace orvath {
 namespace {

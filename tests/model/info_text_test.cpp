@@ -17,7 +17,7 @@ RefractionFacts FactsFor(int angle, int index, int time = 2000) {
     SimulationState state = StartupState(1920, 1080);
     const BarValues bars{static_cast<std::int16_t>(angle), static_cast<std::int16_t>(index), 10,
                          static_cast<std::int16_t>(time)};
-    state.C2 = SpeedInMedium2(state.C1, bars.index);
+    state.c2 = SpeedInMedium2(state.c1, bars.index);
     return ComputeRefractionFacts(state, bars);
 }
 

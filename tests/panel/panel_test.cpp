@@ -87,7 +87,7 @@ TEST(PanelModel, ResetToStartRedrawsTheWaveletPictureEvenWhenNoBarMoves) {
     moved.panel.ResetToStart();
     EXPECT_EQ(moved.panel.Bars(), StartValues());
     EXPECT_EQ(moved.panel.Mode(), DisplayMode::Wavelets);
-    EXPECT_DOUBLE_EQ(moved.panel.State().C2, 10);
+    EXPECT_DOUBLE_EQ(moved.panel.State().c2, 10);
 
     // Only the option differs: the time bar's handler draws the wavelets.
     StartedPanel modeOnly;
@@ -102,19 +102,19 @@ TEST(PanelModel, ResetToStartRedrawsTheWaveletPictureEvenWhenNoBarMoves) {
 TEST(PanelModel, CriticalFlagAndConstantsFollowTheBars) {
     StartedPanel p;
     const SimulationState& state = p.panel.State();
-    EXPECT_EQ(state.CriticalFlag, 0);
+    EXPECT_EQ(state.criticalFlag, 0);
     p.panel.MoveBar(Bar::Angle, 30);
-    EXPECT_EQ(state.CriticalFlag, -1);
+    EXPECT_EQ(state.criticalFlag, -1);
     p.panel.MoveBar(Bar::Index, 60);
-    EXPECT_EQ(state.CriticalFlag, 0);
-    EXPECT_DOUBLE_EQ(state.C2, 5 / 0.6);
+    EXPECT_EQ(state.criticalFlag, 0);
+    EXPECT_DOUBLE_EQ(state.c2, 5 / 0.6);
     p.panel.MoveBar(Bar::Index, 50);
-    EXPECT_EQ(state.CriticalFlag, -1);
+    EXPECT_EQ(state.criticalFlag, -1);
     p.panel.Click(Button::Continuous);
-    EXPECT_EQ(state.Pi, 4 * std::atan(1.0));
-    EXPECT_EQ(state.Period, 6);
-    EXPECT_EQ(state.C1, 5);
-    EXPECT_DOUBLE_EQ(state.C2, 10);
+    EXPECT_EQ(state.pi, 4 * std::atan(1.0));
+    EXPECT_EQ(state.period, 6);
+    EXPECT_EQ(state.c1, 5);
+    EXPECT_DOUBLE_EQ(state.c2, 10);
 }
 
 }  // namespace

@@ -21,9 +21,9 @@ inline BarValues Bars(int angle, int index, int waves, int time) {
 inline Scene FormScene(const BarValues& bars, int clientWidth = 1600, int clientHeight = 900,
                        std::optional<std::int16_t> criticalFlag = std::nullopt) {
     SimulationState state = StartupState(clientWidth, clientHeight);
-    state.C2 = SpeedInMedium2(state.C1, bars.index);
-    state.CriticalFlag = criticalFlag.value_or(
-        CriticalFlagFor(TestCriticalAngle(state.Pi, bars.angle, state.C2, state.C1)));
+    state.c2 = SpeedInMedium2(state.c1, bars.index);
+    state.criticalFlag = criticalFlag.value_or(
+        CriticalFlagFor(TestCriticalAngle(state.pi, bars.angle, state.c2, state.c1)));
     return MakeScene(state, bars);
 }
 

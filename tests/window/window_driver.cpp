@@ -57,10 +57,10 @@ Widget& Find(orvath::OrvathWindow& window, orvath::Control id) {
 // to paint it.
 template <typename Action>
 void ExpectRedraw(orvath::OrvathWindow& form, const std::string& what, const Action& action) {
-    const auto before = form.CanvasWidget().picture().revision();
+    const auto before = form.CanvasWidget().Picture().Revision();
     action();
     QTest::qWait(20);
-    Expect(form.CanvasWidget().picture().revision() != before, what + " did not redraw");
+    Expect(form.CanvasWidget().Picture().Revision() != before, what + " did not redraw");
 }
 
 void MoveBar(orvath::OrvathWindow& form, orvath::Control id) {
