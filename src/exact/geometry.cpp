@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "exact/geometry.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace orvath::exact {
+
+std::optional<Wavelet> WaveletAt(const Construction& c, Wave wave, double x) {
+    const double hit = c.HitTime(x);
+    const Medium& medium = c.MediumOf(wave);
+    if (wave == Wave::Incident) {
+        if (!(c.time < hit)) {
+            return std::nullopt;
+        }
+        return Wavelet{c.PointAt(medium, x, c.emitTime), medium.speed * (c.time - c.emitTime),
+                       false};
+    }
+    if (!(c.time > hit)) {
+        return std::nullopt;
+    }
+    const bool restarts = wave == Wave::Reflected || c.optics.regime == Regime::Refraction;
+    const double emitted = restarts ? std::max(c.emitTime, hit) : hit;
+    return Wavelet{c.PointAt(medium, x, emitted), medium.speed * (c.time - emitted),
+                   emitted == hit};
+}
+
+double ReachAt(const Construction& c, double when) {
+    return (c.origin + kSpeed1 * when) / c.optics.sin1;
+}
+
+std::optional<Segment> FrontOf(const Construction& c, Wave wave, double when) {
+    if (wave != Wave::Refracted || c.optics.regime == Regime::Refraction) {
+        return FrontAt(c, wave, c.wavelets, when);
+    }
+    const double first = c.wavelets.first;
+    if (c.optics.regime == Regime::TotalReflection || !(when > c.HitTime(first))) {
+        return std::nullopt;
+    }
+    // Every secondary wavelet touches the perpendicular at the point where
+    // the incident front meets the boundary; it reaches as deep as the
+    // oldest of them, at most a wavelength.
+    const double depth =
+        std::min(c.optics.refracted.speed * (when - c.HitTime(first)), c.optics.wavelength2);
+    const double reach = ReachAt(c, when);
+    return Segment{{reach, 0}, {reach, -depth}};
+}
+
+std::optional<Segment> RayAt(const Construction& c, Wave wave, double x) {
+    const Vec hitPoint{x, 0};
+    const Optics& o = c.optics;
+    if (wave == Wave::Incident) {
+        double back = std::numeric_limits<double>::infinity();
+        if (o.cos1 > 0) {
+            back = c.frame.top / o.cos1;
+        }
+        if (o.sin1 > 0) {
+            back = std::min(back, (x - c.frame.left) / o.sin1);
+        }
+        return Segment{hitPoint - back * o.incident.direction, hitPoint};
+    }
+    if (!HasRays(c, wave) || !(c.time > c.HitTime(x))) {
+        return std::nullopt;
+    }
+    return Segment{hitPoint, c.PointAt(c.MediumOf(wave), x, c.time)};
+}
+
+bool HasRays(const Construction& c, Wave wave) {
+    switch (wave) {
+        case Wave::Incident:
+            return true;
+        case Wave::Refracted:
+            return c.Refracts();
+        case Wave::Reflected:
+            break;
+    }
+    return c.showReflected;
+}
+
+}  // namespace orvath::exact
