@@ -30,7 +30,7 @@ Construction MakeConstruction(const ExactInputs& in) {
     c.frame = {in.xLeft, in.xRight, in.yTop, in.yBottom};
     c.showReflected = in.reflection || c.optics.regime != Regime::Refraction;
     c.lineHeight = in.lineHeight;
-    const int waves = std::clamp(in.waves, 5, 39);
+    const int waves = std::clamp(in.waves, 5, kMaxWaves);
     const double timeBar = std::clamp(in.timeBar, 0, 5000) / 100.0;
     const Frame& f = c.frame;
 

@@ -8,6 +8,8 @@
 
 namespace orvath::exact {
 
+inline constexpr int kMaxWaves = 39;
+
 // Evenly spaced points of the boundary, by their x.
 struct HitRow {
     double first = 0;
@@ -61,7 +63,7 @@ struct Construction {
                                          : optics.reflected;
     }
     // When the incident front reaches the boundary at x.
-    double HitTime(double x) const { return (x * optics.sin1 - origin) / kSpeed1; }
+    double HitTime(double x) const { return (x * optics.sin1 - origin) * (1 / kSpeed1); }
     // Where the wave through the boundary point x is at time `when`, in the
     // given medium: before the hit for the incident wave, after it otherwise.
     Vec PointAt(const Medium& medium, double x, double when) const {

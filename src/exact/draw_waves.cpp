@@ -47,12 +47,10 @@ Rgb WaveletColour(const Construction& c, Wave wave) {
 
 // The part of a wavelet to draw: the half that faces the way its wave
 // travels, on its own side of the boundary.
-ArcSpans WaveletSpans(const Construction& c, Wave wave, const Wavelet& w) {
+ArcSpans WaveletSpans(Wave wave, const Wavelet& w, ArcSpan forward) {
     if (w.onBoundary && wave != Wave::Incident) {
         return ArcSpans{{ArcSpan{wave == Wave::Refracted ? kPi : 0, kPi}}, 1};
     }
-    const Vec d = c.MediumOf(wave).direction;
-    const ArcSpan forward{std::atan2(d.y, d.x) - kPi / 2, kPi};
     return ClipToSide(w.centre, w.radius, forward,
                       wave == Wave::Refracted ? Side::Below : Side::Above);
 }
@@ -61,7 +59,7 @@ ArcSpans WaveletSpans(const Construction& c, Wave wave, const Wavelet& w) {
 // incident wave's crossing of the frame and before the outgoing ones left it.
 void VisiblePeriods(const Construction& c, int& first, int& last) {
     const Frame& f = c.frame;
-    const double across = std::hypot(f.Width(), f.top - f.bottom);
+    const double across = Length({f.Width(), f.top - f.bottom});
     const double slowest = std::min(kSpeed1, c.optics.refracted.speed);
     const double from = c.HitTime(c.wavelets.first) - across / kSpeed1;
     const double to = c.HitTime(c.wavelets.Last()) + across / slowest;
@@ -103,19 +101,25 @@ void DrawWavelets(const Construction& c, Surface& s) {
         if (wave == Wave::Reflected && !c.showReflected) {
             continue;
         }
-        LazyPart part(s, WaveletPart(wave));
-        const Rgb colour = WaveletColour(c, wave);
+        const Colour colour = WaveletColour(c, wave);
+        const Vec d = c.MediumOf(wave).direction;
+        const ArcSpan forward{std::atan2(d.y, d.x) - kPi / 2, kPi};
+        Dots centres;
         for (int i = 0; i < c.wavelets.count; ++i) {
             const auto w = WaveletAt(c, wave, c.wavelets.At(i));
             if (!w || !(w->radius > 0) || !CircleMeetsFrame(c.frame, w->centre, w->radius)) {
                 continue;
             }
-            const ArcSpans spans = WaveletSpans(c, wave, *w);
+            const ArcSpans spans = WaveletSpans(wave, *w, forward);
             if (spans.count > 0) {
-                DrawSpans(*part, w->centre, w->radius, spans, colour);
-                DrawDot(*part, kCentreDotWidth, w->centre, colour);
+                if (centres.count == 0) {
+                    s.BeginPart(WaveletPart(wave));
+                }
+                DrawSpans(s, w->centre, w->radius, spans, colour);
+                centres.Add(w->centre);
             }
         }
+        centres.Draw(s, kCentreDotWidth, colour);
     }
 }
 
@@ -134,9 +138,10 @@ void DrawCurrentFronts(const Construction& c, Surface& s) {
 void DrawRays(const Construction& c, Surface& s) {
     for (const Wave wave : kWaves) {
         LazyPart part(s, RayPart(wave));
+        const Colour colour = RayColour(wave);
         for (int i = 0; i < c.rays.count; ++i) {
             if (const auto ray = RayAt(c, wave, c.rays.At(i))) {
-                DrawSegment(*part, ray->a, ray->b, RayColour(wave));
+                DrawSegment(*part, ray->a, ray->b, colour);
             }
         }
     }
@@ -144,11 +149,11 @@ void DrawRays(const Construction& c, Surface& s) {
 
 void DrawTangentPoints(const Construction& c, Surface& s) {
     constexpr double kSmallest = 0.5;
-    LazyPart part(s, Part::TangentPoints);
     const Frame& f = c.frame;
-    const auto dot = [&](Vec at) {
+    Dots touches;
+    const auto touch = [&](Vec at) {
         if (at.x >= f.left && at.x <= f.right && at.y >= f.bottom && at.y <= f.top) {
-            DrawDot(*part, kTangentDotWidth, at, kTangentDot);
+            touches.Add(at);
         }
     };
     bool grazing = false;
@@ -165,14 +170,18 @@ void DrawTangentPoints(const Construction& c, Surface& s) {
             if (wave == Wave::Refracted && c.optics.regime == Regime::Critical) {
                 grazing = true;
             } else {
-                dot(c.PointAt(c.MediumOf(wave), x, c.time));
+                touch(c.PointAt(c.MediumOf(wave), x, c.time));
             }
         }
     }
     // At the critical angle every secondary wavelet touches the front at the
     // same point of the boundary.
     if (grazing) {
-        dot({ReachAt(c, c.time), 0});
+        touch({ReachAt(c, c.time), 0});
+    }
+    if (touches.count > 0) {
+        s.BeginPart(Part::TangentPoints);
+        touches.Draw(s, kTangentDotWidth, kTangentDot);
     }
 }
 

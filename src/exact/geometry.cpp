@@ -50,19 +50,24 @@ std::optional<Segment> RayAt(const Construction& c, Wave wave, double x) {
     const Vec hitPoint{x, 0};
     const Optics& o = c.optics;
     if (wave == Wave::Incident) {
-        double back = std::numeric_limits<double>::infinity();
-        if (o.cos1 > 0) {
-            back = c.frame.top / o.cos1;
-        }
-        if (o.sin1 > 0) {
-            back = std::min(back, (x - c.frame.left) / o.sin1);
-        }
+        const double back = RunInFrame(c.frame, x, -1 * o.incident.direction);
         return Segment{hitPoint - back * o.incident.direction, hitPoint};
     }
     if (!HasRays(c, wave) || !(c.time > c.HitTime(x))) {
         return std::nullopt;
     }
     return Segment{hitPoint, c.PointAt(c.MediumOf(wave), x, c.time)};
+}
+
+double RunInFrame(const Frame& f, double x, Vec d) {
+    double run = std::numeric_limits<double>::infinity();
+    if (d.x != 0) {
+        run = ((d.x > 0 ? f.right : f.left) - x) / d.x;
+    }
+    if (d.y != 0) {
+        run = std::min(run, (d.y > 0 ? f.top : f.bottom) / d.y);
+    }
+    return run;
 }
 
 bool HasRays(const Construction& c, Wave wave) {

@@ -30,6 +30,10 @@ double ReachAt(const Construction& c, double when);
 // the frame, the outgoing ones from the boundary to their current front.
 std::optional<Segment> RayAt(const Construction& c, Wave wave, double x);
 
+// How far a ray from the boundary point x runs in the given direction before
+// it leaves the frame.
+double RunInFrame(const Frame& frame, double x, Vec direction);
+
 // Whether the picture draws the rays and fronts of the given wave.
 bool HasRays(const Construction& c, Wave wave);
 

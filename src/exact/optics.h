@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cmath>
+
 namespace orvath::exact {
 
 struct Vec {
@@ -19,6 +21,9 @@ inline Vec operator*(double k, Vec a) {
 }
 inline double Dot(Vec a, Vec b) {
     return a.x * b.x + a.y * b.y;
+}
+inline double Length(Vec v) {
+    return std::sqrt(Dot(v, v));
 }
 
 inline constexpr double kSpeed1 = 5;

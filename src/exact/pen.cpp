@@ -11,11 +11,20 @@ namespace {
 constexpr double kTurn = 2 * std::numbers::pi;
 constexpr double kShortest = 1e-9;
 
+// The angle moved into [0, 2 pi), from within a few turns of it.
+double Wrap(double angle) {
+    while (angle < 0) {
+        angle += kTurn;
+    }
+    while (angle >= kTurn) {
+        angle -= kTurn;
+    }
+    return angle;
+}
+
 void Add(ArcSpans& spans, double start, double end) {
     if (end - start > kShortest) {
-        start = std::fmod(start, kTurn);
-        spans.span[static_cast<std::size_t>(spans.count++)] = {start < 0 ? start + kTurn : start,
-                                                               end - start};
+        spans.span[static_cast<std::size_t>(spans.count++)] = {Wrap(start), end - start};
     }
 }
 
@@ -40,8 +49,7 @@ ArcSpans ClipToSide(Vec centre, double radius, ArcSpan arc, Side side) {
         from = side == Side::Above ? a : std::numbers::pi - a;
         to = side == Side::Above ? std::numbers::pi - a : kTurn + a;
     }
-    double start = std::fmod(arc.start - from, kTurn);
-    start = from + (start < 0 ? start + kTurn : start);
+    const double start = from + Wrap(arc.start - from);
     const double end = start + arc.sweep;
     ArcSpans spans;
     Add(spans, start, std::min(end, to));

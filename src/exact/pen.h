@@ -23,11 +23,24 @@ inline void DrawWideSegment(Surface& s, int width, Vec a, Vec b, Colour colour) 
     s.DrawWidth(1);
 }
 
-inline void DrawDot(Surface& s, int width, Vec at, Colour colour) {
-    s.DrawWidth(width);
-    s.PSet(F(at.x), F(at.y), colour);
-    s.DrawWidth(1);
-}
+// Dots gathered to be drawn together with one widening of the pen.
+struct Dots {
+    std::array<Vec, 3 * kMaxWaves + 1> at{};
+    int count = 0;
+
+    void Add(Vec p) { at[static_cast<std::size_t>(count++)] = p; }
+    void Draw(Surface& s, int width, Colour colour) const {
+        if (count == 0) {
+            return;
+        }
+        s.DrawWidth(width);
+        for (int i = 0; i < count; ++i) {
+            const Vec p = at[static_cast<std::size_t>(i)];
+            s.PSet(F(p.x), F(p.y), colour);
+        }
+        s.DrawWidth(1);
+    }
+};
 
 enum class Side { Above, Below };
 

@@ -32,7 +32,7 @@ void PrintAt(Surface& s, Vec at, std::string_view text) {
 }
 
 Vec Unit(Vec v) {
-    return (1 / std::hypot(v.x, v.y)) * v;
+    return (1 / Length(v)) * v;
 }
 
 // The corner mark of a right angle at `corner` between the legs towards a
