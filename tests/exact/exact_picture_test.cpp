@@ -1,156 +1,113 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <algorithm>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "exact/exact_view.h"
 #include "support/trace_lines.h"
-#include "surface/display_list.h"
 
 namespace orvath::exact {
 namespace {
 
 struct Pinned {
     const char* name;
-    ExactInputs in;
-    std::vector<Part> present;
-    std::vector<Part> absent;
+    Picture picture;
+    int angle;
+    int index;
+    int time;
+    bool reflection;
+    const char* parts;  // trace names of parts present (+) and absent (-)
     const char* says;
 };
 
-ExactInputs Make(Picture picture, int angle, int index, int time, bool reflection = false) {
-    ExactInputs in;
-    in.picture = picture;
-    in.angleDeg = angle;
-    in.indexTimes100 = index;
-    in.timeBar = time;
-    in.xLeft = -200.0f * 16 / 9;
-    in.reflection = reflection;
-    return in;
+// The pictures a teacher turns to: the critical angle (30 degrees at n = 0.5),
+// beyond it, along the normal, at grazing incidence, equal media, and the
+// reflected wave below the critical angle hidden or shown.
+const Pinned kPinned[] = {
+    {"critical", Picture::Wavelets, 30, 50, 2500, false,
+     "+refracted-rays +refracted-front +reflected-front", "critical angle"},
+    {"critical beam", Picture::Continuous, 30, 50, 150, false, "+refracted-rays +refracted-front",
+     "θ2 = 90.0°"},
+    {"beyond", Picture::Wavelets, 60, 50, 2500, false,
+     "+refracted-wavelets +reflected-front +reflected-rays -refracted-rays -refracted-front",
+     "total reflection"},
+    {"beyond beam", Picture::Continuous, 60, 67, 150, false,
+     "+refracted-wavelets +reflected-front -refracted-rays -refracted-front", "total reflection"},
+    {"normal", Picture::Wavelets, 0, 150, 3300, false, "+refracted-front", "θ2 = 0°"},
+    {"grazing beam", Picture::Continuous, 89, 150, 7, false,
+     "+incident-wavelets +incident-front +refracted-wavelets +refracted-front +tangent-points",
+     "θ2 = 41.8°"},
+    {"equal media", Picture::Wavelets, 40, 100, 3000, false, "+refracted-rays -reflected-rays",
+     "θ2 = 40.0°"},
+    {"reflection hidden", Picture::Wavelets, 25, 150, 3000, false,
+     "+refracted-front -reflected-rays -reflected-wavelets -reflected-front", "n = 1.50"},
+    {"reflection shown", Picture::Continuous, 25, 150, 150, true,
+     "+reflected-rays +reflected-wavelets +reflected-front", "n = 1.50"},
+};
+
+bool StartsWith(const std::string& line, const std::string& word) {
+    return line.rfind(word, 0) == 0;
 }
 
-// The lines drawn in one part of the picture.
-std::vector<DrawOp> LinesOf(const DisplayList& list, Part part) {
-    std::vector<DrawOp> lines;
-    const auto& marks = list.parts();
-    for (std::size_t m = 0; m < marks.size(); ++m) {
-        const std::size_t end = m + 1 < marks.size() ? marks[m + 1].firstOp : list.ops().size();
-        for (std::size_t i = marks[m].firstOp; marks[m].part == part && i < end; ++i) {
-            if (list.ops()[i].kind == DrawOp::Kind::Line) {
-                lines.push_back(list.ops()[i]);
-            }
+// The first and last point of every line drawn in a part.
+std::vector<std::vector<double>> LinesIn(const std::vector<std::string>& trace,
+                                         const std::string& part) {
+    std::vector<std::vector<double>> lines;
+    bool inside = false;
+    for (const std::string& line : trace) {
+        inside = StartsWith(line, "part ") ? line == "part " + part : inside;
+        if (inside && StartsWith(line, "line ")) {
+            std::istringstream in(line.substr(5));
+            lines.emplace_back(4);
+            in >> lines.back()[0] >> lines.back()[1] >> lines.back()[2] >> lines.back()[3];
         }
     }
     return lines;
 }
 
-bool Has(const DisplayList& list, Part part) {
-    for (const PartMark& mark : list.parts()) {
-        if (mark.part == part) {
-            return true;
+TEST(ExactPicture, PinnedPicturesShowWhatTheyTeach) {
+    for (const Pinned& p : kPinned) {
+        SCOPED_TRACE(p.name);
+        ExactInputs in{p.picture, p.angle, p.index, 10, p.time, -200.0f * 16 / 9};
+        in.reflection = p.reflection;
+        const auto trace = testing::TraceLines([&](Surface& s) { DrawExactPicture(in, s); });
+        const auto has = [&](const std::string& text) {
+            return std::any_of(trace.begin(), trace.end(), [&](const std::string& line) {
+                return line.find(text) != std::string::npos;
+            });
+        };
+        std::istringstream parts(p.parts);
+        for (std::string part; parts >> part;) {
+            EXPECT_EQ(has("part " + part.substr(1)), part[0] == '+') << part;
         }
-    }
-    return false;
-}
-
-using enum Part;
-using enum Picture;
-
-// The pictures a teacher turns to: the critical angle (30 degrees at n = 0.5),
-// beyond it, along the normal, at grazing incidence, equal media, and the
-// reflected wave below the critical angle shown or hidden.
-const Pinned kPinned[] = {
-    {"critical",
-     Make(Wavelets, 30, 50, 2500),
-     {RefractedRays, RefractedFront, ReflectedFront},
-     {},
-     "critical angle"},
-    {"critical beam",
-     Make(Continuous, 30, 50, 150),
-     {RefractedRays, RefractedFront},
-     {},
-     "θ2 = 90.0°"},
-    {"beyond",
-     Make(Wavelets, 60, 50, 2500),
-     {RefractedWavelets, ReflectedWavelets, ReflectedFront, ReflectedRays},
-     {RefractedRays, RefractedFront},
-     "total reflection"},
-    {"beyond beam",
-     Make(Continuous, 60, 67, 150),
-     {RefractedWavelets, ReflectedFront},
-     {RefractedRays, RefractedFront},
-     "total reflection"},
-    {"normal", Make(Wavelets, 0, 150, 3300), {RefractedWavelets, RefractedFront}, {}, "θ2 = 0°"},
-    {"grazing beam",
-     Make(Continuous, 89, 150, 7),
-     {IncidentWavelets, IncidentFront, RefractedWavelets, RefractedFront, TangentPoints},
-     {},
-     "θ2 = 41.8°"},
-    {"equal media", Make(Wavelets, 40, 100, 3000), {RefractedRays}, {ReflectedRays}, "θ2 = 40.0°"},
-    {"reflection hidden",
-     Make(Wavelets, 25, 150, 3000),
-     {RefractedFront},
-     {ReflectedRays, ReflectedWavelets, ReflectedFront},
-     "c1 / c2 = n = 1.50"},
-    {"reflection shown",
-     Make(Continuous, 25, 150, 150, true),
-     {ReflectedRays, ReflectedWavelets, ReflectedFront},
-     {},
-     "c1 / c2 = n = 1.50"},
-};
-
-TEST(ExactPicture, PinnedPicturesHoldWhatTheyShow) {
-    for (const Pinned& pinned : kPinned) {
-        SCOPED_TRACE(pinned.name);
-        DisplayList list;
-        DrawExactPicture(pinned.in, list);
-        for (const Part part : pinned.present) {
-            EXPECT_TRUE(Has(list, part)) << PartName(part);
-        }
-        for (const Part part : pinned.absent) {
-            EXPECT_FALSE(Has(list, part)) << PartName(part);
-        }
-        std::string texts;
-        for (const std::string& text : list.texts()) {
-            texts += text + "\n";
-        }
-        EXPECT_NE(texts.find(pinned.says), std::string::npos) << texts;
+        EXPECT_TRUE(has(p.says)) << p.says;
 
         // At the critical angle the refracted rays graze the boundary; with
         // equal media they carry straight on.
-        const auto incident = LinesOf(list, IncidentRays).front();
-        for (const DrawOp& ray : LinesOf(list, RefractedRays)) {
-            if (pinned.in.indexTimes100 == 100) {
-                EXPECT_NEAR((ray.x2 - ray.x1) * (incident.y2 - incident.y1),
-                            (ray.y2 - ray.y1) * (incident.x2 - incident.x1), 1e-2);
-            } else if (pinned.in.angleDeg == 30) {
-                EXPECT_TRUE(ray.y1 == 0 && ray.y2 == 0 && ray.x2 > ray.x1);
+        const auto incident = LinesIn(trace, "incident-rays").front();
+        for (const auto& ray : LinesIn(trace, "refracted-rays")) {
+            if (p.index == 100) {
+                EXPECT_NEAR((ray[2] - ray[0]) * (incident[3] - incident[1]),
+                            (ray[3] - ray[1]) * (incident[2] - incident[0]), 1e-2);
+            } else if (p.angle == 30) {
+                EXPECT_TRUE(ray[1] == 0 && ray[3] == 0 && ray[2] > ray[0]);
             }
         }
-    }
-}
 
-// Every picture begins a part before it draws, sets a widened pen back to
-// 1 pixel before the next part, and leaves the pen solid and 1 pixel wide.
-TEST(ExactPicture, PartsComeFirstAndThePenIsPutBack) {
-    for (const Pinned& pinned : kPinned) {
-        const auto lines = testing::TraceLines([&](Surface& s) { DrawExactPicture(pinned.in, s); });
-        ASSERT_EQ(lines.front().rfind("part ", 0), 0u) << pinned.name;
-        std::string width = "width 1";
-        std::string style = "style 0";
-        for (const std::string& line : lines) {
-            if (line.rfind("part ", 0) == 0) {
-                EXPECT_EQ(width, "width 1") << pinned.name << " before " << line;
-            }
-            if (line.rfind("width ", 0) == 0) {
-                width = line;
-            } else if (line.rfind("style ", 0) == 0) {
-                style = line;
+        // A part comes first, a widened pen is back to 1 pixel before the
+        // next part, and the pen is left solid and 1 pixel wide.
+        EXPECT_TRUE(StartsWith(trace.front(), "part "));
+        std::string pen[2] = {"width 1", "style 0"};
+        for (const std::string& line : trace) {
+            EXPECT_TRUE(!StartsWith(line, "part ") || pen[0] == "width 1") << line;
+            for (std::string& setting : pen) {
+                setting = StartsWith(line, setting.substr(0, 6)) ? line : setting;
             }
         }
-        EXPECT_EQ(width + " " + style, "width 1 style 0") << pinned.name;
+        EXPECT_EQ(pen[0] + ", " + pen[1], "width 1, style 0");
     }
 }
 

@@ -23,74 +23,71 @@ struct P {
     P operator-(P b) const { return {x - b.x, y - b.y}; }
     friend P operator*(double k, P a) { return {k * a.x, k * a.y}; }
     friend double Dot(P a, P b) { return a.x * b.x + a.y * b.y; }
+    friend double Cross(P a, P b) { return a.x * b.y - a.y * b.x; }
     friend double Len(P a) { return std::hypot(a.x, a.y); }
 };
-
-double DistanceToSegment(P p, P a, P b) {
-    const P ab = b - a;
-    const double u = Dot(ab, ab) > 0 ? std::clamp(Dot(p - a, ab) / Dot(ab, ab), 0.0, 1.0) : 0;
-    return Len(p - (a + u * ab));
-}
-
-// Whether the counter-clockwise arc from start to end holds the angle.
-bool ArcHolds(double start, double end, double angle) {
-    const auto norm = [](double a) { return a - 2 * kPi * std::floor(a / (2 * kPi)); };
-    const double sweep = end >= start ? end - start : end - start + 2 * kPi;
-    const double offset = norm(angle - start);
-    return offset <= sweep + 1e-4 || offset >= 2 * kPi - 1e-4;
-}
-
-enum Wave { kIncident, kRefracted, kReflected };
-
 struct Seg {
     P a, b;
+    double Distance(P p) const {
+        const P ab = b - a;
+        const double u = Dot(ab, ab) > 0 ? std::clamp(Dot(p - a, ab) / Dot(ab, ab), 0.0, 1.0) : 0;
+        return Len(p - (a + u * ab));
+    }
 };
 struct Arc {
     P c;
     double r, start, end;
+    bool Holds(double angle) const {
+        const auto turn = [](double a) { return a - 2 * kPi * std::floor(a / (2 * kPi)); };
+        const double offset = turn(angle - start);
+        return offset <= turn(end - start) + 1e-4 || offset >= 2 * kPi - 1e-4;
+    }
 };
 
-// What the picture holds, sorted by wave.
-struct Reading {
-    std::vector<Seg> fronts[3], rays[3];
-    std::vector<Arc> arcs[3];
-    std::vector<P> dots;
-    std::vector<std::string> texts;
-};
+// Waves in the order of their parts: rays, wavelets and front of each.
+enum Wave { kIncident, kRefracted, kReflected };
+const char* const kWaveNames[] = {"incident ", "refracted ", "reflected "};
 
 class Checker {
   public:
     Checker(const exact::ExactInputs& in, const DisplayList& list) : in_(in) {
         Read(list);
         const double n = in.indexTimes100 / 100.0;
-        sin1_ = std::sin(in.angleDeg * kPi / 180);
-        cos1_ = std::cos(in.angleDeg * kPi / 180);
-        critical_ = std::abs(sin1_ / n - 1) < 0.0001;
-        total_ = !critical_ && sin1_ / n > 1;
-        const double sin2 = critical_ ? 1 : total_ ? 0 : sin1_ / n;
-        dir_[kIncident] = {sin1_, -cos1_};
+        const double sin1 = std::sin(in.angleDeg * kPi / 180);
+        const double cos1 = std::cos(in.angleDeg * kPi / 180);
+        critical_ = std::abs(sin1 / n - 1) < 0.0001;
+        total_ = !critical_ && sin1 / n > 1;
+        const double sin2 = critical_ ? 1 : total_ ? 0 : sin1 / n;
+        dir_[kIncident] = {sin1, -cos1};
         dir_[kRefracted] = {sin2, -std::sqrt(1 - sin2 * sin2)};
-        dir_[kReflected] = {sin1_, cos1_};
+        dir_[kReflected] = {sin1, cos1};
         speed_[kIncident] = speed_[kReflected] = kC1;
         speed_[kRefracted] = kC1 / n;
         const bool wavelets = in.picture == exact::Picture::Wavelets;
         time_ = in.timeBar / 100.0 * (wavelets ? 1 : kPeriod);
-        // Time 0: the front passes the top-left corner, or the beam's left
-        // edge meets the boundary.
-        for (const Seg& ray : pic_.rays[kIncident]) {
+        for (const Seg& ray : rays_[kIncident]) {
             hitMin_ = std::min(hitMin_, ray.b.x);
             hitMax_ = std::max(hitMax_, ray.b.x);
         }
-        origin_ = wavelets ? Dot(dir_[kIncident], {in.xLeft, in.yTop}) : hitMin_ * sin1_;
+        // Time 0: the front passes the top-left corner, or the beam's left
+        // edge meets the boundary.
+        origin_ = wavelets ? Dot(dir_[kIncident], {in.xLeft, in.yTop}) : hitMin_ * sin1;
     }
 
     std::vector<std::string> Faults() {
-        for (int w = kIncident; w <= kReflected; ++w) {
-            CheckFronts(static_cast<Wave>(w));
-            CheckRays(static_cast<Wave>(w));
-            CheckWavelets(static_cast<Wave>(w));
+        for (const Wave w : {kIncident, kRefracted, kReflected}) {
+            CheckLines(w);
+            CheckWavelets(w);
         }
-        CheckDots();
+        for (const P dot : dots_) {
+            if (!OnFront(dot) || std::none_of(arcs_, arcs_ + 3, [&](const std::vector<Arc>& arcs) {
+                    return std::any_of(arcs.begin(), arcs.end(), [&](const Arc& a) {
+                        return std::abs(Len(dot - a.c) - a.r) <= kTol;
+                    });
+                })) {
+                Fault("tangent point off its wavelet or front");
+            }
+        }
         CheckWhole();
         return faults_;
     }
@@ -105,181 +102,145 @@ class Checker {
         for (std::size_t m = 0; m < marks.size(); ++m) {
             const std::size_t end = m + 1 < marks.size() ? marks[m + 1].firstOp : ops.size();
             const int part = static_cast<int>(marks[m].part);
+            const int wave = (part - 1) / 3;
             for (std::size_t i = marks[m].firstOp; i < end; ++i) {
-                Take(part, ops[i], list.texts());
+                const DrawOp& op = ops[i];
+                if (!std::isfinite(op.x1 + op.y1 + op.x2 + op.y2 + op.start + op.end)) {
+                    Fault("a number that is not finite");
+                }
+                const P a{op.x1, op.y1};
+                if (op.kind == DrawOp::Kind::Print) {
+                    texts_ += list.texts()[static_cast<std::size_t>(op.text)] + "\n";
+                } else if (marks[m].part == Part::TangentPoints) {
+                    dots_.push_back(a);
+                } else if (part < 1 || wave > 2 || op.kind == DrawOp::Kind::PSet) {
+                    continue;
+                } else if (op.kind == DrawOp::Kind::Circle) {
+                    arcs_[wave].push_back({a, op.x2, op.start, op.end});
+                } else {
+                    ((part - 1) % 3 == 0 ? rays_ : fronts_)[wave].push_back({a, {op.x2, op.y2}});
+                }
             }
         }
     }
 
-    void Take(int part, const DrawOp& op, const std::vector<std::string>& texts) {
-        for (const float v : {op.x1, op.y1, op.x2, op.y2, op.start, op.end}) {
-            if (!std::isfinite(v)) {
-                Fault("a number that is not finite");
-            }
-        }
-        // Parts run Axes, then rays, wavelets and front of each wave, then
-        // tangent points and annotations.
-        const bool ofWave = part >= 1 && part <= 9;
-        const int wave = (part - 1) / 3;
-        const int role = (part - 1) % 3;
-        const P a{op.x1, op.y1};
-        if (op.kind == DrawOp::Kind::Print) {
-            pic_.texts.push_back(texts[static_cast<std::size_t>(op.text)]);
-        } else if (part == static_cast<int>(Part::TangentPoints) && op.kind == DrawOp::Kind::PSet) {
-            pic_.dots.push_back(a);
-        } else if (ofWave && op.kind == DrawOp::Kind::Circle && role == 1) {
-            pic_.arcs[wave].push_back({a, op.x2, op.start, op.end});
-        } else if (ofWave && op.kind == DrawOp::Kind::Line && role != 1) {
-            (role == 0 ? pic_.rays : pic_.fronts)[wave].push_back({a, {op.x2, op.y2}});
-        }
-    }
-
-    // When the wave passes p.
+    // When the wave passes p; beyond the critical angle the medium-2
+    // wavelets keep the incident front's hit times along the boundary.
     double Phase(Wave w, P p) const {
         if (w == kRefracted && !total_) {
             return Dot(dir_[w], p) / speed_[w] - origin_ / kC1;
         }
         return (Dot(w == kRefracted ? dir_[kIncident] : dir_[w], p) - origin_) / kC1;
     }
-
-    bool Below(Wave w, P p) const { return w == kRefracted ? p.y > kTol : p.y < -kTol; }
-
-    void CheckDirection(Wave w, const Seg& s, P dir, const char* what) {
-        const P d = s.b - s.a;
-        if (Len(d) >= 1 &&
-            std::abs(std::atan2(d.x * dir.y - d.y * dir.x, Dot(d, dir))) > kAngleTol) {
-            Fault(std::string(what) + " off its direction", w);
-        }
+    bool Across(Wave w, P p) const { return w == kRefracted ? p.y > kTol : p.y < -kTol; }
+    bool OnFront(P p) const {
+        return std::any_of(fronts_, fronts_ + 3, [&](const std::vector<Seg>& fronts) {
+            return std::any_of(fronts.begin(), fronts.end(),
+                               [&](const Seg& f) { return f.Distance(p) <= kTol; });
+        });
     }
 
-    void CheckFronts(Wave w) {
-        const P along{-dir_[w].y, dir_[w].x};
-        for (const Seg& f : pic_.fronts[w]) {
-            if (w == kRefracted && total_) {
-                return Fault("a refracted front beyond the critical angle");
+    // Rays run along their wave, from the boundary to the front now (outgoing)
+    // or down to the boundary (incident); fronts stand across it, at the time
+    // now or a whole period, inside their medium and their beam.
+    void CheckLines(Wave w) {
+        const P d = dir_[w];
+        if (total_ && w == kRefracted && !(rays_[w].empty() && fronts_[w].empty())) {
+            return Fault("refracted ray or front beyond the critical angle");
+        }
+        for (const Seg& r : rays_[w]) {
+            const P along = r.b - r.a;
+            const bool out = w != kIncident;
+            if ((Len(along) >= 1 &&
+                 std::abs(std::atan2(Cross(along, d), Dot(along, d))) > kAngleTol) ||
+                std::abs((out ? r.a : r.b).y) > kTol ||
+                (out && std::abs(Phase(w, r.b) - time_) * speed_[w] > kTol)) {
+                Fault("ray off its direction, the boundary or its front", w);
             }
-            CheckDirection(w, f, Dot(f.b - f.a, along) >= 0 ? along : -1 * along, "front");
+        }
+        for (const Seg& f : fronts_[w]) {
+            const P along = f.b - f.a;
             const double when = Phase(w, f.a);
             const double whole = std::round(when / kPeriod) * kPeriod;
-            if (std::abs(Phase(w, f.b) - when) * speed_[w] > kTol ||
+            if ((Len(along) >= 1 && std::abs(Dot(along, d)) / Len(along) > std::sin(kAngleTol)) ||
+                std::abs(Phase(w, f.b) - when) * speed_[w] > kTol ||
                 (std::abs(when - time_) * speed_[w] > kTol &&
                  (std::abs(when - whole) * speed_[w] > kTol || whole < 0 || whole > time_))) {
-                Fault("front not at the time now or at a whole period", w);
+                Fault("front off its direction or its time", w);
             }
             for (const P end : {f.a, f.b}) {
-                const bool grazing = std::abs(dir_[w].y) < 1e-12;
-                const double hit = grazing ? hitMin_ : end.x - end.y * dir_[w].x / dir_[w].y;
-                if (Below(w, end) || hit < hitMin_ - kTol || hit > hitMax_ + kTol) {
+                const double hit = d.y == 0 ? hitMin_ : end.x - end.y * d.x / d.y;
+                if (Across(w, end) || hit < hitMin_ - kTol || hit > hitMax_ + kTol) {
                     Fault("front outside its medium or beam", w);
                 }
             }
         }
     }
 
-    void CheckRays(Wave w) {
-        for (const Seg& r : pic_.rays[w]) {
-            if (w == kRefracted && total_) {
-                return Fault("a refracted ray beyond the critical angle");
-            }
-            CheckDirection(w, r, dir_[w], "ray");
-            const bool fromBoundary = w != kIncident;
-            if (std::abs((fromBoundary ? r.a : r.b).y) > kTol ||
-                (fromBoundary && std::abs(Phase(w, r.b) - time_) * speed_[w] > kTol)) {
-                Fault("ray not from the boundary to its front", w);
-            }
-        }
-    }
-
+    // Every wavelet has grown since its centre was reached, stays in its
+    // medium and touches its front where its arc faces the front.
     void CheckWavelets(Wave w) {
-        std::map<std::tuple<double, double, double>, bool> touching;
-        for (const Arc& arc : pic_.arcs[w]) {
-            const double grown = speed_[w] * (time_ - Phase(w, arc.c));
-            if (std::abs(arc.r - grown) > kTol || Below(w, arc.c) ||
-                (w == kRefracted && total_ && std::abs(arc.c.y) > kTol)) {
+        std::map<std::tuple<double, double, double>, bool> faces;
+        const double ahead = std::atan2(dir_[w].y, dir_[w].x);
+        for (const Arc& arc : arcs_[w]) {
+            if (std::abs(arc.r - speed_[w] * (time_ - Phase(w, arc.c))) > kTol ||
+                Across(w, arc.c) || (w == kRefracted && total_ && std::abs(arc.c.y) > kTol)) {
                 Fault("wavelet not grown since its hit time", w);
             }
             for (const double a : {arc.start, arc.end, kPi / 2, 3 * kPi / 2}) {
-                if (ArcHolds(arc.start, arc.end, a) &&
-                    Below(w, arc.c + arc.r * P{std::cos(a), std::sin(a)})) {
+                if (arc.Holds(a) && Across(w, arc.c + arc.r * P{std::cos(a), std::sin(a)})) {
                     Fault("wavelet crosses into the other medium", w);
                 }
             }
-            touching[{arc.c.x, arc.c.y, arc.r}] |=
-                ArcHolds(arc.start, arc.end, std::atan2(dir_[w].y, dir_[w].x));
+            faces[{arc.c.x, arc.c.y, arc.r}] |= arc.Holds(ahead);
         }
-        if (w == kRefracted && total_) {
-            return;
-        }
-        for (const auto& [circle, holdsTouch] : touching) {
+        for (const auto& [circle, facing] : faces) {
             const auto [x, y, r] = circle;
             const P touch = P{x, y} + r * dir_[w];
-            const bool onFront = std::any_of(
-                pic_.fronts[w].begin(), pic_.fronts[w].end(),
-                [&](const Seg& f) { return DistanceToSegment(touch, f.a, f.b) <= kTol; });
-            if (r > 0.5 && (!holdsTouch || !onFront)) {
+            if (r > 0.5 && !(w == kRefracted && total_) &&
+                (!facing || std::none_of(fronts_[w].begin(), fronts_[w].end(), [&](const Seg& f) {
+                    return f.Distance(touch) <= kTol;
+                }))) {
                 Fault("wavelet not touching its front", w);
             }
         }
     }
 
-    void CheckDots() {
-        for (const P dot : pic_.dots) {
-            bool onWavelet = false;
-            bool onFront = false;
-            for (int w = kIncident; w <= kReflected; ++w) {
-                for (const Arc& a : pic_.arcs[w]) {
-                    onWavelet = onWavelet || std::abs(Len(dot - a.c) - a.r) <= kTol;
-                }
-                for (const Seg& f : pic_.fronts[w]) {
-                    onFront = onFront || DistanceToSegment(dot, f.a, f.b) <= kTol;
-                }
-            }
-            if (!onWavelet || !onFront) {
-                Fault("tangent point off its wavelet or front");
-            }
-        }
-    }
-
     void CheckWhole() {
-        const bool anyHit = hitMin_ * sin1_ - origin_ < kC1 * time_;
-        const auto says = [&](const std::string& words) {
-            return std::any_of(pic_.texts.begin(), pic_.texts.end(),
-                               [&](const std::string& t) { return t.find(words) != t.npos; });
-        };
-        if (total_ && ((anyHit && pic_.fronts[kReflected].empty()) || !says("total reflection"))) {
+        const bool anyHit = Phase(kIncident, {hitMin_, 0}) < time_;
+        if (total_ && ((anyHit && fronts_[kReflected].empty()) ||
+                       texts_.find("total reflection") == std::string::npos)) {
             Fault("total reflection without its reflected front or label");
         }
         if (!total_ && !critical_ && !in_.reflection &&
-            !(pic_.arcs[kReflected].empty() && pic_.fronts[kReflected].empty())) {
+            !(arcs_[kReflected].empty() && fronts_[kReflected].empty())) {
             Fault("reflected wave shown though hidden");
         }
+        // The rays meet the boundary inside the frame; the beam stays right
+        // of the panel and its fronts inside the frame.
         const double width = in_.xRight - in_.xLeft;
-        if (hitMin_ < in_.xLeft - kTol || hitMax_ > in_.xRight + kTol) {
-            Fault("rays meet the boundary outside the frame");
-        }
-        // The beam stays right of the panel and its fronts inside the frame.
         const double span = hitMax_ - hitMin_;
-        const double sin2 = dir_[kRefracted].x;
-        if (in_.picture == exact::Picture::Continuous && in_.angleDeg > 0 &&
-            (hitMin_ < in_.xLeft + 0.25 * width || span * sin1_ * cos1_ > in_.yTop ||
-             (!total_ && span * sin2 * -dir_[kRefracted].y > -in_.yBottom))) {
+        const P d1 = dir_[kIncident];
+        const P d2 = dir_[kRefracted];
+        if (hitMin_ < in_.xLeft - kTol || hitMax_ > in_.xRight + kTol ||
+            (in_.picture == exact::Picture::Continuous && in_.angleDeg > 0 &&
+             (hitMin_ < in_.xLeft + 0.25 * width || -span * d1.x * d1.y > in_.yTop ||
+              (!total_ && -span * d2.x * d2.y > -in_.yBottom)))) {
             Fault("construction off the free part of the frame");
         }
     }
 
     void Fault(const std::string& what, int wave = -1) {
-        static const char* const kNames[] = {"incident ", "refracted ", "reflected "};
-        const std::string line = (wave >= 0 ? kNames[wave] : "") + what;
-        if (std::find(faults_.begin(), faults_.end(), line) == faults_.end()) {
-            faults_.push_back(line);
-        }
+        faults_.push_back((wave >= 0 ? kWaveNames[wave] : "") + what);
     }
 
     const exact::ExactInputs& in_;
-    Reading pic_;
+    std::vector<Seg> fronts_[3], rays_[3];
+    std::vector<Arc> arcs_[3];
+    std::vector<P> dots_;
+    std::string texts_;
     std::vector<std::string> faults_;
-    double sin1_ = 0, cos1_ = 1, time_ = 0, origin_ = 0;
-    double hitMin_ = 1e300, hitMax_ = -1e300;
+    double time_ = 0, origin_ = 0, hitMin_ = 1e300, hitMax_ = -1e300;
     bool critical_ = false, total_ = false;
     P dir_[3];
     double speed_[3] = {};
