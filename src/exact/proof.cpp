@@ -50,7 +50,7 @@ void PrintValues(const Construction& c, Vec at, Surface& s) {
     const Optics& o = c.optics;
     const std::string theta1 = "θ1 = " + std::to_string(o.angleDeg) + "°";
     const std::string n = "c1 / c2 = n = " + Fixed(o.index, 2);
-    std::string lines[5];
+    std::string lines[6];
     if (o.angleDeg == 0) {
         lines[1] = theta1 + "   θ2 = 0°";
         lines[2] = "λ2 = λ1 / n = " + Fixed(o.wavelength2, 1);
@@ -59,7 +59,10 @@ void PrintValues(const Construction& c, Vec at, Surface& s) {
         lines[1] = theta1 + "   no θ2";
         lines[2] = "sin θ1 = c1·Δt / d = " + Fixed(o.sin1, 3);
         lines[3] = "c2·Δt / d = " + Fixed(o.sin1 / o.index, 2) + " > 1";
-        lines[4] = n;
+        // Where the front meets the boundary runs slower than c2.
+        lines[4] = "c1 / sin θ1 = " + Fixed(kSpeed1 / o.sin1, 2) +
+                   " < c2 = " + Fixed(o.refracted.speed, 2);
+        lines[5] = n;
     } else {
         if (o.regime == Regime::Critical) {
             lines[0] = "critical angle";
@@ -78,24 +81,28 @@ void PrintValues(const Construction& c, Vec at, Surface& s) {
 }
 
 // Where the values go: above the boundary left of A and clear of A's ray, or
-// under the boundary when the frame leaves no room there.
-Vec ValuesAt(const Construction& c, Vec a) {
+// under the triangles, whose lowest point is at `lowest`, when the frame
+// leaves no room there.
+Vec ValuesAt(const Construction& c, Vec a, double lowest) {
     const Optics& o = c.optics;
     const double lh = c.lineHeight;
-    const double top = 5.5 * lh;
+    const double top = 6.5 * lh;
     const double width = (kTextWidth + 1) * lh;
     const double clear = o.cos1 > 0 ? top * o.sin1 / o.cos1 : 0;
     if (a.x - clear - width >= c.frame.left + lh) {
         return {a.x - clear - width, top};
     }
-    return {std::max(c.frame.left + lh, a.x - width), -lh};
+    return {std::clamp(a.x, c.frame.left + lh, c.frame.right - width), lowest - lh};
 }
 
 // The angle mark of `theta` at `corner` from the direction `from`, with its
-// name just outside it.
+// name just outside it unless the name is empty.
 void DrawAngle(Surface& s, Vec corner, double radius, double from, double theta,
                std::string_view name, double lh) {
     s.Circle(F(corner.x), F(corner.y), F(radius), F(from), F(from + theta), kProof);
+    if (name.empty()) {
+        return;
+    }
     const double mid = from + theta / 2;
     const Vec label = corner + (radius + 0.4 * lh) * Vec{std::cos(mid), std::sin(mid)};
     PrintAt(s, label + Vec{std::cos(mid) < 0 ? -1.6 * lh : 0, std::sin(mid) < 0 ? 0 : 0.8 * lh},
@@ -117,7 +124,7 @@ void DrawProof(const Construction& c, Surface& s) {
     const Vec a{rays.At(i), 0};
     const Vec b{rays.At(i + 1), 0};
     if (o.angleDeg == 0) {
-        PrintValues(c, ValuesAt(c, a), s);
+        PrintValues(c, ValuesAt(c, a, 0), s);
         return;
     }
 
@@ -130,9 +137,16 @@ void DrawProof(const Construction& c, Surface& s) {
     DrawWideSegment(s, kLegWidth, foot, b, kProof);
     DrawSegment(s, a, foot, kProof);
     DrawRightAngle(s, foot, a, b, std::min(2.5, 0.25 * kSpeed1 * dt));
-    PrintAt(s, foot + 0.5 * (b - foot) + 0.5 * lh * along + Vec{0, 0.5 * lh}, "c1·Δt");
+    // The names of the sides and angles, where the triangles leave room.
+    const bool roomy = d >= 5 * lh;
+    const auto name = [&](Vec at, std::string_view text) {
+        if (roomy) {
+            PrintAt(s, at, text);
+        }
+    };
+    name(foot + 0.5 * (b - foot) + 0.5 * lh * along + Vec{0, 0.5 * lh}, "c1·Δt");
     const bool critical = o.regime == Regime::Critical;
-    PrintAt(s, a + Vec{0.5 * d - 0.3 * lh, 1.1 * lh}, critical ? "d = c2·Δt" : "d");
+    name(a + Vec{0.5 * d - 0.3 * lh, 1.1 * lh}, critical ? "d = c2·Δt" : "d");
 
     // The wavelet about A when the front reaches B.
     const double grown = o.refracted.speed * dt;
@@ -141,20 +155,24 @@ void DrawProof(const Construction& c, Surface& s) {
     s.DrawStyle(LineStyle::Solid);
 
     const double arc = std::min(0.3 * d, 8.0);
-    DrawAngle(s, a, arc, 0, o.theta1, "θ1", lh);
+    DrawAngle(s, a, arc, 0, o.theta1, roomy ? "θ1" : "", lh);
+    const Vec touch = a + grown * o.refracted.direction;
     if (c.Refracts()) {
         // At the critical angle the radius lies along d and touches at B.
         if (!critical) {
-            const Vec touch = a + grown * o.refracted.direction;
             const Vec up{o.cos2, o.sin2};  // the refracted front, towards B
             DrawWideSegment(s, kLegWidth, a, touch, kProof);
             DrawSegment(s, touch, b, kProof);
             DrawRightAngle(s, touch, a, b, std::min(2.5, 0.25 * grown));
-            PrintAt(s, a + 0.5 * (touch - a) - 0.5 * lh * up + Vec{-2.2 * lh, 0.5 * lh}, "c2·Δt");
+            name(a + 0.5 * (touch - a) - 0.5 * lh * up + Vec{-2.2 * lh, 0.5 * lh}, "c2·Δt");
         }
-        DrawAngle(s, b, arc, kPi, o.theta2, "θ2", lh);
+        DrawAngle(s, b, arc, kPi, o.theta2, roomy ? "θ2" : "", lh);
+    } else {
+        // The wavelet has outgrown d: no tangent from B.
+        DrawSegment(s, a, a - Vec{0, grown}, kProof);
+        name(a - Vec{-0.5 * lh, 0.5 * grown}, "c2·Δt");
     }
-    PrintValues(c, ValuesAt(c, a), s);
+    PrintValues(c, ValuesAt(c, a, c.Refracts() ? touch.y : 0), s);
 }
 
 }  // namespace orvath::exact
