@@ -29,7 +29,7 @@ Construction MakeConstruction(const ExactInputs& in) {
     c.optics = MakeOptics(std::clamp(in.angleDeg, 0, 89), std::clamp(in.indexTimes100, 50, 300));
     c.frame = {in.xLeft, in.xRight, in.yTop, in.yBottom};
     c.showReflected = in.reflection || c.optics.regime != Regime::Refraction;
-    c.lineHeight = in.lineHeight;
+    c.lineHeight = std::isfinite(in.lineHeight) && in.lineHeight > 0 ? in.lineHeight : 3.2;
     const int waves = std::clamp(in.waves, 5, kMaxWaves);
     const double timeBar = std::clamp(in.timeBar, 0, 5000) / 100.0;
     const Frame& f = c.frame;
@@ -53,32 +53,6 @@ Construction MakeConstruction(const ExactInputs& in) {
         c.rays = {left, width / 2, 3};
     }
     return c;
-}
-
-std::optional<Segment> FrontAt(const Construction& c, Wave wave, const HitRow& row, double when) {
-    const bool incoming = wave == Wave::Incident;
-    double from = row.first;
-    double to = row.Last();
-    if (c.optics.sin1 > 0) {
-        // The incident front at `when` meets the boundary at x = reach.
-        const double reach = (c.origin + kSpeed1 * when) / c.optics.sin1;
-        if (incoming) {
-            from = std::max(from, reach);
-        } else {
-            to = std::min(to, reach);
-        }
-    } else {
-        // Along the normal the whole row is hit at once.
-        const double hit = c.HitTime(from);
-        if (incoming ? hit < when : hit > when) {
-            return std::nullopt;
-        }
-    }
-    if (!(from < to)) {
-        return std::nullopt;
-    }
-    const Medium& medium = c.MediumOf(wave);
-    return Segment{c.PointAt(medium, from, when), c.PointAt(medium, to, when)};
 }
 
 }  // namespace orvath::exact

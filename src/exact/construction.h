@@ -73,9 +73,4 @@ struct Construction {
 
 Construction MakeConstruction(const ExactInputs& inputs);
 
-// The front of a wave at time `when` over the rays through `row`: the points
-// of the incident wave not yet at the boundary, or of an outgoing wave already
-// past it. Nothing where no such point exists or all coincide.
-std::optional<Segment> FrontAt(const Construction& c, Wave wave, const HitRow& row, double when);
-
 }  // namespace orvath::exact

@@ -111,5 +111,12 @@ TEST(ExactPicture, PinnedPicturesShowWhatTheyTeach) {
     }
 }
 
+// A frame not filled in yet, or one that misses the boundary, draws nothing.
+TEST(ExactPicture, NoFrameNoPicture) {
+    for (const ExactInputs& in : {ExactInputs{}, ExactInputs{.xLeft = -300, .yBottom = 50}}) {
+        EXPECT_TRUE(testing::TraceLines([&](Surface& s) { DrawExactPicture(in, s); }).empty());
+    }
+}
+
 }  // namespace
 }  // namespace orvath::exact
