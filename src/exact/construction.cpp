@@ -25,7 +25,6 @@ double BeamWidth(const Optics& o, const Frame& frame) {
 
 Construction MakeConstruction(const ExactInputs& in) {
     Construction c;
-    c.picture = in.picture;
     c.optics = MakeOptics(std::clamp(in.angleDeg, 0, 89), std::clamp(in.indexTimes100, 50, 300));
     c.frame = {in.xLeft, in.xRight, in.yTop, in.yBottom};
     c.showReflected = in.reflection || c.optics.regime != Regime::Refraction;

@@ -39,7 +39,6 @@ enum class Wave { Incident, Refracted, Reflected };
 // Everything a redraw computes before it draws. Times are in the program's
 // time unit, lengths in world units.
 struct Construction {
-    Picture picture = Picture::Wavelets;
     Optics optics;
     Frame frame;
     double time = 0;

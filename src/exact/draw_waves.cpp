@@ -106,12 +106,13 @@ void DrawWavelets(const Construction& c, Surface& s) {
         const ArcSpan forward{std::atan2(d.y, d.x) - kPi / 2, kPi};
         Dots centres;
         for (int i = 0; i < c.wavelets.count; ++i) {
+            // A wavelet just sent out is its centre alone.
             const auto w = WaveletAt(c, wave, c.wavelets.At(i));
-            if (!w || !(w->radius > 0) || !CircleMeetsFrame(c.frame, w->centre, w->radius)) {
+            if (!w || !CircleMeetsFrame(c.frame, w->centre, w->radius)) {
                 continue;
             }
-            const ArcSpans spans = WaveletSpans(wave, *w, forward);
-            if (spans.count > 0) {
+            const ArcSpans spans = w->radius > 0 ? WaveletSpans(wave, *w, forward) : ArcSpans{};
+            if (spans.count > 0 || w->radius == 0) {
                 if (centres.count == 0) {
                     s.BeginPart(WaveletPart(wave));
                 }

@@ -19,7 +19,7 @@ inline constexpr Rgb kTangentDot{0, 0, 0};
 
 inline constexpr int kFrontWidth = 2;
 inline constexpr int kTangentDotWidth = 6;
-inline constexpr int kCentreDotWidth = 4;
+inline constexpr int kCentreDotWidth = 5;
 
 inline Rgb RayColour(Wave wave) {
     return wave == Wave::Incident    ? kIncidentColour
