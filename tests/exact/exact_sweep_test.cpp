@@ -20,10 +20,11 @@ TEST(ExactSweep, EveryPictureFollowsSnellsLawAndItsHitTimes) {
         for (int angle = 0; angle <= 89; ++angle) {
             for (const int index : {50, 67, 100, 150, 300}) {
                 for (const int waves : {5, 10, 39}) {
-                    for (const int time : {0, 7, 40, 150, 300, 1000, 2575, 3000, 5000}) {
+                    for (const int time :
+                         {0, 7, 13, 40, 77, 150, 300, 600, 1000, 1700, 2575, 3000, 4100, 5000}) {
                         for (const float aspect : {0.3f, 16.0f / 9, 4.0f}) {
                             ExactInputs in{picture, angle, index, waves, time, -200 * aspect};
-                            in.reflection = (angle + time) % 2 == 0;
+                            in.reflection = (angle + time + waves) % 2 == 0;
                             list.Cls();
                             DrawExactPicture(in, list);
                             const auto found = testing::CheckExactPicture(in, list);
