@@ -82,28 +82,4 @@ bool SegmentMeetsFrame(const Frame& f, const Segment& s) {
            std::max(s.a.y, s.b.y) >= f.bottom && std::min(s.a.y, s.b.y) <= f.top;
 }
 
-std::optional<Segment> ClipToFrame(const Frame& f, const Segment& s) {
-    // Liang-Barsky: the parameter range of a + u (b - a) inside the frame.
-    const Vec d = s.b - s.a;
-    double lo = 0;
-    double hi = 1;
-    const auto keep = [&](double p, double q) {
-        if (p == 0) {
-            return q >= 0;
-        }
-        const double u = q / p;
-        if (p < 0) {
-            lo = std::max(lo, u);
-        } else {
-            hi = std::min(hi, u);
-        }
-        return lo <= hi;
-    };
-    if (!keep(-d.x, s.a.x - f.left) || !keep(d.x, f.right - s.a.x) ||
-        !keep(-d.y, s.a.y - f.bottom) || !keep(d.y, f.top - s.a.y)) {
-        return std::nullopt;
-    }
-    return Segment{s.a + lo * d, s.a + hi * d};
-}
-
 }  // namespace orvath::exact

@@ -68,7 +68,4 @@ bool CircleMeetsFrame(const Frame& frame, Vec centre, double radius);
 // Whether a segment's bounding box meets the frame.
 bool SegmentMeetsFrame(const Frame& frame, const Segment& segment);
 
-// The part of the segment inside the frame, if any.
-std::optional<Segment> ClipToFrame(const Frame& frame, const Segment& segment);
-
 }  // namespace orvath::exact
