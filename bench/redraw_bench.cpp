@@ -21,7 +21,7 @@ void TimeRedraws(benchmark::State& run, const Setting& setting) {
 
 // One clear-and-redraw into the display list. Arguments: mode (0 wavelets,
 // 1 continuous), waves, time, angle; the index keeps its design value.
-void BmRedraw(benchmark::State& run) {
+void RedrawBenchmark(benchmark::State& run) {
     const Setting setting{
         .mode = run.range(0) == 0 ? DisplayMode::Wavelets : DisplayMode::Continuous,
         .angle = static_cast<int>(run.range(3)),
@@ -30,7 +30,8 @@ void BmRedraw(benchmark::State& run) {
         .time = static_cast<int>(run.range(2))};
     TimeRedraws(run, setting);
 }
-BENCHMARK(BmRedraw)
+BENCHMARK(RedrawBenchmark)
+    ->Name("BM_Redraw")
     ->ArgNames({"mode", "waves", "time", "angle"})
     ->ArgsProduct({{0, 1}, {5, 10, 39}, {0, 2000, 5000}, {25, 60, 89}})
     ->MinTime(0.05)
@@ -40,7 +41,7 @@ BENCHMARK(BmRedraw)
 
 // How a redraw grows with the number of waves and with time, at the design
 // angle: waves 5..39 at time 5000, and time 0..5000 at 39 waves.
-void BmRedrawGrowth(benchmark::State& run) {
+void RedrawGrowthBenchmark(benchmark::State& run) {
     const Setting setting{
         .mode = run.range(0) == 0 ? DisplayMode::Wavelets : DisplayMode::Continuous,
         .angle = 25,
@@ -49,7 +50,8 @@ void BmRedrawGrowth(benchmark::State& run) {
         .time = static_cast<int>(run.range(2))};
     TimeRedraws(run, setting);
 }
-BENCHMARK(BmRedrawGrowth)
+BENCHMARK(RedrawGrowthBenchmark)
+    ->Name("BM_RedrawGrowth")
     ->ArgNames({"mode", "waves", "time"})
     ->ArgsProduct({{0, 1}, {5, 15, 25, 39}, {5000}})
     ->ArgsProduct({{0, 1}, {39}, {0, 1000, 2000, 3000, 4000}})

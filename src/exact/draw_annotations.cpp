@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <cmath>
+
+#include "exact/geometry.h"
+#include "exact/palette.h"
+#include "exact/pen.h"
+#include "exact/steps.h"
+
+namespace orvath::exact {
+namespace {
+
+constexpr double kArrowLength = 3.5;
+constexpr double kArrowSpread = 0.4;  // radians either side of the ray
+
+Vec Turned(Vec v, double angle) {
+    const double cs = std::cos(angle);
+    const double sn = std::sin(angle);
+    return {cs * v.x - sn * v.y, sn * v.x + cs * v.y};
+}
+
+// Incident rays carry their arrowhead half-way along; outgoing ones at the
+// front they have reached, or where they leave the frame. The two strokes of
+// an arrowhead run back from its tip either side of the ray.
+void DrawArrowheads(const Construction& c, Surface& s) {
+    for (const Wave wave : {Wave::Incident, Wave::Refracted, Wave::Reflected}) {
+        if (!HasRays(c, wave)) {
+            continue;
+        }
+        const Medium& medium = c.MediumOf(wave);
+        const Vec back = -kArrowLength * medium.direction;
+        const Vec left = Turned(back, kArrowSpread);
+        const Vec right = Turned(back, -kArrowSpread);
+        const Colour colour = RayColour(wave);
+        for (int i = 0; i < c.rays.count; ++i) {
+            const double x = c.rays.At(i);
+            // The length of the ray inside the frame, and where the tip goes.
+            double seen = 0;
+            double tipAt = 0;
+            if (wave == Wave::Incident) {
+                seen = RunInFrame(c.frame, x, -1 * medium.direction);
+                tipAt = -seen / 2;
+            } else if (c.time > c.HitTime(x)) {
+                seen = std::min(medium.speed * (c.time - c.HitTime(x)),
+                                RunInFrame(c.frame, x, medium.direction));
+                tipAt = seen;
+            }
+            if (seen >= 2 * kArrowLength) {
+                const Vec tip = Vec{x, 0} + tipAt * medium.direction;
+                DrawSegment(s, tip, tip + left, colour);
+                DrawSegment(s, tip, tip + right, colour);
+            }
+        }
+    }
+}
+
+}  // namespace
+
+void DrawAnnotations(const Construction& c, Surface& s) {
+    s.BeginPart(Part::Annotations);
+    DrawArrowheads(c, s);
+    DrawProof(c, s);
+}
+
+}  // namespace orvath::exact

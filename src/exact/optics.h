@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cmath>
+
+namespace orvath::exact {
+
+struct Vec {
+    double x = 0;
+    double y = 0;
+};
+
+inline Vec operator+(Vec a, Vec b) {
+    return {a.x + b.x, a.y + b.y};
+}
+inline Vec operator-(Vec a, Vec b) {
+    return {a.x - b.x, a.y - b.y};
+}
+inline Vec operator*(double k, Vec a) {
+    return {k * a.x, k * a.y};
+}
+inline double Dot(Vec a, Vec b) {
+    return a.x * b.x + a.y * b.y;
+}
+inline double Length(Vec v) {
+    return std::sqrt(Dot(v, v));
+}
+
+inline constexpr double kSpeed1 = 5;
+inline constexpr double kWavelength1 = 30;
+inline constexpr double kPeriod = kWavelength1 / kSpeed1;
+
+enum class Regime { Refraction, Critical, TotalReflection };
+
+// A wave in one medium: its speed and its unit direction of travel.
+struct Medium {
+    double speed = 0;
+    Vec direction;
+};
+
+// Snell's law for the angle and index bars. Angles are radians from the
+// normal; theta2, sin2 and cos2 mean nothing under total reflection.
+struct Optics {
+    int angleDeg = 0;
+    double theta1 = 0;
+    double sin1 = 0;
+    double cos1 = 1;
+    double index = 1;
+    double wavelength2 = kWavelength1;
+    Regime regime = Regime::Refraction;
+    double theta2 = 0;
+    double sin2 = 0;
+    double cos2 = 1;
+    Medium incident;   // down and to the right
+    Medium refracted;  // into medium 2
+    Medium reflected;  // the mirror image of the incident wave
+};
+
+Optics MakeOptics(int angleDeg, int indexTimes100);
+
+}  // namespace orvath::exact

@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "exact/construction.h"
+#include "surface/surface.h"
+
+namespace orvath::exact {
+
+// The steps of one picture, back to front. Each begins the parts it draws
+// in and leaves the pen solid and 1 pixel wide.
+
+// The boundary, and the normal along the right edge.
+void DrawAxes(const Construction& c, Surface& s);
+// Where the fronts were at each whole period, dashed.
+void DrawEarlierFronts(const Construction& c, Surface& s);
+// The wavelets of every wave with their centres.
+void DrawWavelets(const Construction& c, Surface& s);
+// The fronts now.
+void DrawCurrentFronts(const Construction& c, Surface& s);
+void DrawRays(const Construction& c, Surface& s);
+// Where each wavelet touches its front.
+void DrawTangentPoints(const Construction& c, Surface& s);
+// Arrowheads, labels and the proof of Snell's law.
+void DrawAnnotations(const Construction& c, Surface& s);
+void DrawProof(const Construction& c, Surface& s);
+
+// Begins a part of the picture on first use, so that parts with nothing to
+// draw stay out of the picture.
+class LazyPart {
+  public:
+    LazyPart(Surface& surface, Part part) : surface_(surface), part_(part) {}
+    Surface& operator*() {
+        if (!begun_) {
+            surface_.BeginPart(part_);
+            begun_ = true;
+        }
+        return surface_;
+    }
+
+  private:
+    Surface& surface_;
+    Part part_;
+    bool begun_ = false;
+};
+
+}  // namespace orvath::exact

@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "exact/exact_view.h"
+#include "support/trace_lines.h"
+
+namespace orvath::exact {
+namespace {
+
+struct Pinned {
+    const char* name;
+    Picture picture;
+    int angle;
+    int index;
+    int time;
+    bool reflection;
+    const char* parts;  // trace names of parts present (+) and absent (-)
+    const char* says;
+};
+
+// The pictures a teacher turns to: the critical angle (30 degrees at n = 0.5),
+// beyond it, along the normal, at grazing incidence, equal media, and the
+// reflected wave below the critical angle hidden or shown.
+const Pinned kPinned[] = {
+    {"critical", Picture::Wavelets, 30, 50, 2500, false,
+     "+refracted-rays +refracted-front +reflected-front", "critical angle"},
+    {"critical beam", Picture::Continuous, 30, 50, 150, false, "+refracted-rays +refracted-front",
+     "θ2 = 90.0°"},
+    {"beyond", Picture::Wavelets, 60, 50, 2500, false,
+     "+refracted-wavelets +reflected-front +reflected-rays -refracted-rays -refracted-front",
+     "total reflection"},
+    {"beyond beam", Picture::Continuous, 60, 67, 150, false,
+     "+refracted-wavelets +reflected-front -refracted-rays -refracted-front", "total reflection"},
+    {"normal", Picture::Wavelets, 0, 150, 3300, false, "+refracted-front", "θ2 = 0°"},
+    {"grazing beam", Picture::Continuous, 89, 150, 7, false,
+     "+incident-wavelets +incident-front +refracted-wavelets +refracted-front +tangent-points",
+     "θ2 = 41.8°"},
+    {"equal media", Picture::Wavelets, 40, 100, 3000, false, "+refracted-rays -reflected-rays",
+     "θ2 = 40.0°"},
+    {"reflection hidden", Picture::Wavelets, 25, 150, 3000, false,
+     "+refracted-front -reflected-rays -reflected-wavelets -reflected-front", "n = 1.50"},
+    {"reflection shown", Picture::Continuous, 25, 150, 150, true,
+     "+reflected-rays +reflected-wavelets +reflected-front", "n = 1.50"},
+};
+
+bool StartsWith(const std::string& line, const std::string& word) {
+    return line.rfind(word, 0) == 0;
+}
+
+TEST(ExactPicture, PinnedPicturesShowWhatTheyTeach) {
+    for (const Pinned& p : kPinned) {
+        SCOPED_TRACE(p.name);
+        ExactInputs in{p.picture, p.angle, p.index, 10, p.time, -200.0f * 16 / 9};
+        in.reflection = p.reflection;
+        const auto trace = testing::TraceLines([&](Surface& s) { DrawExactPicture(in, s); });
+        const auto has = [&](const std::string& text) {
+            return std::any_of(trace.begin(), trace.end(), [&](const std::string& line) {
+                return line.find(text) != std::string::npos;
+            });
+        };
+        std::istringstream parts(p.parts);
+        for (std::string part; parts >> part;) {
+            EXPECT_EQ(has("part " + part.substr(1)), part[0] == '+') << part;
+        }
+        EXPECT_TRUE(has(p.says)) << p.says;
+
+        // At the critical angle the refracted rays graze the boundary.
+        std::string part;
+        for (const std::string& line : trace) {
+            part = StartsWith(line, "part ") ? line : part;
+            std::istringstream words(line);
+            std::string kind, x1, y1, x2, y2;
+            words >> kind >> x1 >> y1 >> x2 >> y2;
+            if (p.angle == 30 && part == "part refracted-rays" && kind == "line") {
+                EXPECT_TRUE(y1 == "0" && y2 == "0") << line;
+            }
+        }
+
+        // A part comes first, a widened pen is back to 1 pixel before the
+        // next part, and the pen is left solid and 1 pixel wide.
+        EXPECT_TRUE(StartsWith(trace.front(), "part "));
+        std::string pen[2] = {"width 1", "style 0"};
+        for (const std::string& line : trace) {
+            EXPECT_TRUE(!StartsWith(line, "part ") || pen[0] == "width 1") << line;
+            for (std::string& setting : pen) {
+                setting = StartsWith(line, setting.substr(0, 6)) ? line : setting;
+            }
+        }
+        EXPECT_EQ(pen[0] + ", " + pen[1], "width 1, style 0");
+    }
+}
+
+// A frame not filled in yet, or one that misses the boundary, draws nothing.
+TEST(ExactPicture, NoFrameNoPicture) {
+    for (const ExactInputs& in : {ExactInputs{}, ExactInputs{.xLeft = -300, .yBottom = 50}}) {
+        EXPECT_TRUE(testing::TraceLines([&](Surface& s) { DrawExactPicture(in, s); }).empty());
+    }
+}
+
+}  // namespace
+}  // namespace orvath::exact
