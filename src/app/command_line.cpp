@@ -90,7 +90,8 @@ std::string UsageText() {
         scriptLines.push_back(std::string(s.word) + " N (" + std::to_string(s.min) + "-" +
                               std::to_string(s.max) + ")");
     }
-    for (const char* word : {"continuous", "wavelets", "timer", "stop"}) {
+    for (const char* word :
+         {"continuous", "wavelets", "timer", "stop", "view exact|classic", "reflection on|off"}) {
         scriptLines.emplace_back(word);
     }
     scriptLines.push_back("tick [K] (1-" + std::to_string(kMaxTicksPerLine) + ")");
@@ -99,6 +100,11 @@ std::string UsageText() {
            "with secondary wavelets. Without options it opens the window.\n"
            "\n"
            "Settings, applied after start-up as a user would (in this order):\n"
+           "  --view classic|exact   draw the pictures as the classic construction\n"
+           "                   (the default) or exactly as physics has it; with\n"
+           "                   --trace too\n"
+           "  --reflection on|off    in the exact view, show the partially reflected\n"
+           "                   wave below the critical angle; with --trace too\n"
            "  --mode wavelets|continuous   click that option button\n" +
            barLines +
            "\n"
@@ -168,6 +174,22 @@ CommandLineResult ParseCommandLine(const std::vector<std::string_view>& args) {
                 return fail("--mode needs 'wavelets' or 'continuous'");
             }
             takeValue();
+        } else if (arg == "--view") {
+            if (value && *value == "exact") {
+                cl.settings.view = View::Exact;
+            } else if (value && *value == "classic") {
+                cl.settings.view = View::Classic;
+            } else {
+                return fail("--view needs 'exact' or 'classic'");
+            }
+            takeValue();
+        } else if (arg == "--reflection") {
+            if (value && (*value == "on" || *value == "off")) {
+                cl.settings.reflection = *value == "on";
+            } else {
+                return fail("--reflection needs 'on' or 'off'");
+            }
+            takeValue();
         } else if (arg == "--trace" || arg == "--export") {
             if (value == nullptr || value->empty()) {
                 return fail(std::string(arg) + " needs a file name" +
@@ -205,7 +227,7 @@ CommandLineResult ParseCommandLine(const std::vector<std::string_view>& args) {
     if (sizeGiven && !exporting) {
         return fail("--size is used only with --export");
     }
-    if (trace && !cl.settings.Empty()) {
+    if (trace && cl.settings.MoveControls()) {
         return fail("--trace takes its settings from the script, not from options");
     }
     if ((trace || exporting) && (cl.autoplay || cl.quitAtEnd || cl.stats)) {

@@ -21,6 +21,7 @@ int RunExport(const CommandLine& commandLine, std::ostream& err) {
 
     OrvathWindow window({.realTimeTimer = false});
     const QSize size(commandLine.clientWidth, commandLine.clientHeight);
+    ApplyViewSettings(commandLine.settings, window);
     window.StartUp({QRect(QPoint(0, 0), size)});
     ApplySettings(commandLine.settings, window);
 

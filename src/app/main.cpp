@@ -74,6 +74,7 @@ int main(int argc, char* argv[]) {
         QObject::connect(&window, &orvath::OrvathWindow::TimeRanOut, &app, &QCoreApplication::quit,
                          Qt::QueuedConnection);
     }
+    orvath::ApplyViewSettings(commandLine.settings, window);
     window.StartUp({screen->geometry(), orvath::kTwipsPerInch / screen->logicalDotsPerInchY()});
     window.AddDesktopFeatures();
     orvath::ApplySettings(commandLine.settings, window);

@@ -20,14 +20,15 @@ int RunTrace(const CommandLine& commandLine, std::ostream& out, std::ostream& er
         return kRunBadInput;
     }
     return RunTraceScript(name, *script, QSize(commandLine.clientWidth, commandLine.clientHeight),
-                          out, err);
+                          out, err, commandLine.settings);
 }
 
 int RunTraceScript(std::string_view name, std::string_view script, QSize client, std::ostream& out,
-                   std::ostream& err) {
+                   std::ostream& err, const PanelSettings& settings) {
     TraceSurface surface(out);
     ControlTrace controls(out);
     OrvathWindow window({.surface = &surface, .observer = &controls, .realTimeTimer = false});
+    ApplyViewSettings(settings, window);
     window.StartUp({QRect(QPoint(0, 0), client)});
     return RunScript(name, script, window, out, err);
 }

@@ -16,8 +16,9 @@ namespace orvath {
 int RunTrace(const CommandLine& commandLine, std::ostream& out, std::ostream& err);
 
 // What RunTrace does once the script is read: runs the script text on a
-// client area of the given size. `name` is what error lines call the script.
+// client area of the given size, starting in the view the settings ask for.
+// `name` is what error lines call the script.
 int RunTraceScript(std::string_view name, std::string_view script, QSize client, std::ostream& out,
-                   std::ostream& err);
+                   std::ostream& err, const PanelSettings& settings = {});
 
 }  // namespace orvath

@@ -46,15 +46,27 @@ constexpr ControlText kControlTexts[] = {
      "Stops the timer. Space starts and stops it."},
 };
 
+void Describe(QWidget& widget, const char* name, const char* toolTip, const char* description) {
+    widget.setToolTip(QString::fromUtf8(toolTip));
+    widget.setAccessibleName(QString::fromUtf8(name));
+    widget.setAccessibleDescription(QString::fromUtf8(description));
+}
+
 }  // namespace
 
 void DescribeControls(OrvathWindow& window) {
     for (const ControlText& text : kControlTexts) {
-        QWidget& widget = window.ControlWidget(text.control);
-        widget.setToolTip(QString::fromUtf8(text.toolTip));
-        widget.setAccessibleName(QString::fromUtf8(text.name));
-        widget.setAccessibleDescription(QString::fromUtf8(text.description));
+        Describe(window.ControlWidget(text.control), text.name, text.toolTip, text.description);
     }
+    Describe(window.ExactSwitch(), "Exact view",
+             "Draw the construction exactly as physics has it: true tangent points, the "
+             "reflected wave and the proof of Snell's law (E)",
+             "Switches between the classic and the exact view of the picture. E does the same.");
+    Describe(window.ReflectionSwitch(), "Reflected wave",
+             "Show the partially reflected wave in the exact view (R)",
+             "Shows or hides the partially reflected wave below the critical angle in the exact "
+             "view. R does the same.");
+    window.CanvasWidget().setAccessibleName(QStringLiteral("Picture"));
     UpdateAngleDescription(window);
 }
 

@@ -56,12 +56,15 @@ DesktopFeatures::DesktopFeatures(OrvathWindow& window)
                           .copyPicture = [this] { CopyPicture(); },
                           .resetBars = [this] { window_.Model().ResetToStart(); },
                           .startOrStopTimer = [this] { window_.Model().StartOrStopTimer(); },
-                          .toggleInformation = [this] { ToggleInformation(); }}),
+                          .toggleInformation = [this] { ToggleInformation(); },
+                          .toggleView = [this] { window_.ExactSwitch().toggle(); },
+                          .toggleReflection = [this] { window_.ReflectionSwitch().toggle(); }}),
       chooseFile_(AskForPictureFile) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.orvath.Orvath"));
     window_.setWindowIcon(QIcon(QStringLiteral(":/icons/org.orvath.Orvath.svg")));
     LetKeysReachEveryControl(window_);
     DescribeControls(window_);
+    DescribePicture();
     window_.Model().AddObserver(*this);
 }
 
@@ -76,14 +79,34 @@ void DesktopFeatures::BarChanged(Bar bar, int /*value*/) {
     RefreshOverlay();
 }
 
+void DesktopFeatures::OptionSelected(DisplayMode /*mode*/) {
+    DescribePicture();
+}
+
+void DesktopFeatures::ViewChanged(View /*view*/) {
+    DescribePicture();
+}
+
+void DesktopFeatures::ReflectionChanged(bool /*shown*/) {
+    DescribePicture();
+}
+
+void DesktopFeatures::DescribePicture() {
+    const Panel& panel = window_.Model();
+    window_.CanvasWidget().setAccessibleDescription(QString::fromStdString(
+        PictureDescription(panel.Mode(), panel.CurrentView(), panel.Reflection())));
+    RefreshOverlay();
+}
+
 void DesktopFeatures::RefreshOverlay() {
     // A hidden box costs nothing while the timer runs; it is filled when shown.
     if (overlay_.isHidden()) {
         return;
     }
-    const RefractionFacts facts =
-        ComputeRefractionFacts(window_.Model().State(), window_.Model().Bars());
-    overlay_.SetLines(InfoOverlayLines(facts, QLocale().decimalPoint().toStdString()));
+    const Panel& panel = window_.Model();
+    const RefractionFacts facts = ComputeRefractionFacts(panel.State(), panel.Bars());
+    overlay_.SetLines(
+        InfoOverlayLines(facts, panel.CurrentView(), QLocale().decimalPoint().toStdString()));
 }
 
 void DesktopFeatures::ToggleInformation() {

@@ -41,6 +41,12 @@ class DesktopFeatures : private PanelObserver {
 
   private:
     void BarChanged(Bar bar, int value) override;
+    void OptionSelected(DisplayMode mode) override;
+    void ViewChanged(View view) override;
+    void ReflectionChanged(bool shown) override;
+    // The picture's description and the information box after a change of
+    // what the picture shows.
+    void DescribePicture();
     void SaveWithDialog();
     void RefreshOverlay();
 

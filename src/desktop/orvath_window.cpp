@@ -3,6 +3,7 @@
 
 #include <QLocale>
 #include <QSignalBlocker>
+#include <algorithm>
 
 #include "desktop/desktop_features.h"
 #include "model/bar_settings.h"
@@ -47,7 +48,9 @@ OrvathWindow::OrvathWindow(WindowWiring wiring)
       continuousOption_(QStringLiteral("CONTINUOUS"), this),
       waveletsOption_(QStringLiteral("WAVELETS"), this),
       startButton_(QStringLiteral("TIMER"), this),
-      stopButton_(QStringLiteral("STOP TIMER"), this) {
+      stopButton_(QStringLiteral("STOP TIMER"), this),
+      exactSwitch_(QStringLiteral("EXACT"), this),
+      reflectionSwitch_(QStringLiteral("REFLECTION"), this) {
     if (wiring.observer != nullptr) {
         panel_.AddObserver(*wiring.observer);
     }
@@ -87,9 +90,14 @@ void OrvathWindow::SetUpControls() {
         controls_.at(static_cast<std::size_t>(BarControl(bar))) = &widget;
         controls_.at(static_cast<std::size_t>(LabelControl(bar))) = &label;
     }
-    for (QRadioButton* option : {&continuousOption_, &waveletsOption_}) {
+    for (QAbstractButton* option : std::initializer_list<QAbstractButton*>{
+             &continuousOption_, &waveletsOption_, &exactSwitch_, &reflectionSwitch_}) {
         option->setFont(FontOf("Times New Roman", kOptionFontPoints));
     }
+    exactSwitch_.setObjectName(QStringLiteral("ExactView"));
+    reflectionSwitch_.setObjectName(QStringLiteral("Reflection"));
+    exactSwitch_.setChecked(panel_.CurrentView() == View::Exact);
+    reflectionSwitch_.setChecked(panel_.Reflection());
     waveletsOption_.setChecked(panel_.Mode() == DisplayMode::Wavelets);
     continuousOption_.setChecked(panel_.Mode() == DisplayMode::Continuous);
     for (const Button button :
@@ -117,6 +125,10 @@ void OrvathWindow::ConnectControls() {
             panel_.Click(Button::Wavelets);
         }
     });
+    connect(&exactSwitch_, &QCheckBox::toggled, this,
+            [this](bool on) { panel_.SetView(on ? View::Exact : View::Classic); });
+    connect(&reflectionSwitch_, &QCheckBox::toggled, this,
+            [this](bool on) { panel_.SetReflection(on); });
     connect(&startButton_, &QPushButton::clicked, this, [this] { panel_.Click(Button::Start); });
     connect(&stopButton_, &QPushButton::clicked, this, [this] { panel_.Click(Button::Stop); });
 }
@@ -170,6 +182,14 @@ void OrvathWindow::DeliverTicks(int count) {
     panel_.DeliverTicks(count);
 }
 
+void OrvathWindow::SetView(View view) {
+    exactSwitch_.setChecked(view == View::Exact);
+}
+
+void OrvathWindow::SetReflection(bool shown) {
+    reflectionSwitch_.setChecked(shown);
+}
+
 void OrvathWindow::Placed(Control control, const ControlRect& r) {
     const SimulationState& state = panel_.State();
     const double worldWidth = static_cast<double>(state.xRight) - state.xLeft;
@@ -178,7 +198,20 @@ void OrvathWindow::Placed(Control control, const ControlRect& r) {
     const double py = height() / worldHeight;
     const QPointF topLeft((r.left - state.xLeft) * px, (state.yTop - r.top) * py);
     const QPointF bottomRight(topLeft.x() + r.width * px, topLeft.y() + r.height * py);
-    ControlWidget(control).setGeometry(QRectF(topLeft, bottomRight).toRect());
+    const QRect geometry = QRectF(topLeft, bottomRight).toRect();
+    ControlWidget(control).setGeometry(geometry);
+    if (control == Control::WaveletsOption) {
+        PlaceSwitches(geometry);
+    }
+}
+
+void OrvathWindow::PlaceSwitches(const QRect& waveletsOption) {
+    QRect slot = waveletsOption;
+    for (QCheckBox* box : {&exactSwitch_, &reflectionSwitch_}) {
+        slot.moveLeft(slot.right() + 1);
+        slot.setWidth(std::max(waveletsOption.width() * 2 / 3, box->sizeHint().width()));
+        box->setGeometry(slot);
+    }
 }
 
 void OrvathWindow::LabelFontSet(Control label, double points) {
@@ -201,6 +234,16 @@ void OrvathWindow::OptionSelected(DisplayMode mode) {
     const QSignalBlocker continuous(continuousOption_);
     const QSignalBlocker wavelets(waveletsOption_);
     (mode == DisplayMode::Continuous ? continuousOption_ : waveletsOption_).setChecked(true);
+}
+
+void OrvathWindow::ViewChanged(View view) {
+    const QSignalBlocker blocker(exactSwitch_);
+    exactSwitch_.setChecked(view == View::Exact);
+}
+
+void OrvathWindow::ReflectionChanged(bool shown) {
+    const QSignalBlocker blocker(reflectionSwitch_);
+    reflectionSwitch_.setChecked(shown);
 }
 
 void OrvathWindow::TimerEnabledWritten(bool enabled) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCheckBox>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
@@ -58,6 +59,8 @@ class OrvathWindow : public QWidget, public UserActions, private PanelObserver {
     void MoveBar(Bar bar, int value) override;
     void Click(Button button) override;
     void DeliverTicks(int count) override;
+    void SetView(View view) override;
+    void SetReflection(bool shown) override;
 
     Panel& Model() { return panel_; }
     const Panel& Model() const { return panel_; }
@@ -68,6 +71,10 @@ class OrvathWindow : public QWidget, public UserActions, private PanelObserver {
     const QLabel& LabelWidget(Bar bar) const;
     QAbstractButton& ButtonWidget(Button button);
     QWidget& ControlWidget(Control control);
+    // The switches of the teaching views, beside the option buttons: "EXACT"
+    // and "REFLECTION".
+    QCheckBox& ExactSwitch() { return exactSwitch_; }
+    QCheckBox& ReflectionSwitch() { return reflectionSwitch_; }
 
   signals:
     // The timer has stopped itself at the end of the time bar.
@@ -80,6 +87,8 @@ class OrvathWindow : public QWidget, public UserActions, private PanelObserver {
     void CaptionWritten(Control label, std::string_view text) override;
     void BarChanged(Bar bar, int value) override;
     void OptionSelected(DisplayMode mode) override;
+    void ViewChanged(View view) override;
+    void ReflectionChanged(bool shown) override;
     void TimerEnabledWritten(bool enabled) override;
     void TimeEnded() override;
     void Shown() override;
@@ -87,6 +96,8 @@ class OrvathWindow : public QWidget, public UserActions, private PanelObserver {
 
     void SetUpControls();
     void ConnectControls();
+    // Puts the view switches to the right of the "WAVELETS" button.
+    void PlaceSwitches(const QRect& waveletsOption);
     void OnClockTimeout();
 
     Canvas canvas_;
@@ -102,6 +113,8 @@ class OrvathWindow : public QWidget, public UserActions, private PanelObserver {
     QPushButton startButton_;
     QPushButton stopButton_;
     std::array<QWidget*, kControlCount> controls_{};
+    QCheckBox exactSwitch_;
+    QCheckBox reflectionSwitch_;
 
     // The clock that makes the enabled timer tick once per millisecond.
     QTimer clock_;

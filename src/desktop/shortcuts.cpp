@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop/shortcuts.h"
 
+#include <vector>
+
 #include "desktop/orvath_window.h"
 
 namespace orvath {
@@ -10,19 +12,26 @@ Shortcuts::Shortcuts(QWidget& window, const ShortcutHandlers& handlers)
       copy_(QKeySequence(Qt::CTRL | Qt::Key_C), &window, handlers.copyPicture),
       reset_(QKeySequence(Qt::CTRL | Qt::Key_R), &window, handlers.resetBars),
       timer_(QKeySequence(Qt::Key_Space), &window, handlers.startOrStopTimer),
-      information_(QKeySequence(Qt::Key_F1), &window, handlers.toggleInformation) {}
+      information_(QKeySequence(Qt::Key_F1), &window, handlers.toggleInformation),
+      view_(QKeySequence(Qt::Key_E), &window, handlers.toggleView),
+      reflection_(QKeySequence(Qt::Key_R), &window, handlers.toggleReflection) {}
 
 void LetKeysReachEveryControl(OrvathWindow& window) {
-    QWidget* previous = nullptr;
-    for (const Control control :
-         {Control::AngleBar, Control::TimeBar, Control::WavesBar, Control::ContinuousOption,
-          Control::WaveletsOption, Control::IndexBar, Control::StartButton, Control::StopButton}) {
-        QWidget& widget = window.ControlWidget(control);
-        widget.setFocusPolicy(Qt::StrongFocus);
-        if (previous != nullptr) {
-            QWidget::setTabOrder(previous, &widget);
+    std::vector<QWidget*> stops;
+    for (const Control control : {Control::AngleBar, Control::TimeBar, Control::WavesBar,
+                                  Control::ContinuousOption, Control::WaveletsOption}) {
+        stops.push_back(&window.ControlWidget(control));
+    }
+    stops.push_back(&window.ExactSwitch());
+    stops.push_back(&window.ReflectionSwitch());
+    for (const Control control : {Control::IndexBar, Control::StartButton, Control::StopButton}) {
+        stops.push_back(&window.ControlWidget(control));
+    }
+    for (std::size_t i = 0; i < stops.size(); ++i) {
+        stops[i]->setFocusPolicy(Qt::StrongFocus);
+        if (i > 0) {
+            QWidget::setTabOrder(stops[i - 1], stops[i]);
         }
-        previous = &widget;
     }
     window
         .ButtonWidget(window.Model().Mode() == DisplayMode::Continuous ? Button::Wavelets

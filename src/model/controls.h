@@ -45,6 +45,10 @@ enum class Button { Continuous, Wavelets, Start, Stop };
 // The display mode the options choose.
 enum class DisplayMode { Wavelets, Continuous };
 
+// How either picture is drawn: as the classic construction, or exactly as
+// physics has it.
+enum class View { Classic, Exact };
+
 Control BarControl(Bar bar);
 // The label that shows the bar's value.
 Control LabelControl(Bar bar);

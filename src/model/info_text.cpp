@@ -22,9 +22,13 @@ std::string Fixed(double value, int decimals, std::string_view decimalPoint) {
     return text;
 }
 
+// The rays' colours in the exact view.
+constexpr std::string_view kRayColours =
+    "incident rays red, refracted rays blue, reflected rays green";
+
 }  // namespace
 
-std::vector<std::string> InfoOverlayLines(const RefractionFacts& facts,
+std::vector<std::string> InfoOverlayLines(const RefractionFacts& facts, View view,
                                           std::string_view decimalPoint) {
     const auto two = [&](double value) { return Fixed(value, 2, decimalPoint); };
     const auto one = [&](double value) { return Fixed(value, 1, decimalPoint); };
@@ -44,8 +48,11 @@ std::vector<std::string> InfoOverlayLines(const RefractionFacts& facts,
     lines.push_back(facts.criticalDeg ? "Critical angle: " + one(*facts.criticalDeg) + "\u00b0"
                                       : "No critical angle: medium 2 is not the faster one");
     lines.push_back("Time: " + two(facts.time) + " = " + two(facts.periods) + " periods");
+    lines.push_back(view == View::Exact ? "Exact view: " + std::string(kRayColours)
+                                        : std::string("Classic view (E: the exact view)"));
     lines.push_back("");
     lines.push_back("Tab: next control    Arrows, Page Up/Down: move a bar");
+    lines.push_back("E: classic or exact view    R: reflected wave in the exact view");
     lines.push_back("Space: start/stop the timer    Ctrl+R: back to the start values");
     lines.push_back("Ctrl+S: save the picture    Ctrl+C: copy it    F1: hide this");
     return lines;
@@ -63,6 +70,19 @@ std::string AngleBarDescription(const RefractionFacts& facts, std::string_view d
         text += " Critical angle " + Fixed(*facts.criticalDeg, 1, decimalPoint) + " degrees.";
     } else {
         text += " No critical angle.";
+    }
+    return text;
+}
+
+std::string PictureDescription(DisplayMode mode, View view, bool reflection) {
+    std::string text =
+        mode == DisplayMode::Continuous ? "The continuous picture" : "The wavelet picture";
+    if (view == View::Classic) {
+        return text + ", classic view.";
+    }
+    text += ", exact view: " + std::string(kRayColours) + ".";
+    if (reflection) {
+        text += " The partially reflected wave is shown.";
     }
     return text;
 }

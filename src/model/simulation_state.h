@@ -16,9 +16,9 @@ struct SimulationState {
 
     float screenScaleWidth = 0;   // client width in twips, read at start-up
     float screenScaleHeight = 0;  // client height in twips
-    double aspect = 0;            // ScreenScaleWidth / ScreenScaleHeight
+    double aspect = 0;            // screenScaleWidth / screenScaleHeight
 
-    float xLeft = 0;           // world x of the left edge: -200 * Aspect
+    float xLeft = 0;           // world x of the left edge: -200 * aspect
     float xRight = 0;          // world x of the right edge: 0
     std::int16_t yTop = 0;     // world y of the top edge: 100
     std::int16_t yBottom = 0;  // world y of the bottom edge: -100

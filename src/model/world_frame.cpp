@@ -27,6 +27,12 @@ void SetPhysicalConstants(SimulationState& state, std::int16_t indexTimes100) {
     state.period = static_cast<double>(state.lambda1) / state.c1;
 }
 
+double PrintLineHeight(const SimulationState& state) {
+    constexpr double kFontTwips = 8.25 * 20;
+    constexpr double kLineSpacing = 1.15;
+    return kFontTwips * kLineSpacing * (state.yTop - state.yBottom) / state.screenScaleHeight;
+}
+
 SimulationState StartupState(int clientWidthPx, int clientHeightPx) {
     SimulationState state;
     SetWorldFrame(state, static_cast<float>(clientWidthPx * kTwipsPerPixel),

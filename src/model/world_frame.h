@@ -27,6 +27,10 @@ void SetSpeeds(SimulationState& state, std::int16_t indexTimes100);
 // the index bar's value.
 void SetPhysicalConstants(SimulationState& state, std::int16_t indexTimes100);
 
+// The height of one line of text printed on the picture, in world units: the
+// form's 8.25-point font with its line spacing, on the client height.
+double PrintLineHeight(const SimulationState& state);
+
 // The start-up state for a client area of the given size in pixels and the
 // design value of the index bar.
 SimulationState StartupState(int clientWidthPx, int clientHeightPx);

@@ -10,13 +10,21 @@
 namespace orvath {
 namespace {
 
-// One event word: what it does and, for words that take a number, its range.
+// A word that an event takes instead of a number, and the value it stands for.
+struct Choice {
+    std::string_view word;
+    int value = 0;
+};
+
+// One event word: what it does and, for words that take a number, its range,
+// or the words it takes instead.
 struct EventWord {
     std::string_view word;
     ScriptEvent event;
     bool takesValue = false;
     int min = 0;
     int max = 0;
+    std::vector<Choice> choices;
 };
 
 ScriptEvent EventOf(ScriptEvent::Kind kind) {
@@ -31,7 +39,7 @@ std::vector<EventWord> MakeEventWords() {
         const BarSetting& setting = SettingOf(bar);
         ScriptEvent move = EventOf(ScriptEvent::Kind::MoveBar);
         move.bar = bar;
-        words.push_back({setting.word, move, true, setting.min, setting.max});
+        words.push_back({setting.word, move, true, setting.min, setting.max, {}});
     }
     const std::pair<std::string_view, Button> clicks[] = {{"continuous", Button::Continuous},
                                                           {"wavelets", Button::Wavelets},
@@ -40,9 +48,22 @@ std::vector<EventWord> MakeEventWords() {
     for (const auto& [word, button] : clicks) {
         ScriptEvent click = EventOf(ScriptEvent::Kind::Click);
         click.button = button;
-        words.push_back({word, click});
+        words.push_back({word, click, false, 0, 0, {}});
     }
-    words.push_back({"tick", EventOf(ScriptEvent::Kind::Tick), true, 1, kMaxTicksPerLine});
+    words.push_back({"tick", EventOf(ScriptEvent::Kind::Tick), true, 1, kMaxTicksPerLine, {}});
+    words.push_back(
+        {"view",
+         EventOf(ScriptEvent::Kind::View),
+         true,
+         0,
+         0,
+         {{"exact", static_cast<int>(View::Exact)}, {"classic", static_cast<int>(View::Classic)}}});
+    words.push_back({"reflection",
+                     EventOf(ScriptEvent::Kind::Reflection),
+                     true,
+                     0,
+                     0,
+                     {{"on", 1}, {"off", 0}}});
     return words;
 }
 
@@ -108,6 +129,15 @@ std::string Range(const EventWord& event) {
     return std::to_string(event.min) + " to " + std::to_string(event.max);
 }
 
+// "'exact' or 'classic'".
+std::string ChoiceList(const EventWord& event) {
+    std::string list;
+    for (const Choice& choice : event.choices) {
+        list += (list.empty() ? "'" : " or '") + std::string(choice.word) + "'";
+    }
+    return list;
+}
+
 }  // namespace
 
 ScriptLine ParseScriptLine(std::string_view line) {
@@ -135,6 +165,16 @@ ScriptLine ParseScriptLine(std::string_view line) {
     result.event.words = std::string(words.front());
     if (!event->takesValue) {
         return result;
+    }
+    if (!event->choices.empty()) {
+        for (const Choice& choice : event->choices) {
+            if (words.size() == 2 && words[1] == choice.word) {
+                result.event.value = choice.value;
+                result.event.words += " " + std::string(words[1]);
+                return result;
+            }
+        }
+        return Error(name + " needs " + ChoiceList(*event));
     }
     if (words.size() < 2) {
         // A tick's count is optional.

@@ -10,12 +10,13 @@ namespace orvath {
 
 // What a user does in one line of an event script.
 struct ScriptEvent {
-    enum class Kind { MoveBar, Click, Tick };
+    enum class Kind { MoveBar, Click, Tick, View, Reflection };
     Kind kind = Kind::Tick;
     Bar bar = Bar::Angle;              // MoveBar
     Button button = Button::Wavelets;  // Click
-    int value = 0;                     // the bar's value, or the number of ticks
-    std::string words;                 // the line's words joined by single blanks
+    // The bar's value, the number of ticks, the View, or 1 for reflection on.
+    int value = 0;
+    std::string words;  // the line's words joined by single blanks
 };
 
 // The outcome of reading one script line: nothing to do (blank or comment),

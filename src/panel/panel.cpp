@@ -2,6 +2,7 @@
 #include "panel/panel.h"
 
 #include "continuous/draw_continuous.h"
+#include "exact/exact_view.h"
 #include "model/captions.h"
 #include "model/critical_angle.h"
 #include "model/panel_layout.h"
@@ -60,7 +61,8 @@ void Panel::StartUp(float clientWidthTwips, float clientHeightTwips) {
     SetLabelFont(Control::TimeLabel, kLabelFontPoints);
     WriteCaption(Control::TimeLabel, StartupTimeCaption(bars_.time));
 
-    DrawWavelets();
+    started_ = true;
+    DrawSelectedMode();
 }
 
 void Panel::MoveBar(Bar bar, int value) {
@@ -99,6 +101,26 @@ void Panel::DeliverTicks(int count) {
     }
 }
 
+void Panel::SetView(View view) {
+    if (view == view_) {
+        return;
+    }
+    view_ = view;
+    Notify([&](PanelObserver& o) { o.ViewChanged(view); });
+    Redraw();
+}
+
+void Panel::SetReflection(bool shown) {
+    if (shown == reflection_) {
+        return;
+    }
+    reflection_ = shown;
+    Notify([&](PanelObserver& o) { o.ReflectionChanged(shown); });
+    if (view_ == View::Exact) {
+        Redraw();
+    }
+}
+
 void Panel::Tick() {
     if (timerEnabled_) {
         OnTimerTick();
@@ -109,7 +131,8 @@ void Panel::ResetToStart() {
     const BarValues start = StartValues();
     const bool barsMove = bars_ != start;
     const bool modeChanges = mode_ != DisplayMode::Wavelets;
-    PanelSettings settings{.mode = DisplayMode::Wavelets};
+    PanelSettings settings;
+    settings.mode = DisplayMode::Wavelets;
     for (const Bar bar : kBars) {
         settings[bar] = start[bar];
     }
@@ -225,8 +248,17 @@ void Panel::SetLabelFont(Control label, double points) {
     Notify([&](PanelObserver& o) { o.LabelFontSet(label, points); });
 }
 
+void Panel::Redraw() {
+    if (started_) {
+        surface_.Cls();
+        DrawSelectedMode();
+    }
+}
+
 void Panel::DrawSelectedMode() {
-    if (mode_ == DisplayMode::Continuous) {
+    if (view_ == View::Exact) {
+        DrawExact();
+    } else if (mode_ == DisplayMode::Continuous) {
         DrawContinuous();
     } else {
         DrawWavelets();
@@ -247,6 +279,24 @@ void Panel::DrawContinuous() {
     // So are both speeds, at every continuous picture.
     SetSpeeds(state_, bars_.index);
     orvath::DrawContinuous(MakeScene(state_, bars_), surface_);
+    Notify([](PanelObserver& o) { o.PictureChanged(); });
+}
+
+void Panel::DrawExact() {
+    exact::ExactInputs inputs;
+    inputs.picture =
+        mode_ == DisplayMode::Continuous ? exact::Picture::Continuous : exact::Picture::Wavelets;
+    inputs.angleDeg = bars_.angle;
+    inputs.indexTimes100 = bars_.index;
+    inputs.waves = bars_.waves;
+    inputs.timeBar = bars_.time;
+    inputs.xLeft = state_.xLeft;
+    inputs.xRight = state_.xRight;
+    inputs.yTop = state_.yTop;
+    inputs.yBottom = state_.yBottom;
+    inputs.reflection = reflection_;
+    inputs.lineHeight = static_cast<float>(PrintLineHeight(state_));
+    exact::DrawExactPicture(inputs, surface_);
     Notify([](PanelObserver& o) { o.PictureChanged(); });
 }
 

@@ -34,6 +34,10 @@ class Panel : public UserActions {
     void MoveBar(Bar bar, int value) override;
     void Click(Button button) override;
     void DeliverTicks(int count) override;
+    // Either switch redraws at once when it changes what is shown; before
+    // start-up it only chooses how the first picture is drawn.
+    void SetView(View view) override;
+    void SetReflection(bool shown) override;
     // One timer interval: runs the tick handler while the timer is enabled.
     void Tick();
 
@@ -46,6 +50,8 @@ class Panel : public UserActions {
     const BarValues& Bars() const { return bars_; }
     DisplayMode Mode() const { return mode_; }
     bool TimerEnabled() const { return timerEnabled_; }
+    View CurrentView() const { return view_; }
+    bool Reflection() const { return reflection_; }
     const SimulationState& State() const { return state_; }
 
   private:
@@ -72,6 +78,8 @@ class Panel : public UserActions {
     void DrawSelectedMode();
     void DrawWavelets();
     void DrawContinuous();
+    void DrawExact();
+    void Redraw();
 
     template <typename Call>
     void Notify(const Call& call) {
@@ -86,6 +94,9 @@ class Panel : public UserActions {
     BarValues bars_ = StartValues();
     DisplayMode mode_ = DisplayMode::Wavelets;
     bool timerEnabled_ = false;
+    View view_ = View::Classic;
+    bool reflection_ = false;
+    bool started_ = false;
 };
 
 }  // namespace orvath

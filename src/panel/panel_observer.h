@@ -29,6 +29,9 @@ class PanelObserver {
     virtual void BarChanged(Bar /*bar*/, int /*value*/) {}
     // An option button has become the selected one.
     virtual void OptionSelected(DisplayMode /*mode*/) {}
+    // The view or the reflection switch has changed.
+    virtual void ViewChanged(View /*view*/) {}
+    virtual void ReflectionChanged(bool /*shown*/) {}
     // Code writes the timer's Enabled, also with the value it already has.
     virtual void TimerEnabledWritten(bool /*enabled*/) {}
     // The timer has stopped itself at the end of the time bar.

@@ -51,6 +51,12 @@ void Perform(const ScriptEvent& event, UserActions& user) {
         case ScriptEvent::Kind::Tick:
             user.DeliverTicks(event.value);
             break;
+        case ScriptEvent::Kind::View:
+            user.SetView(static_cast<View>(event.value));
+            break;
+        case ScriptEvent::Kind::Reflection:
+            user.SetReflection(event.value != 0);
+            break;
     }
 }
 

@@ -5,8 +5,17 @@
 
 namespace orvath {
 
-bool PanelSettings::Empty() const {
-    return !mode && std::none_of(bars.begin(), bars.end(), [](const auto& v) { return v; });
+bool PanelSettings::MoveControls() const {
+    return mode || std::any_of(bars.begin(), bars.end(), [](const auto& v) { return v; });
+}
+
+void ApplyViewSettings(const PanelSettings& settings, UserActions& user) {
+    if (settings.view) {
+        user.SetView(*settings.view);
+    }
+    if (settings.reflection) {
+        user.SetReflection(*settings.reflection);
+    }
 }
 
 void ApplySettings(const PanelSettings& settings, UserActions& user) {

@@ -10,9 +10,11 @@
 
 namespace orvath {
 
-// Settings to apply after start-up, as a user would make them: click the
-// mode's option button, then move the angle, index, waves and time bars.
+// Settings a user would make: the view and the reflection switch, the mode's
+// option button, then the angle, index, waves and time bars.
 struct PanelSettings {
+    std::optional<View> view;
+    std::optional<bool> reflection;
     std::optional<DisplayMode> mode;
     std::array<std::optional<int>, 4> bars{};  // in the order of Bar
 
@@ -20,10 +22,15 @@ struct PanelSettings {
     const std::optional<int>& operator[](Bar bar) const {
         return bars.at(static_cast<std::size_t>(bar));
     }
-    bool Empty() const;
+    // Whether the settings move a control of the panel: the mode or a bar.
+    bool MoveControls() const;
 };
 
-// Applies the settings through what a user does, so the handlers run.
+// Applies the view and the reflection switch. Before start-up, the first
+// picture is then drawn in them.
+void ApplyViewSettings(const PanelSettings& settings, UserActions& user);
+
+// Applies the mode and the bars through what a user does, so the handlers run.
 void ApplySettings(const PanelSettings& settings, UserActions& user);
 
 }  // namespace orvath

@@ -20,6 +20,10 @@ class UserActions {
     // Lets `count` timer intervals pass; ticks are delivered only while the
     // timer is enabled.
     virtual void DeliverTicks(int count) = 0;
+    // Switches between the classic and the exact view.
+    virtual void SetView(View view) = 0;
+    // Shows or hides the partially reflected wave of the exact view.
+    virtual void SetReflection(bool shown) = 0;
 };
 
 }  // namespace orvath

@@ -48,6 +48,20 @@ TEST(CommandLine, BarSettingsAndWindowSwitches) {
     EXPECT_FALSE(exporting.commandLine.settings[Bar::Time].has_value());
 }
 
+TEST(CommandLine, TheViewGoesWithTheTraceTheExportAndTheWindow) {
+    for (const auto& args : std::vector<std::vector<std::string_view>>{
+             {"--trace", "-", "--view", "exact", "--reflection", "on"},
+             {"--export", "a.svg", "--view", "exact", "--reflection", "on"},
+             {"--view", "exact", "--reflection", "on"}}) {
+        const auto result = Parse(args);
+        ASSERT_EQ(result.error, "") << args.front();
+        EXPECT_EQ(result.commandLine.settings.view, View::Exact);
+        EXPECT_EQ(result.commandLine.settings.reflection, true);
+        EXPECT_FALSE(result.commandLine.settings.MoveControls());
+    }
+    EXPECT_EQ(Parse({"--view", "classic"}).commandLine.settings.view, View::Classic);
+}
+
 TEST(CommandLine, RejectsBadArguments) {
     const std::vector<std::vector<std::string_view>> bad = {
         {"--frobnicate"},
@@ -74,6 +88,10 @@ TEST(CommandLine, RejectsBadArguments) {
         {"--trace", "-", "--angle", "30"},
         {"--trace", "-", "--export", "a.png"},
         {"--export", "a.png", "--autoplay"},
+        {"--view", "sideways"},
+        {"--view"},
+        {"--reflection", "yes"},
+        {"--trace", "-", "--mode", "continuous", "--view", "exact"},
     };
     for (const auto& args : bad) {
         EXPECT_NE(Parse(args).error, "") << args.back();

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <sstream>
 
 #include "app/trace_run.h"
 #include "support/pinned_traces.h"
+#include "support/trace_script.h"
 
 namespace orvath {
 namespace {
@@ -22,6 +24,19 @@ TEST(ProgramTrace, ThroughTheWindowMatchesThePinnedTraces) {
         EXPECT_EQ(testing::Fnv1a(out.str()), pinned.hash)
             << pinned.script << " at " << pinned.clientWidth << "x" << pinned.clientHeight;
     }
+}
+
+// The exact view, its switches and its part lines take the same path.
+TEST(ProgramTrace, TheTeachingViewsTraceAsThePanelAloneDoes) {
+    const std::string script =
+        "view exact\nangle 30\nreflection on\ncontinuous\ntime 300\nview classic\n"
+        "reflection off\nview exact\nwaves 39\ntimer\ntick 3\n";
+    std::ostringstream out;
+    std::ostringstream err;
+    ASSERT_EQ(RunTraceScript("views", script, QSize(1366, 768), out, err), 0) << err.str();
+    const auto alone = testing::RunScript(script, 1366, 768);
+    EXPECT_EQ(testing::SplitLines(out.str()), alone.lines);
+    EXPECT_GT(std::count(alone.lines.begin(), alone.lines.end(), "part refracted-front"), 3);
 }
 
 TEST(ProgramTrace, AScriptThatCannotBeReadTracesNothing) {

@@ -29,9 +29,9 @@ QStringList FocusTour(StartedWindow& started, Qt::Key key, int steps) {
 TEST(Keyboard, TabVisitsEveryControlInPanelOrder) {
     StartedWindow started;
     // The options are one stop, at the selected one.
-    EXPECT_EQ(FocusTour(started, Qt::Key_Tab, 7),
-              QStringList({"xronos", "arithkyMATON", "Option2", "N_REFR", "Command1", "Command2",
-                           "prosptosis"}));
+    EXPECT_EQ(FocusTour(started, Qt::Key_Tab, 9),
+              QStringList({"xronos", "arithkyMATON", "Option2", "ExactView", "Reflection", "N_REFR",
+                           "Command1", "Command2", "prosptosis"}));
     EXPECT_EQ(FocusTour(started, Qt::Key_Backtab, 3),
               QStringList({"Command2", "Command1", "N_REFR"}));
 }
@@ -151,6 +151,23 @@ TEST(Keyboard, CtrlRFromTheContinuousPictureDrawsTheWaveletsEvenWhenNoBarMoves) 
     started.Press(Qt::Key_R, Qt::ControlModifier);
     EXPECT_EQ(started.window.Model().Mode(), DisplayMode::Wavelets);
     EXPECT_EQ(Picture(started.window), Picture(reference.window));
+}
+
+TEST(Keyboard, EAndRSwitchTheViewAndTheReflectedWave) {
+    StartedWindow started;
+    OrvathWindow& window = started.window;
+    const auto revision = window.CanvasWidget().Picture().Revision();
+    started.Press(Qt::Key_E);
+    EXPECT_EQ(window.Model().CurrentView(), View::Exact);
+    EXPECT_TRUE(window.ExactSwitch().isChecked());
+    EXPECT_FALSE(window.CanvasWidget().Picture().Parts().empty());
+    started.Press(Qt::Key_R);
+    EXPECT_TRUE(window.Model().Reflection());
+    EXPECT_TRUE(window.ReflectionSwitch().isChecked());
+    started.Press(Qt::Key_E);
+    EXPECT_EQ(window.Model().CurrentView(), View::Classic);
+    EXPECT_TRUE(window.CanvasWidget().Picture().Parts().empty());
+    EXPECT_GT(window.CanvasWidget().Picture().Revision(), revision);
 }
 
 }  // namespace

@@ -103,7 +103,8 @@ TEST_F(PictureFiles, PngHasTheAskedSizeAndShowsThePicture) {
 }
 
 TEST_F(PictureFiles, PngIsWhatTheWindowShowsAfterTheSameSettings) {
-    PanelSettings settings{.mode = DisplayMode::Wavelets};
+    PanelSettings settings;
+    settings.mode = DisplayMode::Wavelets;
     settings[Bar::Angle] = 40;
     settings[Bar::Index] = 120;
     ASSERT_EQ(Export(Path("window.PNG"), 800, 450, settings), 0) << errors_;

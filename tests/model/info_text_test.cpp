@@ -79,7 +79,7 @@ TEST(RefractionFacts, AtTheCriticalAngleTheRefractedWaveRunsAlongTheBoundary) {
 }
 
 TEST(InfoOverlayText, StatesTheDesignPicture) {
-    const auto lines = InfoOverlayLines(FactsFor(25, 50), ".");
+    const auto lines = InfoOverlayLines(FactsFor(25, 50), View::Classic, ".");
     EXPECT_TRUE(HasLine(lines, "Relative refractive index n = c1 / c2 = 0.50")) << Joined(lines);
     EXPECT_TRUE(HasLine(lines, "Speed: c1 = 5.00 above, c2 = 10.00 below")) << Joined(lines);
     EXPECT_TRUE(HasLine(lines, "Wavelength: \u03bb1 = 30.00 above, \u03bb2 = 60.00 below"))
@@ -92,26 +92,38 @@ TEST(InfoOverlayText, StatesTheDesignPicture) {
 }
 
 TEST(InfoOverlayText, SaysWhenTheWaveIsTotallyReflected) {
-    const std::string text = Joined(InfoOverlayLines(FactsFor(40, 50), "."));
+    const std::string text = Joined(InfoOverlayLines(FactsFor(40, 50), View::Classic, "."));
     EXPECT_NE(text.find("Total internal reflection"), std::string::npos) << text;
     EXPECT_EQ(text.find("Angle of refraction"), std::string::npos) << text;
 }
 
 TEST(InfoOverlayText, SaysWhenThereIsNoCriticalAngle) {
-    const std::string text = Joined(InfoOverlayLines(FactsFor(60, 150), "."));
+    const std::string text = Joined(InfoOverlayLines(FactsFor(60, 150), View::Classic, "."));
     EXPECT_NE(text.find("No critical angle"), std::string::npos) << text;
     EXPECT_NE(text.find("Angle of refraction: 35.3\u00b0"), std::string::npos) << text;
 }
 
-TEST(InfoOverlayText, ListsEveryShortcut) {
-    const std::string text = Joined(InfoOverlayLines(FactsFor(25, 50), "."));
-    for (const char* key : {"Tab", "Page Up/Down", "Space", "Ctrl+R", "Ctrl+S", "Ctrl+C", "F1"}) {
-        EXPECT_NE(text.find(key), std::string::npos) << key;
+TEST(InfoOverlayText, ListsEveryShortcutAndTheViewShown) {
+    const std::string classic = Joined(InfoOverlayLines(FactsFor(25, 50), View::Classic, "."));
+    for (const char* key :
+         {"Tab", "Page Up/Down", "Space", "Ctrl+R", "Ctrl+S", "Ctrl+C", "F1", "E:", "R:"}) {
+        EXPECT_NE(classic.find(key), std::string::npos) << key;
     }
+    EXPECT_NE(classic.find("Classic view"), std::string::npos) << classic;
+    const std::string exact = Joined(InfoOverlayLines(FactsFor(25, 50), View::Exact, "."));
+    EXPECT_NE(
+        exact.find("Exact view: incident rays red, refracted rays blue, reflected rays green"),
+        std::string::npos)
+        << exact;
+    EXPECT_EQ(PictureDescription(DisplayMode::Continuous, View::Classic, true),
+              "The continuous picture, classic view.");
+    EXPECT_NE(PictureDescription(DisplayMode::Wavelets, View::Exact, true)
+                  .find("reflected wave is shown"),
+              std::string::npos);
 }
 
 TEST(InfoOverlayText, UsesTheGivenDecimalSeparator) {
-    const auto lines = InfoOverlayLines(FactsFor(25, 50, 1500), ",");
+    const auto lines = InfoOverlayLines(FactsFor(25, 50, 1500), View::Classic, ",");
     EXPECT_TRUE(HasLine(lines, "Relative refractive index n = c1 / c2 = 0,50")) << Joined(lines);
     EXPECT_TRUE(HasLine(lines, "Time: 15,00 = 2,50 periods")) << Joined(lines);
     EXPECT_TRUE(HasLine(lines, "Critical angle: 30,0\u00b0")) << Joined(lines);

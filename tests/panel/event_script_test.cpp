@@ -29,6 +29,10 @@ TEST(EventScript, ReadsEveryEventWord) {
         {"stop\r", {Kind::Click, {}, Button::Stop, 0, "stop"}},
         {"tick", {Kind::Tick, {}, {}, 1, "tick"}},
         {"tick 100000", {Kind::Tick, {}, {}, 100000, "tick 100000"}},
+        {"view  exact", {Kind::View, {}, {}, static_cast<int>(View::Exact), "view exact"}},
+        {"view classic", {Kind::View, {}, {}, static_cast<int>(View::Classic), "view classic"}},
+        {"reflection on", {Kind::Reflection, {}, {}, 1, "reflection on"}},
+        {"reflection off\r", {Kind::Reflection, {}, {}, 0, "reflection off"}},
     };
     for (const Case& c : cases) {
         const ScriptLine parsed = ParseScriptLine(c.line);
@@ -70,6 +74,10 @@ TEST(EventScript, RejectsBadLinesWithAMessage) {
         {"time 5001", "'time' value '5001' is outside 0 to 5000"},
         {"tick 0", "'tick' value '0' is outside 1 to 100000"},
         {"tick 100001", "'tick' value '100001' is outside 1 to 100000"},
+        {"view", "'view' needs 'exact' or 'classic'"},
+        {"view Exact", "'view' needs 'exact' or 'classic'"},
+        {"reflection 1", "'reflection' needs 'on' or 'off'"},
+        {"reflection on now", "unexpected 'now' after 'reflection'"},
         {"angle 3.5", "'3.5' is not a whole number"},
         {"angle -", "'-' is not a whole number"},
         {"angle 0x10", "'0x10' is not a whole number"},

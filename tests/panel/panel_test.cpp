@@ -24,14 +24,20 @@ struct Recorder : PanelObserver {
     }
     void TimerEnabledWritten(bool enabled) override { log.push_back(enabled ? "on" : "off"); }
     void TimeEnded() override { log.push_back("end"); }
+    void ViewChanged(View view) override {
+        log.push_back(view == View::Exact ? "exact" : "classic");
+    }
+    void ReflectionChanged(bool shown) override { log.push_back(shown ? "reflected" : "hidden"); }
     void PictureChanged() override { ++pictures; }
     std::vector<std::string> log;
     int pictures = 0;
 };
 
 struct StartedPanel {
-    StartedPanel() {
+    explicit StartedPanel(View view = View::Classic) {
         panel.AddObserver(recorder);
+        panel.SetView(view);
+        recorder.log.clear();
         panel.StartUp(1600 * kTwipsPerPixel, 900 * kTwipsPerPixel);
     }
     DisplayList picture;
@@ -115,6 +121,22 @@ TEST(PanelModel, CriticalFlagAndConstantsFollowTheBars) {
     EXPECT_EQ(state.period, 6);
     EXPECT_EQ(state.c1, 5);
     EXPECT_DOUBLE_EQ(state.c2, 10);
+}
+
+// Each switch redraws at once when it changes what is shown: the exact
+// picture names its parts, the classic one none.
+TEST(PanelModel, TheViewSwitchesRedrawOnlyWhenWhatIsShownChanges) {
+    StartedPanel exact(View::Exact);
+    EXPECT_EQ(exact.recorder.pictures, 1);
+    EXPECT_FALSE(exact.picture.Parts().empty());
+    exact.panel.SetView(View::Exact);
+    exact.panel.SetReflection(true);
+    exact.panel.SetView(View::Classic);
+    exact.panel.SetReflection(false);
+    EXPECT_TRUE(exact.picture.Parts().empty());
+    EXPECT_EQ(exact.recorder.log, (std::vector<std::string>{"reflected", "classic", "hidden"}));
+    // Reflection on, then off, in the classic view: no redraw.
+    EXPECT_EQ(exact.recorder.pictures, 3);
 }
 
 }  // namespace
