@@ -21,6 +21,11 @@ TEST(CommandLine, TraceWithClientSize) {
     const auto defaults = Parse({"--trace", "events.txt"});
     EXPECT_EQ(defaults.commandLine.clientWidth, 1920);
     EXPECT_EQ(defaults.commandLine.clientHeight, 1080);
+    // Both ends of the side's range.
+    const auto largest = Parse({"--trace", "-", "--client", "16384x1"});
+    ASSERT_EQ(largest.error, "");
+    EXPECT_EQ(largest.commandLine.clientWidth, 16384);
+    EXPECT_EQ(Parse({"--export", "a.png", "--size", "1x16384"}).commandLine.clientHeight, 16384);
     EXPECT_EQ(Parse({}).commandLine.action, CommandLine::Action::Window);
     EXPECT_EQ(Parse({"--help"}).commandLine.action, CommandLine::Action::Help);
 }

@@ -147,13 +147,54 @@ TEST(WorldPainter, WhatLiesOutsideTheViewLeavesItBlank) {
     EXPECT_EQ(dark, 0);
 }
 
-TEST(WorldPainter, AWideDotAtTheEdgeShowsItsVisibleHalf) {
-    DisplayList list = EmptyPicture();
-    Surface& s = list;
-    s.DrawWidth(9);
-    s.PSet(0, 0, Rgb{255, 0, 0});
-    const QImage image = Paint(list);
-    EXPECT_EQ(image.pixel(kArea.width() - 1, kArea.height() / 2), qRgb(255, 0, 0));
+// A wide dot or line whose centre lies just outside the view, or outside the
+// part being repainted, still shows the part of it that reaches in.
+TEST(WorldPainter, WidePensJustOutsideShowWhatReachesIn) {
+    const double unit = 355.5 / kArea.width();  // world units per pixel
+    const QPoint middleRight(kArea.width() - 1, kArea.height() / 2);
+    const QRect part(300, 150, 40, 40);
+    struct Case {
+        const char* what;
+        double x, y;    // world position of the dot or of the line's middle
+        bool alongX;    // the line runs along x (beyond a top or bottom edge)
+        QRect visible;  // empty: the whole area
+        QPoint seen;    // a pixel that must be red
+    };
+    const Case cases[] = {
+        {"on the right edge", 0, 0, false, {}, middleRight},
+        {"2 px right of the view", 2 * unit, 0, false, {}, middleRight},
+        {"2 px above the view",
+         -100,
+         100 + 2 * unit,
+         true,
+         {},
+         {static_cast<int>(255.5 / unit), 0}},
+        {"2 px right of the repainted part",
+         kLeft + (part.right() + 3) * unit,
+         100 - part.center().y() * 200.0 / kArea.height(),
+         false,
+         part,
+         {part.right(), part.center().y()}},
+    };
+    for (const Case& c : cases) {
+        for (const bool dot : {true, false}) {
+            SCOPED_TRACE(std::string(c.what) + (dot ? ", dot" : ", line"));
+            DisplayList list = EmptyPicture();
+            Surface& s = list;
+            s.DrawWidth(9);
+            const auto x = static_cast<float>(c.x);
+            const auto y = static_cast<float>(c.y);
+            if (dot) {
+                s.PSet(x, y, Rgb{255, 0, 0});
+            } else {
+                // A short line along the edge it lies beyond.
+                const float dx = c.alongX ? 5 : 0;
+                const float dy = c.alongX ? 0 : 5;
+                s.Line(x - dx, y - dy, x + dx, y + dy, Rgb{255, 0, 0});
+            }
+            EXPECT_EQ(Paint(list, c.visible).pixel(c.seen), qRgb(255, 0, 0));
+        }
+    }
 }
 
 TEST(WorldPainter, APartialRepaintMatchesTheWholePictureInsideItsRectangle) {

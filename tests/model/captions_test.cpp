@@ -17,6 +17,17 @@ TEST(Captions, EachLabelHasItsOwnWording) {
     EXPECT_EQ(TimeBarCaption(2000, 6), "TIME = 120.00* T");
     EXPECT_EQ(TimeBarCaption(7, 6), "TIME = 0.42* T");
     EXPECT_EQ(TimeBarCaption(0, 6), "TIME = 0.00* T");
+    EXPECT_EQ(WaveletTimeCaption(5000), "TIME= 50.00 * T");
+}
+
+// Values whose nearest double lies just below the printed decimals: rounding
+// and truncating differ there.
+TEST(Captions, RoundToTwoDecimals) {
+    EXPECT_EQ(WaveletTimeCaption(29), "TIME= 0.29 * T");
+    EXPECT_EQ(StartupTimeCaption(29), "TIME =0.29");
+    EXPECT_EQ(TimeBarCaption(29, 6), "TIME = 1.74* T");
+    EXPECT_EQ(IndexCaption(57), "c2=  C1/0.57");
+    EXPECT_EQ(IndexCaption(300), "c2=  C1/3.00");
 }
 
 CriticalVerdict Verdict(int angle, int index) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "panel/event_script.h"
+#include "support/script_errors.h"
 
 namespace orvath {
 namespace {
@@ -57,37 +58,10 @@ TEST(EventScript, SkipsBlankLinesAndComments) {
 }
 
 TEST(EventScript, RejectsBadLinesWithAMessage) {
-    struct Case {
-        const char* line;
-        const char* message;
-    };
-    const Case cases[] = {
-        {"jump", "unknown event 'jump'"},
-        {"Angle 30", "unknown event 'Angle'"},
-        {"angle", "'angle' needs a value from 0 to 89"},
-        {"angle 30 40", "unexpected '40' after 'angle'"},
-        {"angle 30 # note", "unexpected '#' after 'angle'"},
-        {"timer now", "unexpected 'now' after 'timer'"},
-        {"angle 90", "'angle' value '90' is outside 0 to 89"},
-        {"index 49", "'index' value '49' is outside 50 to 300"},
-        {"waves 40", "'waves' value '40' is outside 5 to 39"},
-        {"time 5001", "'time' value '5001' is outside 0 to 5000"},
-        {"tick 0", "'tick' value '0' is outside 1 to 100000"},
-        {"tick 100001", "'tick' value '100001' is outside 1 to 100000"},
-        {"view", "'view' needs 'exact' or 'classic'"},
-        {"view Exact", "'view' needs 'exact' or 'classic'"},
-        {"reflection 1", "'reflection' needs 'on' or 'off'"},
-        {"reflection on now", "unexpected 'now' after 'reflection'"},
-        {"angle 3.5", "'3.5' is not a whole number"},
-        {"angle -", "'-' is not a whole number"},
-        {"angle 0x10", "'0x10' is not a whole number"},
-        {"time 99999999999999999999999",
-         "'time' value '99999999999999999999999' is outside 0 to 5000"},
-    };
-    for (const Case& c : cases) {
-        const ScriptLine parsed = ParseScriptLine(c.line);
-        EXPECT_EQ(parsed.status, Status::Error) << c.line;
-        EXPECT_EQ(parsed.error, c.message) << c.line;
+    for (const auto& [line, message] : testing::ScriptErrors()) {
+        const ScriptLine parsed = ParseScriptLine(line);
+        EXPECT_EQ(parsed.status, Status::Error) << line;
+        EXPECT_EQ(parsed.error, message) << line;
     }
 }
 
