@@ -15,6 +15,10 @@ inline float ToSingle(double value) {
     return static_cast<float>(value);
 }
 
+// How far the fronts drawn from the boundary reach to the right, in ray
+// shifts (RayShift): far enough to leave the view at every angle.
+inline constexpr int kFrontReachInRayShifts = 20;
+
 // The beam of the continuous picture: a plane wave of finite width coming down
 // through medium 1 at the angle of incidence, bounded by two edge rays with a
 // central ray between them. Lengths are world units.

@@ -81,8 +81,10 @@ void DrawRefractedFront(const Scene& scene, const Beam& beam, double time, Surfa
     const double envelopeX = (beam.leftX + beam.rayShift) + reach;
     surface.Line(ToSingle(tangentX), ToSingle(tangentY), ToSingle(envelopeX), 0,
                  kRefractedFrontCyan);
-    surface.Line(ToSingle(envelopeX), 0, ToSingle(envelopeX + 20 * beam.rayShift),
-                 ToSingle(20 * beam.rayShift * std::tan(beam.theta)), kRefractedFrontCyan);
+    surface.Line(ToSingle(envelopeX), 0,
+                 ToSingle(envelopeX + kFrontReachInRayShifts * beam.rayShift),
+                 ToSingle(kFrontReachInRayShifts * beam.rayShift * std::tan(beam.theta)),
+                 kRefractedFrontCyan);
 }
 
 void DrawFrontPointWavelets(const Scene& scene, const Beam& beam, const FrontPoints& front,

@@ -15,11 +15,12 @@ constexpr Rgb kIncidentFrontBlue{0, 0, 250};
 constexpr int kFrontPointWidth = 5;
 
 // One incident front: from where a ray that left the top edge at x meets the
-// boundary, up and to the right along (cos Theta, sin Theta), covering
-// 20 RayShift horizontally.
+// boundary, up and to the right along (cos Theta, sin Theta), reaching
+// kFrontReachInRayShifts ray shifts to the right.
 void DrawFrontFrom(double x, const Beam& beam, double tanTheta, Surface& surface) {
-    surface.Line(ToSingle(x + beam.rayShift), 0, ToSingle(x + 21 * beam.rayShift),
-                 ToSingle(20 * beam.rayShift * tanTheta), kIncidentFrontBlue);
+    surface.Line(ToSingle(x + beam.rayShift), 0,
+                 ToSingle(x + (kFrontReachInRayShifts + 1) * beam.rayShift),
+                 ToSingle(kFrontReachInRayShifts * beam.rayShift * tanTheta), kIncidentFrontBlue);
 }
 
 }  // namespace

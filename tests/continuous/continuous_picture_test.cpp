@@ -172,6 +172,7 @@ TEST(ContinuousPicture, BeamEdgesDoNotDependOnTheNumberOfWaves) {
             return op.word == "width" && op.n[0] == 5;
         });
         EXPECT_EQ(wide, waves);
+        ASSERT_GE(ops.size(), 2u);
         ExpectNear({ops[1]}, {{"pset", {hit, 0}, "255,0,0"}});
     }
 }
@@ -182,6 +183,8 @@ TEST(ContinuousPicture, PointZeroSitsOnTheBoundary) {
     for (const std::int16_t angle : {1, 40, 55, 89}) {
         SCOPED_TRACE("angle " + std::to_string(angle));
         const auto ops = Picture(angle, angle == 55 ? 80 : 300, 8, 1);
+        ASSERT_GE(ops.size(), 4u);
+        ASSERT_GE(ops[1].n.size(), 2u);
         EXPECT_EQ(ops[1].n[1], 0);
         EXPECT_EQ(ops[3].word, "width") << "a small dot follows point 0";
         const auto halves = LowerHalves(ops);

@@ -43,6 +43,7 @@ TEST(TraceSurface, PrintUsesThePositionOfTheLastLineOrClear) {
         s.Cls();
         s.Print("b");
     });
+    ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(lines[1], "print 3 4 \"a\"");
     EXPECT_EQ(lines[3], "print 0 0 \"b\"");
 }
