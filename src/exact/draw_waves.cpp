@@ -85,10 +85,14 @@ void DrawEarlierFronts(const Construction& c, Surface& s) {
             continue;
         }
         LazyPart part(s, FrontPart(wave));
+        bool dashed = false;
         for (int j = first; j <= last; ++j) {
             const auto front = FrontOf(c, wave, j * kPeriod);
             if (front && SegmentMeetsFrame(c.frame, *front)) {
-                (*part).DrawStyle(LineStyle::Dashed);
+                if (!dashed) {
+                    (*part).DrawStyle(LineStyle::Dashed);
+                    dashed = true;
+                }
                 DrawSegment(*part, front->a, front->b, TrailColour(wave));
             }
         }
