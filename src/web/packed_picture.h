@@ -23,6 +23,7 @@ enum class PackedTag : int { Pen = 0, Line = 1, Arc = 2, Dot = 3, Text = 4 };
 struct PackedPicture {
     std::vector<float> records;
     std::string texts;  // the texts of the display list, each ended by '\n'
+    friend bool operator==(const PackedPicture&, const PackedPicture&) = default;
 };
 
 // Maps the display list onto an area of the given size in pixels as the

@@ -65,7 +65,6 @@ std::vector<std::string> Page::Start(int width, int height, std::string_view fra
     for (const Bar bar : kBars) {
         document_.SetRange(IdOf(BarControl(bar)), SettingOf(bar).min, SettingOf(bar).max);
     }
-    StartPanel(url.settings);
     for (const Control control : kControls) {
         if (!TextOf(control).name.empty()) {
             document_.Describe(IdOf(control), TextOf(control));
@@ -74,6 +73,7 @@ std::vector<std::string> Page::Start(int width, int height, std::string_view fra
     document_.Describe(kExactSwitchId, ExactSwitchText());
     document_.Describe(kReflectionSwitchId, ReflectionSwitchText());
     document_.Describe(kPictureId, {kPictureName, {}, {}});
+    StartPanel(url.settings);
     return std::move(url.problems);
 }
 

@@ -137,9 +137,8 @@ class SvgWriter {
     void Text(double x, double y, std::size_t index) {
         const std::string text = index < texts_.size() ? texts_[index] : std::string();
         out_ += "<text x=\"" + Num(x) + "\" y=\"" + Num(y + kPrintAscentEm * kPrintFontPx) +
-                "\" font-family=\"Times New Roman, Liberation Serif, serif\" font-size=\"" +
-                Num(kPrintFontPx) + "px\" fill=\"#000000\" xml:space=\"preserve\">" +
-                Escaped(text) + "</text>\n";
+                "\" font-family=\"Times New Roman\" font-size=\"" + Num(kPrintFontPx) +
+                "px\" fill=\"#000000\" xml:space=\"preserve\">" + Escaped(text) + "</text>\n";
     }
 
     // Writes the gathered lines and arcs with the current pen: Qt's dash
