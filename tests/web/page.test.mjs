@@ -159,9 +159,10 @@ test('the PNG and SVG downloads and a resize', async () => {
 
 // Chromium and Qt rasterise the same strokes with different antialiasing and
 // glyph hinting, so pixels differ at every edge; but no stroke moves by more
-// than a fraction of a pixel. So: of each picture's ink, at least 97 % lies
-// within one pixel of the other's ink. A picture one degree apart finds under
-// 90 %, so the bound still tells pictures apart.
+// than a fraction of a pixel. So: of each picture's ink, at least 98 % lies
+// within one pixel of the other's ink (measured: 99.6 to 100 %). The same
+// picture one degree apart finds under 80 % (measured: 57 %), so the bound
+// still tells pictures apart.
 test('the canvas shows the picture the desktop exports', { skip: !existsSync(desktop) && 'no desktop build' },
   async () => {
     const size = { width: 1200, height: 700 };
@@ -180,12 +181,12 @@ test('the canvas shows the picture the desktop exports', { skip: !existsSync(des
     for (const [link, args] of settings) {
       const page = await openPage(browser, { ...size, link });
       const match = await compareWithPng(page, exported(args));
-      assert.ok(match.size && match.exportFound > 0.97 && match.pageFound > 0.97,
+      assert.ok(match.size && match.exportFound > 0.98 && match.pageFound > 0.98,
         `${link}: ${JSON.stringify(match)}`);
       await close(page);
     }
     const apart = await openPage(browser, { ...size, link: '#angle=41&index=150&time=1500' });
     const other = await compareWithPng(apart, exported(['--angle', '40', '--index', '150', '--time', '1500']));
-    assert.ok(Math.min(other.exportFound, other.pageFound) < 0.9, JSON.stringify(other));
+    assert.ok(Math.min(other.exportFound, other.pageFound) < 0.8, JSON.stringify(other));
     await close(apart);
   });
