@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <numbers>
 #include <string>
 #include <string_view>
@@ -21,9 +22,16 @@ constexpr double kTextWidth = 11;
 
 std::string Fixed(double value, int decimals) {
     char text[32];
+#if defined(__cpp_lib_to_chars)
     const auto end =
         std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals).ptr;
     return {text, end};
+#else
+    // The web build's C++ library has no floating-point to_chars; its printf
+    // runs in the C locale there and gives the same digits.
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    return text;
+#endif
 }
 
 void PrintAt(Surface& s, Vec at, std::string_view text) {

@@ -2,6 +2,7 @@
 #include "model/info_text.h"
 
 #include <charconv>
+#include <cstdio>
 
 namespace orvath {
 namespace {
@@ -9,10 +10,17 @@ namespace {
 // `value` with a fixed number of decimals and the given separator.
 std::string Fixed(double value, int decimals, std::string_view decimalPoint) {
     char buffer[64];
+#if defined(__cpp_lib_to_chars)
     const auto end =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals)
             .ptr;
     std::string text(buffer, end);
+#else
+    // The web build's C++ library has no floating-point to_chars; the page
+    // never changes the C locale, so printf gives the same digits.
+    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
+    std::string text(buffer);
+#endif
     if (text.find_first_not_of("-0.") == std::string::npos && text.front() == '-') {
         text.erase(0, 1);
     }

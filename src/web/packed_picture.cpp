@@ -1,0 +1,145 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "web/packed_picture.h"
+
+#include <algorithm>
+#include <cmath>
+#include <initializer_list>
+#include <numbers>
+
+#include "surface/view_clip.h"
+
+namespace orvath::web {
+namespace {
+
+constexpr double kTurn = 2 * std::numbers::pi;
+// Extra room around the area, in pixels beyond the pen width, for the
+// antialiased fringe.
+constexpr double kFringePixels = 1;
+
+// The counter-clockwise sweep from start to end in radians, in [0, 2 pi]; an
+// end a rounding step past a full turn still counts as one full turn.
+double CounterClockwiseSweep(double start, double end) {
+    double sweep = end - start;
+    if (sweep < 0) {
+        sweep += kTurn;
+    }
+    return std::min(sweep, kTurn);
+}
+
+float PackedColour(Colour colour) {
+    return colour ? static_cast<float>(colour->r * 65536 + colour->g * 256 + colour->b) : -1.0f;
+}
+
+class Packer {
+  public:
+    Packer(const WorldFrame& frame, double widthPx, double heightPx, std::vector<float>& out)
+        : frame_(frame),
+          scaleX_(widthPx / (static_cast<double>(frame.right) - frame.left)),
+          scaleY_(heightPx / (static_cast<double>(frame.top) - frame.bottom)),
+          out_(out) {
+        const double x1 = frame.left;
+        const double x2 = frame.left + widthPx / scaleX_;
+        const double y1 = frame.top;
+        const double y2 = frame.top - heightPx / scaleY_;
+        view_ = {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
+    }
+
+    void Add(const DrawOp& op) {
+        width_ = std::max<int>(1, op.width);
+        const double margin = width_ + kFringePixels;
+        const ViewRect seen =
+            Expanded(view_, margin / std::abs(scaleX_), margin / std::abs(scaleY_));
+        switch (op.kind) {
+            case DrawOp::Kind::Line:
+                if (const auto cut = ClipSegment({op.x1, op.y1, op.x2, op.y2}, seen)) {
+                    Pen(op);
+                    Emit(PackedTag::Line, {X(cut->x1), Y(cut->y1), X(cut->x2), Y(cut->y2)});
+                }
+                break;
+            case DrawOp::Kind::Circle:
+                AddArc(op, seen);
+                break;
+            case DrawOp::Kind::PSet:
+                if (op.x1 >= seen.left && op.x1 <= seen.right && op.y1 >= seen.bottom &&
+                    op.y1 <= seen.top) {
+                    Pen(op);
+                    Emit(PackedTag::Dot, {X(op.x1), Y(op.y1)});
+                }
+                break;
+            case DrawOp::Kind::Print:
+                Emit(PackedTag::Text, {X(op.x1), Y(op.y1), static_cast<float>(op.text)});
+                break;
+        }
+    }
+
+  private:
+    void AddArc(const DrawOp& op, const ViewRect& seen) {
+        const double sweep = CounterClockwiseSweep(op.start, op.end);
+        const double radius = op.x2;
+        if (sweep <= 0 || radius <= 0) {
+            return;
+        }
+        const ArcSpans spans = VisibleArcSpans(op.x1, op.y1, radius, {op.start, sweep}, seen);
+        if (spans.count == 0) {
+            return;
+        }
+        Pen(op);
+        const auto r = static_cast<float>(radius * std::abs(scaleX_));
+        for (const AngleSpan& span : spans) {
+            // y down turns counter-clockwise into anticlockwise on the canvas
+            // and every angle into its negative.
+            Emit(PackedTag::Arc, {X(op.x1), Y(op.y1), r, static_cast<float>(-span.start),
+                                  static_cast<float>(-(span.start + span.sweep))});
+        }
+    }
+
+    // Emits a Pen record when the pen of `op` differs from the last one.
+    void Pen(const DrawOp& op) {
+        const float colour = PackedColour(op.colour);
+        const int style = op.penStyle;
+        if (havePen_ && colour == penColour_ && width_ == penWidth_ && style == penStyle_) {
+            return;
+        }
+        havePen_ = true;
+        penColour_ = colour;
+        penWidth_ = width_;
+        penStyle_ = style;
+        Emit(PackedTag::Pen, {colour, static_cast<float>(width_), static_cast<float>(style)});
+    }
+
+    void Emit(PackedTag tag, std::initializer_list<float> fields) {
+        out_.push_back(static_cast<float>(tag));
+        out_.insert(out_.end(), fields);
+    }
+
+    float X(double x) const { return static_cast<float>((x - frame_.left) * scaleX_); }
+    float Y(double y) const { return static_cast<float>((frame_.top - y) * scaleY_); }
+
+    WorldFrame frame_;
+    double scaleX_;
+    double scaleY_;
+    std::vector<float>& out_;
+    ViewRect view_;
+    int width_ = 1;
+    bool havePen_ = false;
+    float penColour_ = 0;
+    int penWidth_ = 0;
+    int penStyle_ = 0;
+};
+
+}  // namespace
+
+void PackPicture(const DisplayList& list, double widthPx, double heightPx, PackedPicture& packed) {
+    packed.records.clear();
+    packed.texts.clear();
+    for (const std::string& text : list.Texts()) {
+        packed.texts += text;
+        packed.texts += '\n';
+    }
+    Packer packer(list.Frame(), widthPx, heightPx, packed.records);
+    for (const DrawOp& op : list.Ops()) {
+        packer.Add(op);
+    }
+}
+
+}  // namespace orvath::web

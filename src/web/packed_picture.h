@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "surface/display_list.h"
+
+namespace orvath::web {
+
+// Record tags of a packed picture. Each record is its tag followed by its
+// fields, all floats, in pixels of the drawing area (y down):
+//   Pen   colour width style   colour -1 for the foreground, else R*65536+G*256+B;
+//                              width in pixels (at least 1); style a LineStyle
+//   Line  x1 y1 x2 y2          a segment, already cut to the area
+//   Arc   x y r from to        canvas angles (y down), drawn anticlockwise
+//   Dot   x y                  a dot of the pen's width and colour
+//   Text  x y index            the top-left corner; index into the texts
+// A Pen record comes before the first operation and whenever the pen changes;
+// text is always drawn in the foreground colour.
+enum class PackedTag : int { Pen = 0, Line = 1, Arc = 2, Dot = 3, Text = 4 };
+
+struct PackedPicture {
+    std::vector<float> records;
+    std::string texts;  // the texts of the display list, each ended by '\n'
+    friend bool operator==(const PackedPicture&, const PackedPicture&) = default;
+};
+
+// Maps the display list onto an area of the given size in pixels as the
+// desktop painter does, cutting lines and arcs to the area grown by the pen
+// width, so that a painter only strokes what it is given.
+void PackPicture(const DisplayList& list, double widthPx, double heightPx, PackedPicture& packed);
+
+}  // namespace orvath::web

@@ -1,0 +1,125 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "panel/animation_stats.h"
+#include "panel/panel.h"
+#include "panel/settings.h"
+#include "panel/tick_pacer.h"
+#include "surface/display_list.h"
+#include "web/packed_picture.h"
+#include "web/page_document.h"
+
+namespace orvath::web {
+
+// The page's own elements beside the panel's controls.
+inline constexpr std::string_view kExactSwitchId = "ExactView";
+inline constexpr std::string_view kReflectionSwitchId = "Reflection";
+inline constexpr std::string_view kSavePngId = "SavePng";
+inline constexpr std::string_view kSaveSvgId = "SaveSvg";
+inline constexpr std::string_view kCopyLinkId = "CopyLink";
+inline constexpr std::string_view kPictureId = "picture";
+
+// What a key does to a focused bar: its small or large step up or down, or
+// its end.
+enum class BarKey { SmallUp, SmallDown, LargeUp, LargeDown, ToMin, ToMax };
+
+// The control's world rectangle in CSS pixels of a drawing area of
+// width x height, rounded as the window rounds its widgets' geometry.
+PixelRect ToPixels(const SimulationState& state, const ControlRect& rect, int width, int height);
+
+// The web page's program: the panel model drawing into a display list, shown
+// on the page's document as the desktop window shows it on its widgets, with
+// the timer paced by display frames. Everything the page's script does goes
+// through here; the script only paints and passes on events.
+class Page : private PanelObserver {
+  public:
+    // Milliseconds on any steady clock.
+    using Clock = std::function<double()>;
+
+    Page(PageDocument& document, Clock clock,
+         AnimationStats::Clock::time_point created = AnimationStats::Clock::now());
+    ~Page() override;
+    Page(const Page&) = delete;
+    Page& operator=(const Page&) = delete;
+
+    // The widest an element of the page's own must be to show its text; the
+    // switches and actions are placed at least this wide.
+    void SetNaturalWidth(std::string_view id, int pixels);
+    // The decimal separator the reader expects; captions are built with '.'.
+    void SetDecimalPoint(std::string_view point) { decimalPoint_ = point; }
+
+    // Start-up on a drawing area of width x height CSS pixels, then the
+    // settings of the page's address (url_settings.h) as a user would make
+    // them. Returns what could not be taken from the address, a line each.
+    std::vector<std::string> Start(int width, int height, std::string_view fragment);
+    // Start-up again for a new size, with the settings shown now, as the page
+    // starts from the link that "copy link" gives; a running timer runs on.
+    void Resize(int width, int height);
+
+    Panel& Model() { return *panel_; }
+    const Panel& Model() const { return *panel_; }
+    void PressBarKey(Bar bar, BarKey key);
+    void ToggleView();
+    void ToggleReflection();
+    void ToggleInformation();
+
+    // One display frame: delivers the timer's ticks that have fallen due,
+    // one complete redraw each, for at most a batch's time.
+    void Frame();
+    // The picture packed for painting when it changed since the last call,
+    // else null.
+    const PackedPicture* PackIfChanged();
+    // The picture as an SVG drawing of the page's size.
+    std::string Svg() const;
+    // The address fragment of what the page shows now.
+    std::string Fragment() const;
+
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    AnimationStats& Stats() { return stats_; }
+    bool TimerRunning() const { return running_; }
+
+  private:
+    void Placed(Control control, const ControlRect& rect) override;
+    void LabelFontSet(Control label, double points) override;
+    void CaptionWritten(Control label, std::string_view text) override;
+    void BarChanged(Bar bar, int value) override;
+    void OptionSelected(DisplayMode mode) override;
+    void ViewChanged(View view) override;
+    void ReflectionChanged(bool shown) override;
+    void TimerEnabledWritten(bool enabled) override;
+
+    // A new panel started on the current size with these settings.
+    void StartPanel(const PanelSettings& settings);
+    // Puts elements of the page's own to the right of a placed control.
+    void PlaceBeside(const PixelRect& control, std::initializer_list<std::string_view> ids);
+    void ShowSwitches();
+    void DescribeAngle();
+    void DescribePicture();
+    void RefreshInformation();
+
+    PageDocument& document_;
+    Clock clock_;
+    DisplayList picture_;
+    std::unique_ptr<Panel> panel_;
+    TickPacer pacer_;
+    AnimationStats stats_;
+    bool running_ = false;
+    bool informationShown_ = false;
+    int width_ = 0;
+    int height_ = 0;
+    std::string decimalPoint_ = ".";
+    std::map<std::string, int, std::less<>> naturalWidths_;
+    PackedPicture packed_;
+    std::uint64_t packedRevision_ = 0;
+    bool packedOnce_ = false;
+};
+
+}  // namespace orvath::web

@@ -1,0 +1,280 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the page's script calls: plain C functions over the one Page, exported
+// as Module._orvath_*, and the document the Page changes, in JavaScript
+// (window.orvathDocument, page.js). Elements are named by their ids.
+#include <emscripten/emscripten.h>
+
+#include <chrono>
+#include <cstdio>
+#include <optional>
+#include <string>
+
+#include "model/bar_settings.h"
+#include "web/page.h"
+
+namespace {
+
+using orvath::Bar;
+using orvath::Button;
+using orvath::Control;
+using orvath::web::BarKey;
+using orvath::web::PixelRect;
+
+// clang-format off
+EM_JS(void, JsPlace, (const char* id, int length, int left, int top, int width, int height), {
+    orvathDocument.place(UTF8ToString(id, length), left, top, width, height);
+});
+EM_JS(void, JsFont, (const char* id, int length, double points), {
+    orvathDocument.font(UTF8ToString(id, length), points);
+});
+EM_JS(void, JsText, (const char* id, int length, const char* text, int textLength), {
+    orvathDocument.text(UTF8ToString(id, length), UTF8ToString(text, textLength));
+});
+EM_JS(void, JsValue, (const char* id, int length, int value), {
+    orvathDocument.value(UTF8ToString(id, length), value);
+});
+EM_JS(void, JsRange, (const char* id, int length, int min, int max), {
+    orvathDocument.range(UTF8ToString(id, length), min, max);
+});
+EM_JS(void, JsChecked, (const char* id, int length, int checked), {
+    orvathDocument.checked(UTF8ToString(id, length), checked !== 0);
+});
+EM_JS(void, JsDescribe, (const char* id, int length, const char* name, const char* tip,
+                         const char* description), {
+    orvathDocument.describe(UTF8ToString(id, length), UTF8ToString(name), UTF8ToString(tip),
+                            UTF8ToString(description));
+});
+EM_JS(void, JsDescription, (const char* id, int length, const char* text), {
+    orvathDocument.description(UTF8ToString(id, length), UTF8ToString(text));
+});
+EM_JS(void, JsInformation, (const char* lines), {
+    orvathDocument.information(UTF8ToString(lines));
+});
+EM_JS(void, JsWarn, (const char* text), {
+    console.warn(UTF8ToString(text));
+});
+// clang-format on
+
+int Length(std::string_view text) {
+    return static_cast<int>(text.size());
+}
+
+class JsDocument : public orvath::web::PageDocument {
+  public:
+    void Place(std::string_view id, const PixelRect& r) override {
+        JsPlace(id.data(), Length(id), r.left, r.top, r.width, r.height);
+    }
+    void SetFontPoints(std::string_view id, double points) override {
+        JsFont(id.data(), Length(id), points);
+    }
+    void SetText(std::string_view id, std::string_view text) override {
+        JsText(id.data(), Length(id), text.data(), Length(text));
+    }
+    void SetValue(std::string_view id, int value) override {
+        JsValue(id.data(), Length(id), value);
+    }
+    void SetRange(std::string_view id, int min, int max) override {
+        JsRange(id.data(), Length(id), min, max);
+    }
+    void SetChecked(std::string_view id, bool checked) override {
+        JsChecked(id.data(), Length(id), checked ? 1 : 0);
+    }
+    void Describe(std::string_view id, const orvath::ControlText& text) override {
+        JsDescribe(id.data(), Length(id), std::string(text.name).c_str(),
+                   std::string(text.toolTip).c_str(), std::string(text.description).c_str());
+    }
+    void SetDescription(std::string_view id, std::string_view text) override {
+        JsDescription(id.data(), Length(id), std::string(text).c_str());
+    }
+    void ShowInformation(const std::vector<std::string>& lines) override {
+        std::string text;
+        for (const std::string& line : lines) {
+            text += line + "\n";
+        }
+        JsInformation(text.c_str());
+    }
+};
+
+struct Site {
+    JsDocument document;
+    // The steady clock counts from the navigation, as performance.now() does.
+    orvath::web::Page page{
+        document, [] { return emscripten_get_now(); },
+        orvath::AnimationStats::Clock::now() -
+            std::chrono::duration_cast<orvath::AnimationStats::Clock::duration>(
+                std::chrono::duration<double, std::milli>(emscripten_get_now()))};
+    std::string text;  // the last text handed to the script
+    const orvath::web::PackedPicture* packed = nullptr;
+};
+
+Site& TheSite() {
+    static Site site;
+    return site;
+}
+
+orvath::web::Page& ThePage() {
+    return TheSite().page;
+}
+
+std::optional<Control> ControlById(std::string_view id) {
+    for (const Control control : orvath::kControls) {
+        if (orvath::ControlName(control) == id) {
+            return control;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<Bar> BarById(std::string_view id) {
+    for (const Bar bar : orvath::kBars) {
+        if (ControlById(id) == orvath::BarControl(bar)) {
+            return bar;
+        }
+    }
+    return std::nullopt;
+}
+
+const char* Handed(std::string text) {
+    TheSite().text = std::move(text);
+    return TheSite().text.c_str();
+}
+
+}  // namespace
+
+extern "C" {
+
+// The widest a page element of its own must be to show its text.
+EMSCRIPTEN_KEEPALIVE void orvath_natural_width(const char* id, int pixels) {
+    ThePage().SetNaturalWidth(id, pixels);
+}
+
+EMSCRIPTEN_KEEPALIVE void orvath_decimal_point(const char* point) {
+    ThePage().SetDecimalPoint(point);
+}
+
+// Start-up on a drawing area of width x height CSS pixels with the settings
+// of the address's fragment; what it could not take goes to the console.
+EMSCRIPTEN_KEEPALIVE void orvath_start(int width, int height, const char* fragment) {
+    for (const std::string& problem : ThePage().Start(width, height, fragment)) {
+        JsWarn(("orvath: " + problem).c_str());
+    }
+}
+
+EMSCRIPTEN_KEEPALIVE void orvath_resize(int width, int height) {
+    ThePage().Resize(width, height);
+}
+
+// A bar moved to a value by its element id.
+EMSCRIPTEN_KEEPALIVE void orvath_move_bar(const char* id, int value) {
+    if (const auto bar = BarById(id)) {
+        ThePage().Model().MoveBar(*bar, value);
+    }
+}
+
+// key: a BarKey (0 small up, 1 small down, 2 large up, 3 large down, 4 to
+// the minimum, 5 to the maximum).
+EMSCRIPTEN_KEEPALIVE void orvath_bar_key(const char* id, int key) {
+    const auto bar = BarById(id);
+    if (bar && key >= 0 && key <= static_cast<int>(BarKey::ToMax)) {
+        ThePage().PressBarKey(*bar, static_cast<BarKey>(key));
+    }
+}
+
+// A click on an option or a timer button by its element id.
+EMSCRIPTEN_KEEPALIVE void orvath_click(const char* id) {
+    for (const Button button :
+         {Button::Continuous, Button::Wavelets, Button::Start, Button::Stop}) {
+        if (ControlById(id) == orvath::ButtonControl(button)) {
+            ThePage().Model().Click(button);
+        }
+    }
+}
+
+// The page's keys and switches: 0 the view, 1 the reflection, 2 the
+// information box, 3 start or stop the timer, 4 back to the start values.
+EMSCRIPTEN_KEEPALIVE void orvath_command(int command) {
+    orvath::web::Page& page = ThePage();
+    switch (command) {
+        case 0:
+            return page.ToggleView();
+        case 1:
+            return page.ToggleReflection();
+        case 2:
+            return page.ToggleInformation();
+        case 3:
+            return page.Model().StartOrStopTimer();
+        case 4:
+            return page.Model().ResetToStart();
+        default:
+            return;
+    }
+}
+
+EMSCRIPTEN_KEEPALIVE void orvath_frame() {
+    ThePage().Frame();
+}
+
+// Packs the picture when it changed; returns the number of floats at
+// orvath_records(), or -1 when nothing changed.
+EMSCRIPTEN_KEEPALIVE int orvath_pack() {
+    const orvath::web::PackedPicture* packed = ThePage().PackIfChanged();
+    if (packed == nullptr) {
+        return -1;
+    }
+    TheSite().packed = packed;
+    return static_cast<int>(packed->records.size());
+}
+
+EMSCRIPTEN_KEEPALIVE const float* orvath_records() {
+    return TheSite().packed ? TheSite().packed->records.data() : nullptr;
+}
+
+// The picture's texts, each ended by a line feed.
+EMSCRIPTEN_KEEPALIVE const char* orvath_texts() {
+    return TheSite().packed ? TheSite().packed->texts.c_str() : "";
+}
+
+// A paint of the picture took `ms`.
+EMSCRIPTEN_KEEPALIVE void orvath_painted(double ms) {
+    ThePage().Stats().FramePainted(
+        std::chrono::duration_cast<orvath::AnimationStats::Clock::duration>(
+            std::chrono::duration<double, std::milli>(ms)));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* orvath_svg() {
+    return Handed(ThePage().Svg());
+}
+
+EMSCRIPTEN_KEEPALIVE const char* orvath_fragment() {
+    return Handed(ThePage().Fragment());
+}
+
+// The animation figures as JSON, with the line that --stats prints.
+EMSCRIPTEN_KEEPALIVE const char* orvath_stats() {
+    const orvath::AnimationFigures f = ThePage().Stats().Figures();
+    char json[512];
+    std::snprintf(json, sizeof json,
+                  "{\"ticks\":%ld,\"ticksPerSecond\":%.3f,\"frames\":%ld,\"framesPerSecond\":%.3f,"
+                  "\"medianPaintMs\":%.3f,\"worstPaintMs\":%.3f,\"firstPictureMs\":%.3f,"
+                  "\"timerRunning\":%s,\"time\":%d,\"line\":\"%s\"}",
+                  f.ticks, f.ticksPerSecond, f.frames, f.framesPerSecond, f.medianPaintMs,
+                  f.worstPaintMs, f.firstPictureMs, ThePage().TimerRunning() ? "true" : "false",
+                  ThePage().Model().Bars().time, orvath::StatsLine(f).c_str());
+    return Handed(json);
+}
+
+// Microseconds per redraw of the current picture through the time bar's
+// handler, over `count` redraws, for the measurements.
+EMSCRIPTEN_KEEPALIVE double orvath_time_redraws(int count) {
+    orvath::Panel& panel = ThePage().Model();
+    const int time = panel.Bars().time;
+    const int other = time < orvath::SettingOf(Bar::Time).max ? time + 1 : time - 1;
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < count; ++i) {
+        panel.MoveBar(Bar::Time, i % 2 == 0 ? other : time);
+    }
+    const std::chrono::duration<double, std::micro> took = std::chrono::steady_clock::now() - start;
+    return count > 0 ? took.count() / count : 0;
+}
+
+}  // extern "C"

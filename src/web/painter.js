@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Paints a packed picture (src/web/packed_picture.h) on a canvas 2D context
+// whose transform maps CSS pixels to the backing store.
+'use strict';
+
+const PrintFont = '11px "Times New Roman", "Liberation Serif", serif';  // 8.25 pt at 96 dpi
+// Dash patterns in pen widths: Solid, Dashed (4 on, 2 off), Dotted (1 on, 2 off).
+const DashPatterns = [[], [4, 2], [1, 2]];
+
+function cssColour(packed) {
+  return packed < 0 ? '#000' : '#' + packed.toString(16).padStart(6, '0');
+}
+
+function paintPicture(ctx, records, count, texts, width, height) {
+  ctx.fillStyle = '#fff';
+  ctx.fillRect(0, 0, width, height);
+  ctx.lineCap = 'butt';
+  ctx.lineJoin = 'miter';
+  ctx.font = PrintFont;
+  let penWidth = 1;
+  let colour = '#000';
+  let open = false;  // whether strokes are gathered in the current path
+  const stroke = () => {
+    if (open) {
+      ctx.stroke();
+      open = false;
+    }
+  };
+  const path = () => {
+    if (!open) {
+      ctx.beginPath();
+      open = true;
+    }
+  };
+  for (let i = 0; i < count;) {
+    const r = records;
+    switch (r[i]) {
+      case 0:  // Pen colour width style
+        stroke();
+        colour = cssColour(r[i + 1]);
+        penWidth = r[i + 2];
+        ctx.strokeStyle = colour;
+        ctx.lineWidth = penWidth;
+        ctx.setLineDash((DashPatterns[r[i + 3]] || []).map((d) => d * penWidth));
+        i += 4;
+        break;
+      case 1:  // Line x1 y1 x2 y2
+        path();
+        ctx.moveTo(r[i + 1], r[i + 2]);
+        ctx.lineTo(r[i + 3], r[i + 4]);
+        i += 5;
+        break;
+      case 2: {  // Arc x y radius from to, anticlockwise
+        const x = r[i + 1], y = r[i + 2], radius = r[i + 3], from = r[i + 4];
+        path();
+        ctx.moveTo(x + radius * Math.cos(from), y + radius * Math.sin(from));
+        ctx.arc(x, y, radius, from, r[i + 5], true);
+        i += 6;
+        break;
+      }
+      case 3:  // Dot x y: a pixel, or a disc as wide as the pen
+        stroke();
+        ctx.fillStyle = colour;
+        if (penWidth <= 1) {
+          ctx.fillRect(r[i + 1] - 0.5, r[i + 2] - 0.5, 1, 1);
+        } else {
+          ctx.beginPath();
+          ctx.arc(r[i + 1], r[i + 2], penWidth / 2, 0, 2 * Math.PI);
+          ctx.fill();
+        }
+        i += 3;
+        break;
+      case 4: {  // Text x y index: top-left corner, baseline one ascent below
+        stroke();
+        const ascent = ctx.measureText('X').fontBoundingBoxAscent;
+        ctx.fillStyle = '#000';
+        ctx.fillText(texts[r[i + 3]], r[i + 1], r[i + 2] + ascent);
+        i += 4;
+        break;
+      }
+      default:
+        throw new Error('bad picture record ' + r[i] + ' at ' + i);
+    }
+  }
+  stroke();
+}

@@ -1,0 +1,145 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "web/url_settings.h"
+
+#include <charconv>
+#include <optional>
+
+#include "model/bar_settings.h"
+#include "model/message_text.h"
+
+namespace orvath::web {
+namespace {
+
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    return -1;
+}
+
+// %XX escapes decoded; a '%' that starts no escape stays as it is.
+std::string PercentDecoded(std::string_view text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const int high = i + 2 < text.size() && text[i] == '%' ? HexDigit(text[i + 1]) : -1;
+        const int low = high >= 0 ? HexDigit(text[i + 2]) : -1;
+        if (low >= 0) {
+            out += static_cast<char>(high * 16 + low);
+            i += 2;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+// A whole number: an optional sign and decimal digits.
+std::optional<int> WholeNumber(std::string_view text) {
+    if (!text.empty() && text.front() == '+') {
+        text.remove_prefix(1);
+    }
+    int value = 0;
+    const auto [end, status] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || status != std::errc() || end != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// The value's setting when it is one of two words, else a problem line.
+template <typename T>
+std::optional<T> Choice(std::string_view key, std::string_view value,
+                        const std::pair<std::string_view, T> (&words)[2],
+                        std::vector<std::string>& problems) {
+    for (const auto& [word, meaning] : words) {
+        if (value == word) {
+            return meaning;
+        }
+    }
+    problems.push_back(std::string(key) + "=" + QuotedWord(value) + " is not '" +
+                       std::string(words[0].first) + "' or '" + std::string(words[1].first) +
+                       "': the start value " + std::string(words[0].first) + " is used");
+    return std::nullopt;
+}
+
+std::optional<int> BarValue(Bar bar, std::string_view value, std::vector<std::string>& problems) {
+    const BarSetting& s = SettingOf(bar);
+    const std::optional<int> number = WholeNumber(value);
+    if (number && *number >= s.min && *number <= s.max) {
+        return number;
+    }
+    problems.push_back(std::string(s.word) + "=" + QuotedWord(value) +
+                       " is not a whole number from " + std::to_string(s.min) + " to " +
+                       std::to_string(s.max) + ": the start value " + std::to_string(s.start) +
+                       " is used");
+    return std::nullopt;
+}
+
+void ReadPiece(std::string_view piece, UrlSettings& out) {
+    static constexpr std::pair<std::string_view, DisplayMode> kModes[2] = {
+        {"wavelets", DisplayMode::Wavelets}, {"continuous", DisplayMode::Continuous}};
+    static constexpr std::pair<std::string_view, View> kViews[2] = {{"classic", View::Classic},
+                                                                    {"exact", View::Exact}};
+    static constexpr std::pair<std::string_view, bool> kSwitch[2] = {{"off", false}, {"on", true}};
+    const std::size_t equals = piece.find('=');
+    const std::string key = PercentDecoded(piece.substr(0, equals));
+    const std::string value =
+        equals == std::string_view::npos ? std::string() : PercentDecoded(piece.substr(equals + 1));
+    PanelSettings& s = out.settings;
+    if (key == "mode") {
+        s.mode = Choice(key, value, kModes, out.problems);
+        return;
+    }
+    if (key == "view") {
+        s.view = Choice(key, value, kViews, out.problems);
+        return;
+    }
+    if (key == "reflection") {
+        s.reflection = Choice(key, value, kSwitch, out.problems);
+        return;
+    }
+    for (const Bar bar : kBars) {
+        if (key == SettingOf(bar).word) {
+            s[bar] = BarValue(bar, value, out.problems);
+            return;
+        }
+    }
+    out.problems.push_back(QuotedWord(key) + " is not a setting of the page: ignored");
+}
+
+}  // namespace
+
+UrlSettings ParseUrlSettings(std::string_view fragment) {
+    UrlSettings out;
+    if (!fragment.empty() && (fragment.front() == '#' || fragment.front() == '?')) {
+        fragment.remove_prefix(1);
+    }
+    while (!fragment.empty()) {
+        const std::size_t end = fragment.find('&');
+        const std::string_view piece = fragment.substr(0, end);
+        fragment.remove_prefix(end == std::string_view::npos ? fragment.size() : end + 1);
+        if (!piece.empty()) {
+            ReadPiece(piece, out);
+        }
+    }
+    return out;
+}
+
+std::string SettingsFragment(const Panel& panel) {
+    std::string text =
+        panel.Mode() == DisplayMode::Continuous ? "mode=continuous" : "mode=wavelets";
+    for (const Bar bar : kBars) {
+        text += "&" + std::string(SettingOf(bar).word) + "=" + std::to_string(panel.Bars()[bar]);
+    }
+    text += panel.CurrentView() == View::Exact ? "&view=exact" : "&view=classic";
+    text += panel.Reflection() ? "&reflection=on" : "&reflection=off";
+    return text;
+}
+
+}  // namespace orvath::web

@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Opens the built page in Debian's chromium, headless, and reads it back.
+import { chromium } from 'playwright-core';
+import path from 'node:path';
+import { fileURLToPath } from 'node:url';
+
+const here = path.dirname(fileURLToPath(import.meta.url));
+export const root = path.join(here, '../..');
+export const buildDir = process.env.ORVATH_WASM_DIR ?? path.join(root, 'build/wasm/src/web');
+export const desktop = process.env.ORVATH_DESKTOP ?? path.join(root, 'build/dev/src/app/orvath');
+export const pageUrl = 'file://' + path.join(buildDir, 'orvath.html');
+
+export function launch() {
+  return chromium.launch({
+    executablePath: process.env.ORVATH_CHROMIUM ?? '/usr/bin/chromium',
+    args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking',
+      '--disable-component-update', '--disable-sync', '--no-first-run'],
+  });
+}
+
+// A page of the given size with its first picture painted; its errors and
+// console warnings are kept on it.
+export async function openPage(browser, { width = 1280, height = 720, dpr = 1, link = '' } = {}) {
+  const context = await browser.newContext(
+    { viewport: { width, height }, deviceScaleFactor: dpr, acceptDownloads: true });
+  const page = await context.newPage();
+  page.errors = [];
+  page.warnings = [];
+  page.on('pageerror', (error) => page.errors.push(error.message));
+  page.on('console', (message) => {
+    if (message.type() === 'warning') page.warnings.push(message.text());
+  });
+  await page.goto(pageUrl + link);
+  await page.waitForFunction(() => window.orvathStats?.().firstPictureMs >= 0);
+  return page;
+}
+
+export const stats = (page) => page.evaluate(() => window.orvathStats());
+
+// Runs the action, then waits until the page has painted a new picture.
+export async function afterPaint(page, action) {
+  const paints = (await stats(page)).paints;
+  await action();
+  await page.waitForFunction((n) => window.orvathStats().paints > n, paints);
+}
+
+// How the canvas compares with a PNG picture of the same size: for each, the
+// share of its ink (pixels dark enough not to be the faint edge of an
+// antialiased stroke) that the other has within one pixel.
+export function compareWithPng(page, bytes) {
+  return page.evaluate(async (png) => {
+    const image = await createImageBitmap(new Blob([new Uint8Array(png)], { type: 'image/png' }));
+    const offscreen = new OffscreenCanvas(image.width, image.height).getContext('2d');
+    offscreen.drawImage(image, 0, 0);
+    const canvas = document.getElementById('picture');
+    const a = offscreen.getImageData(0, 0, image.width, image.height);
+    const b = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height);
+    if (a.width !== b.width || a.height !== b.height) return { size: false };
+    const ink = (d, i) => Math.min(d[i], d[i + 1], d[i + 2]) < 192;
+    const share = (p, q) => {
+      let found = 0, total = 0;
+      for (let y = 1; y < p.height - 1; y++) {
+        for (let x = 1; x < p.width - 1; x++) {
+          if (!ink(p.data, 4 * (y * p.width + x))) continue;
+          total++;
+          let near = false;
+          for (let dy = -1; dy <= 1 && !near; dy++) {
+            for (let dx = -1; dx <= 1 && !near; dx++) near = ink(q.data, 4 * ((y + dy) * p.width + x + dx));
+          }
+          if (near) found++;
+        }
+      }
+      return found / Math.max(total, 1);
+    };
+    return { size: true, exportFound: share(a, b), pageFound: share(b, a) };
+  }, Array.from(bytes));
+}
+
+// The canvas's size and a checksum of its ink, to tell whether the picture
+// changed.
+export function pictureSummary(page) {
+  return page.evaluate(() => {
+    const canvas = document.getElementById('picture');
+    const data = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
+    let ink = 0, sum = 0;
+    for (let i = 0; i < data.length; i += 4) {
+      if (data[i] !== 255 || data[i + 1] !== 255 || data[i + 2] !== 255) {
+        ink++;
+        sum = (sum * 31 + i + data[i] + 3 * data[i + 1] + 7 * data[i + 2]) >>> 0;
+      }
+    }
+    return { width: canvas.width, height: canvas.height, ink, sum };
+  });
+}
+
+export const text = (page, id) => page.locator('#' + id).textContent();
+export const value = (page, id) => page.locator('#' + id).inputValue();

@@ -1,0 +1,173 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+
+#include "desktop/desktop_features.h"
+#include "desktop/orvath_window.h"
+#include "recording_document.h"
+#include "web/page.h"
+#include "web/url_settings.h"
+
+namespace orvath::web {
+namespace {
+
+using testing::RecordingDocument;
+
+// A page on a clock that the test moves.
+struct TestPage {
+    explicit TestPage(int width = 1600, int height = 900, std::string_view fragment = {}) {
+        page.Start(width, height, fragment);
+    }
+    RecordingDocument document;
+    double now = 0;
+    double perRead = 0;  // how far the clock moves at every reading
+    Page page{document, [this] { return now += perRead; }};
+};
+
+// The page started from a link shows what the window shows when the program
+// starts with the same settings: placements, captions, values, options,
+// switches, texts for screen readers and the picture.
+TEST(Page, ShowsWhatTheWindowShowsForTheSameSettings) {
+    const char* links[] = {"", "#mode=continuous&angle=40&index=150&waves=12&time=1500",
+                           "#view=exact&reflection=on&angle=70&index=60&time=300"};
+    const QSize sizes[] = {{1600, 900}, {800, 600}, {333, 777}};
+    for (const char* link : links) {
+        for (const QSize size : sizes) {
+            const PanelSettings settings = ParseUrlSettings(link).settings;
+            OrvathWindow window(WindowWiring{.realTimeTimer = false});
+            ApplyViewSettings(settings, window);
+            window.StartUp({QRect(QPoint(0, 0), size)});
+            window.AddDesktopFeatures();
+            ApplySettings(settings, window);
+
+            RecordingDocument document;
+            Page page(document, [] { return 0.0; });
+            for (QCheckBox* box : {&window.ExactSwitch(), &window.ReflectionSwitch()}) {
+                page.SetNaturalWidth(box->objectName().toStdString(), box->sizeHint().width());
+            }
+            page.Start(size.width(), size.height(), link);
+
+            const std::string where = std::string(link) + " at " + std::to_string(size.width());
+            std::vector<std::pair<std::string, QWidget*>> widgets = {
+                {"ExactView", &window.ExactSwitch()}, {"Reflection", &window.ReflectionSwitch()}};
+            for (const Control control : kControls) {
+                widgets.emplace_back(ControlName(control), &window.ControlWidget(control));
+            }
+            for (const auto& [id, widget] : widgets) {
+                const QRect g = widget->geometry();
+                EXPECT_EQ(document.rects[id], (PixelRect{g.x(), g.y(), g.width(), g.height()}))
+                    << id << ", " << where;
+                EXPECT_EQ(document.names[id], widget->accessibleName().toStdString()) << id;
+                EXPECT_EQ(document.toolTips[id], widget->toolTip().toStdString()) << id;
+                if (auto* label = qobject_cast<QLabel*>(widget)) {
+                    EXPECT_EQ(document.texts[id], label->text().toStdString()) << id << where;
+                    EXPECT_EQ(document.fonts[id], label->font().pointSizeF()) << id << where;
+                } else if (auto* bar = qobject_cast<QScrollBar*>(widget)) {
+                    EXPECT_EQ(document.values[id], bar->value()) << id << where;
+                } else if (auto* button = qobject_cast<QAbstractButton*>(widget);
+                           button && button->isCheckable()) {
+                    EXPECT_EQ(document.checked[id], button->isChecked()) << id << where;
+                }
+            }
+            EXPECT_EQ(document.descriptions["prosptosis"],
+                      window.BarWidget(Bar::Angle).accessibleDescription().toStdString());
+            EXPECT_EQ(document.descriptions[std::string(kPictureId)],
+                      window.CanvasWidget().accessibleDescription().toStdString());
+            PackedPicture desktop;
+            PackPicture(window.CanvasWidget().Picture(), size.width(), size.height(), desktop);
+            const PackedPicture* packed = page.PackIfChanged();
+            ASSERT_NE(packed, nullptr);
+            EXPECT_EQ(*packed, desktop) << where;
+            EXPECT_EQ(page.PackIfChanged(), nullptr) << "packed again without a change";
+        }
+    }
+}
+
+// A focused bar's keys move it as the window's scroll bars move.
+TEST(Page, BarKeysStepAsTheWindowsBars) {
+    const std::pair<BarKey, Qt::Key> keys[] = {
+        {BarKey::SmallUp, Qt::Key_Right},     {BarKey::SmallDown, Qt::Key_Down},
+        {BarKey::LargeUp, Qt::Key_PageUp},    {BarKey::LargeDown, Qt::Key_PageDown},
+        {BarKey::ToMax, Qt::Key_End},         {BarKey::SmallUp, Qt::Key_Up},
+        {BarKey::ToMin, Qt::Key_Home},        {BarKey::SmallDown, Qt::Key_Left},
+        {BarKey::LargeDown, Qt::Key_PageDown}};
+    OrvathWindow window(WindowWiring{.realTimeTimer = false});
+    window.StartUp({QRect(0, 0, 1600, 900)});
+    window.AddDesktopFeatures();
+    TestPage test;
+    for (const Bar bar : kBars) {
+        for (const auto& [key, qtKey] : keys) {
+            QTest::keyClick(&window.BarWidget(bar), qtKey);
+            test.page.PressBarKey(bar, key);
+            EXPECT_EQ(test.page.Model().Bars()[bar], window.Model().Bars()[bar])
+                << ControlName(BarControl(bar)) << " after key " << qtKey;
+        }
+    }
+}
+
+// A new size starts the page again as its link would start it, and a running
+// timer runs on.
+TEST(Page, AResizeStartsAgainAsTheLinkWould) {
+    TestPage resized(1600, 900, "#mode=continuous&view=exact");
+    resized.page.Model().MoveBar(Bar::Angle, 55);
+    resized.page.Model().Click(Button::Start);
+    resized.page.Resize(640, 480);
+    EXPECT_TRUE(resized.page.Model().TimerEnabled());
+    resized.page.Model().Click(Button::Stop);
+
+    TestPage fresh(640, 480, "#" + resized.page.Fragment());
+    fresh.page.Model().Click(Button::Start);
+    fresh.page.Model().Click(Button::Stop);
+    EXPECT_EQ(resized.document, fresh.document);
+    EXPECT_EQ(*resized.page.PackIfChanged(), *fresh.page.PackIfChanged());
+}
+
+// One tick per millisecond since TIMER, caught up frame by frame; a batch
+// yields after 12 ms of work and leaves the rest due.
+TEST(Page, TheTimerDeliversOneTickPerMillisecondInBatches) {
+    TestPage test;
+    test.page.Model().MoveBar(Bar::Time, 0);
+    test.page.Model().Click(Button::Start);
+    test.now = 16.7;
+    test.page.Frame();
+    EXPECT_EQ(test.page.Model().Bars().time, 16);
+
+    test.now = 1000;
+    test.perRead = 13;  // each reading of the clock finds a batch over
+    test.page.Frame();
+    EXPECT_EQ(test.page.Model().Bars().time, 16 + 50);
+    test.perRead = 0;
+    test.page.Frame();
+    EXPECT_EQ(test.page.Model().Bars().time, 1026);
+    EXPECT_EQ(test.document.values["xronos"], 1026);
+
+    // At the end the timer stops itself, after the tick that finds the bar
+    // there.
+    test.now = 9000;
+    test.page.Frame();
+    EXPECT_EQ(test.page.Model().Bars().time, 5000);
+    EXPECT_FALSE(test.page.TimerRunning());
+    EXPECT_EQ(test.page.Stats().Figures().ticks, 5001);
+}
+
+// The information box follows what is shown while it is open, in the
+// reader's decimal separator, as do the captions.
+TEST(Page, TheInformationBoxAndCaptionsFollowTheReader) {
+    TestPage test;
+    test.page.SetDecimalPoint(",");
+    test.page.ToggleInformation();
+    ASSERT_FALSE(test.document.information.empty());
+    test.page.Model().MoveBar(Bar::Index, 150);
+    EXPECT_EQ(test.document.information.front(), "Relative refractive index n = c1 / c2 = 1,50");
+    EXPECT_EQ(test.document.texts["Label4"], "c2=  C1/1,50");
+    test.page.ToggleView();
+    EXPECT_NE(test.document.information.at(7).find("Exact view"), std::string::npos);
+    EXPECT_TRUE(test.document.checked["ExactView"]);
+    test.page.ToggleInformation();
+    EXPECT_TRUE(test.document.information.empty());
+}
+
+}  // namespace
+}  // namespace orvath::web

@@ -1,0 +1,94 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include <QPainter>
+#include <QSvgRenderer>
+#include <algorithm>
+
+#include "desktop/picture_file.h"
+#include "model/world_frame.h"
+#include "panel/panel.h"
+#include "panel/settings.h"
+#include "web/svg_picture.h"
+#include "web/url_settings.h"
+
+namespace orvath::web {
+namespace {
+
+// Dark enough not to be the faint edge of an antialiased stroke.
+bool Ink(QRgb pixel) {
+    return std::min({qRed(pixel), qGreen(pixel), qBlue(pixel)}) < 192;
+}
+
+// The share of a's ink that b has within one pixel. Two rasterisers put a
+// stroke's edges a fraction of a pixel apart, never a whole pixel.
+double InkFoundNearby(const QImage& a, const QImage& b) {
+    long ink = 0;
+    long found = 0;
+    for (int y = 1; y + 1 < a.height(); ++y) {
+        for (int x = 1; x + 1 < a.width(); ++x) {
+            if (!Ink(a.pixel(x, y))) {
+                continue;
+            }
+            ++ink;
+            bool near = false;
+            for (int dy = -1; dy <= 1 && !near; ++dy) {
+                for (int dx = -1; dx <= 1 && !near; ++dx) {
+                    near = Ink(b.pixel(x + dx, y + dy));
+                }
+            }
+            found += near ? 1 : 0;
+        }
+    }
+    return ink == 0 ? 1 : static_cast<double>(found) / static_cast<double>(ink);
+}
+
+// The saved drawing, rendered by Qt's SVG renderer, is the picture the
+// desktop paints: every line, arc, dash, dot and text in its place.
+TEST(SvgPicture, RendersAsTheDesktopPaints) {
+    constexpr int kWidth = 800;
+    constexpr int kHeight = 500;
+    const char* links[] = {"", "mode=continuous&angle=40&index=150&time=150",
+                           "view=exact&reflection=on&angle=35&index=150&waves=7&time=1500",
+                           "view=exact&mode=continuous&angle=70&index=60&time=900"};
+    for (const char* link : links) {
+        DisplayList picture;
+        Panel panel(picture);
+        const PanelSettings settings = ParseUrlSettings(link).settings;
+        ApplyViewSettings(settings, panel);
+        panel.StartUp(kWidth * kTwipsPerPixel, kHeight * kTwipsPerPixel);
+        ApplySettings(settings, panel);
+        PackedPicture packed;
+        PackPicture(picture, kWidth, kHeight, packed);
+
+        const std::string svg = SvgPicture(packed, kWidth, kHeight);
+        QSvgRenderer renderer(QByteArray::fromStdString(svg));
+        ASSERT_TRUE(renderer.isValid()) << link;
+        QImage drawn(kWidth, kHeight, QImage::Format_RGB32);
+        drawn.fill(Qt::white);
+        QPainter painter(&drawn);
+        renderer.render(&painter);
+        painter.end();
+        QFont font(QStringLiteral("Times New Roman"));
+        font.setPointSizeF(8.25);
+        const QImage desktop = RenderPicture(picture, font, QSize(kWidth, kHeight));
+        EXPECT_GT(InkFoundNearby(drawn, desktop), 0.98) << link;
+        EXPECT_GT(InkFoundNearby(desktop, drawn), 0.98) << link;
+    }
+}
+
+TEST(SvgPicture, EscapesTextsAndCutsFullCirclesIntoArcs) {
+    DisplayList list;
+    list.Scale(-100, 100, 100, -100);
+    list.Circle(0, 0, 50, 0, 7, kForeground);
+    list.Print("n < 1 & c2 > c1");
+    PackedPicture packed;
+    PackPicture(list, 200, 200, packed);
+    const std::string svg = SvgPicture(packed, 200, 200);
+    EXPECT_NE(svg.find("n &lt; 1 &amp; c2 &gt; c1"), std::string::npos);
+    EXPECT_NE(svg.find("M150 100A50 50 0 0 0 "), std::string::npos) << svg;
+    EXPECT_EQ(std::count(svg.begin(), svg.end(), 'A'), 3);
+}
+
+}  // namespace
+}  // namespace orvath::web

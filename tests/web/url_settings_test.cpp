@@ -1,0 +1,82 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include "surface/display_list.h"
+#include "web/url_settings.h"
+
+namespace orvath::web {
+namespace {
+
+// What a link sets, and how many of its pieces the page reports and ignores.
+TEST(UrlSettings, TakesWhatItCanAndReportsTheRest) {
+    struct Case {
+        const char* fragment;
+        PanelSettings expected;
+        std::size_t problems;
+    };
+    PanelSettings all;
+    all.mode = DisplayMode::Continuous;
+    all[Bar::Angle] = 40;
+    all[Bar::Index] = 150;
+    all[Bar::Waves] = 10;
+    all[Bar::Time] = 1500;
+    all.view = View::Exact;
+    all.reflection = true;
+    PanelSettings ends;
+    ends[Bar::Angle] = 0;
+    ends[Bar::Index] = 300;
+    ends[Bar::Waves] = 5;
+    ends[Bar::Time] = 5000;
+    PanelSettings later;
+    later[Bar::Angle] = 7;
+    later.mode = DisplayMode::Wavelets;
+    const Case cases[] = {
+        {"", {}, 0},
+        {"#", {}, 0},
+        {"#mode=continuous&angle=40&index=150&waves=10&time=1500&view=exact&reflection=on", all, 0},
+        {"?angle=+0&index=300&&waves=005&time=5000&", ends, 0},
+        {"angle=%33%30&angle=7&mode=wavelets", later, 0},
+        // Out of range, not numbers, empty, unknown words and keys: start values.
+        {"angle=90&index=49&waves=4&time=-1", {}, 4},
+        {"angle=1e1&index=0x10&waves=ten&time=&mode", {}, 5},
+        {"angle=99999999999999999999&mode=Continuous&view=1&reflection=yes", {}, 4},
+        {"colour=red&%zz=1&=5", {}, 3},
+        // A later bad value takes back an earlier good one.
+        {"angle=40&angle=400", {}, 1},
+    };
+    for (const Case& c : cases) {
+        const UrlSettings read = ParseUrlSettings(c.fragment);
+        EXPECT_EQ(read.settings.mode, c.expected.mode) << c.fragment;
+        EXPECT_EQ(read.settings.bars, c.expected.bars) << c.fragment;
+        EXPECT_EQ(read.settings.view, c.expected.view) << c.fragment;
+        EXPECT_EQ(read.settings.reflection, c.expected.reflection) << c.fragment;
+        EXPECT_EQ(read.problems.size(), c.problems) << c.fragment;
+    }
+    EXPECT_EQ(ParseUrlSettings("time=6000").problems.at(0),
+              "time='6000' is not a whole number from 0 to 5000: the start value 2000 is used");
+}
+
+// "Copy link" writes what the panel shows, and the link brings it back.
+TEST(UrlSettings, TheLinkOfAPanelBringsItBack) {
+    DisplayList picture;
+    Panel panel(picture);
+    panel.StartUp(1600 * 15, 900 * 15);
+    panel.SetView(View::Exact);
+    panel.Click(Button::Continuous);
+    for (const auto& [bar, value] : {std::pair{Bar::Angle, 61}, {Bar::Index, 99}, {Bar::Time, 7}}) {
+        panel.MoveBar(bar, value);
+    }
+    const std::string link = SettingsFragment(panel);
+    EXPECT_EQ(link, "mode=continuous&angle=61&index=99&waves=10&time=7&view=exact&reflection=off");
+
+    Panel copy(picture);
+    const UrlSettings read = ParseUrlSettings("#" + link);
+    EXPECT_TRUE(read.problems.empty());
+    ApplyViewSettings(read.settings, copy);
+    copy.StartUp(800 * 15, 600 * 15);
+    ApplySettings(read.settings, copy);
+    EXPECT_EQ(SettingsFragment(copy), link);
+}
+
+}  // namespace
+}  // namespace orvath::web
