@@ -3,6 +3,7 @@
 
 #include <QMenu>
 #include <QScrollBar>
+#include <QSet>
 
 #include "model/media.h"
 #include "support/started_window.h"
@@ -52,52 +53,32 @@ struct MenuWindow : StartedWindow {
     QMenu& Menu() { return desktop->Actions().Menu(); }
 };
 
-TEST(ContextMenu, ListsEveryItemWithItsKey) {
-    MenuWindow started;
-    QStringList items;
-    for (const QAction* item : Items(started.Menu())) {
-        items.append(item->text() + " | " + item->shortcut().toString());
-        EXPECT_TRUE(item->isShortcutVisibleInContextMenu()) << item->text().toStdString();
+// The menu holds the view, the reflected wave, speed and steps, the pairs of
+// media, the theme, the timer, saving and copying and the information box.
+// Every item shows a key of its own, and pressing it, wherever the focus
+// is, does what choosing the item does; every item but saving, copying and
+// the speed already chosen changes what the window shows.
+TEST(ContextMenu, EveryItemHasAKeyThatDoesWhatTheItemDoes) {
+    MenuWindow shown;
+    QStringList entries;
+    for (const QAction* entry : shown.Menu().actions()) {
+        if (!entry->isSeparator()) {
+            entries.append(entry->text());
+        }
     }
-    const QString ellipsis = QString::fromUtf8("\u2026");
-    EXPECT_EQ(items, QStringList({"Exact view | E",
-                                  "Reflected wave | R",
-                                  "Slower | -",
-                                  "Faster | +",
-                                  "1x | Ctrl+1",
-                                  "1/2 | Ctrl+2",
-                                  "1/4 | Ctrl+3",
-                                  "1/10 | Ctrl+4",
-                                  "1/50 | Ctrl+5",
-                                  "One step forward | .",
-                                  "One step back | ,",
-                                  "One period forward | Shift+.",
-                                  "One period back | Shift+,",
-                                  "Air to water (1.33) | 1",
-                                  "Air to glass (1.50) | 2",
-                                  "Air to diamond (2.42) | 3",
-                                  "Water to glass (1.13) | 4",
-                                  "Water to air (0.75) | 5",
-                                  "Glass to water (0.89) | 6",
-                                  "Glass to air (0.67) | 7",
-                                  "Projector theme | T",
-                                  "Start or stop the timer | Space",
-                                  "Back to the start values | Ctrl+R",
-                                  "Save picture" + ellipsis + " | Ctrl+S",
-                                  "Copy picture | Ctrl+C",
-                                  "Save animation" + ellipsis + " | Ctrl+Shift+S",
-                                  "Information box | F1"}));
-}
-
-// Pressing an item's key, wherever the focus is, does what choosing the item
-// does; every item but saving, copying and the speed already chosen changes
-// what the window shows.
-TEST(ContextMenu, EveryItemsKeyDoesWhatTheItemDoes) {
-    const std::size_t count = Items(MenuWindow().Menu()).size();
+    EXPECT_EQ(entries, QStringList({"Exact view", "Reflected wave", "Speed and steps",
+                                    "Pair of media", "Projector theme", "Start or stop the timer",
+                                    "Back to the start values", "Save picture\u2026",
+                                    "Copy picture", "Save animation\u2026", "Information box"}));
+    QSet<QKeySequence> keys;
+    const std::size_t count = Items(shown.Menu()).size();
     for (std::size_t i = 0; i < count; ++i) {
         MenuWindow chosen;
         QAction& item = *Items(chosen.Menu()).at(i);
         SCOPED_TRACE(item.text().toStdString());
+        EXPECT_TRUE(item.isShortcutVisibleInContextMenu());
+        EXPECT_FALSE(keys.contains(item.shortcut()) || item.shortcut().isEmpty());
+        keys.insert(item.shortcut());
         const std::string before = State(chosen);
         int triggered = 0;
         MenuWindow pressed;
