@@ -5,6 +5,7 @@
 #include <charconv>
 
 #include "model/bar_settings.h"
+#include "model/media.h"
 #include "model/message_text.h"
 #include "panel/event_script.h"
 
@@ -13,6 +14,11 @@ namespace {
 
 // The largest client side accepted, in pixels.
 constexpr int kMaxClientSide = 16384;
+// An animation's default size, and its frame rates: GIF counts delays in
+// hundredths of a second, and viewers show 2 as the shortest.
+constexpr int kAnimationWidth = 960;
+constexpr int kAnimationHeight = 540;
+constexpr int kMaxFramesPerSecond = 50;
 
 bool ParseSide(std::string_view text, int& side) {
     if (text.empty() || text.size() > 5) {
@@ -29,18 +35,70 @@ bool ParseSize(std::string_view text, int& width, int& height) {
            ParseSide(text.substr(x + 1), height);
 }
 
-// A whole number (optional sign, decimal digits) within the bar's range.
-std::optional<int> ParseBarValue(std::string_view text, const BarSetting& setting) {
+// A whole number (optional sign, decimal digits) from min to max.
+std::optional<int> ParseWhole(std::string_view text, int min, int max) {
     if (!text.empty() && text.front() == '+') {
         text.remove_prefix(1);
     }
     int value = 0;
     const auto [end, status] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || status != std::errc() || end != text.data() + text.size() ||
-        value < setting.min || value > setting.max) {
+    if (text.empty() || status != std::errc() || end != text.data() + text.size() || value < min ||
+        value > max) {
         return std::nullopt;
     }
     return value;
+}
+
+std::string WholeNumberError(std::string_view option, int min, int max) {
+    return std::string(option) + " needs a whole number from " + std::to_string(min) + " to " +
+           std::to_string(max);
+}
+
+// "a, b, c or d".
+std::string Alternatives(const std::vector<std::string>& words) {
+    std::string text;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        text += (i == 0 ? "" : i + 1 == words.size() ? " or " : ", ") + words[i];
+    }
+    return text;
+}
+
+std::vector<std::string> SpeedNames() {
+    std::vector<std::string> names;
+    for (const TimerSpeed speed : kTimerSpeeds) {
+        names.emplace_back(SpeedName(speed));
+    }
+    return names;
+}
+
+std::vector<std::string> MediaWords() {
+    std::vector<std::string> words;
+    for (const MediaPair& pair : MediaPresets()) {
+        words.push_back(pair.Word());
+    }
+    return words;
+}
+
+std::string Hundredths(int value) {
+    const std::string digits = std::to_string(value + 1000);  // value < 1000
+    return std::to_string(value / 100) + "." + digits.substr(digits.size() - 2);
+}
+
+// The index bar's value for --medium WORD, or the error.
+std::optional<int> ParseMedium(const std::string_view* word, std::string& error) {
+    const auto pair = word ? MediaPairNamed(*word) : std::nullopt;
+    if (!pair) {
+        error = "--medium needs " + Alternatives(MediaWords());
+        return std::nullopt;
+    }
+    if (!FitsIndexBar(*pair)) {
+        const BarSetting& index = SettingOf(Bar::Index);
+        error = "--medium " + pair->Word() + ": its index " + Hundredths(pair->indexTimes100) +
+                " is outside the index bar's " + Hundredths(index.min) + " to " +
+                Hundredths(index.max);
+        return std::nullopt;
+    }
+    return pair->indexTimes100;
 }
 
 // The bar that "--WORD" sets, if any.
@@ -54,17 +112,21 @@ std::optional<Bar> BarOption(std::string_view arg) {
 }
 
 // The prefix and the items joined by ", ", broken into lines of at most 76
-// characters.
-std::string Wrapped(std::string_view prefix, const std::vector<std::string>& items) {
+// characters; lines after the first start with the indent.
+std::string Wrapped(std::string_view prefix, const std::vector<std::string>& items,
+                    std::string_view indent = "") {
     constexpr std::size_t kWidth = 76;
     std::string text(prefix);
     std::size_t lineStart = 0;
     for (std::size_t i = 0; i < items.size(); ++i) {
         const std::string item = items[i] + (i + 1 < items.size() ? "," : ".");
         if (i > 0 || !text.empty()) {
-            text += text.size() - lineStart + 1 + item.size() > kWidth ? "\n" : " ";
-            if (text.back() == '\n') {
+            if (text.size() - lineStart + 1 + item.size() > kWidth) {
+                text += "\n";
                 lineStart = text.size();
+                text += indent;
+            } else {
+                text += " ";
             }
         }
         text += item;
@@ -107,17 +169,40 @@ std::string UsageText() {
            "                   wave below the critical angle; with --trace too\n"
            "  --mode wavelets|continuous   click that option button\n" +
            barLines +
+           Wrapped("  --medium PAIR    set the index bar to a pair of media's index:", MediaWords(),
+                   "                   ") +
+           "  --theme classic|projector    paint the picture as always (the default)\n"
+           "                   or for a projector: wide lines, dark colours, large\n"
+           "                   panel fonts\n"
            "\n"
            "Window:\n"
-           "  --autoplay       start the timer at start-up, as if TIMER were clicked\n"
+           "  --speed S        the timer's speed: " +
+           Alternatives(SpeedNames()) +
+           "\n"
+           "                   (1x, one step a millisecond, is the default); also for\n"
+           "                   --export-animation\n"
+           "  --autoplay       start the timer once the first picture is shown, as if\n"
+           "                   TIMER were clicked\n"
            "  --quit-at-end    quit when the timer stops at the end of the time\n"
-           "  --stats          on quitting, print ticks, ticks per second, frames,\n"
-           "                   frames per second and paint times to standard error\n"
+           "  --stats          on quitting, print the speed, ticks, ticks per second\n"
+           "                   against the pace, frames, frames per second and paint\n"
+           "                   times to standard error\n"
            "\n"
            "Without a display:\n"
            "  --export FILE    write the picture to FILE (.png or .svg) and exit\n"
-           "  --size WxH       with --export: the picture size in pixels\n"
-           "                   (default 1920x1080)\n"
+           "  --export-animation FILE   write an animated GIF of the time bar running\n"
+           "                   to FILE (.gif) and exit\n"
+           "  --from N         with --export-animation: the time bar's first value\n"
+           "                   (default 0)\n"
+           "  --to N           its last value (default 5000)\n"
+           "  --fps N          frames a second, 1 to " +
+           std::to_string(kMaxFramesPerSecond) +
+           " (default 25)\n"
+           "  --size WxH       with --export: the picture size in pixels (default\n"
+           "                   1920x1080); with --export-animation: the frame size\n"
+           "                   (default " +
+           std::to_string(kAnimationWidth) + "x" + std::to_string(kAnimationHeight) +
+           ")\n"
            "  --trace SCRIPT   run the event script SCRIPT ('-' for standard input)\n"
            "                   and print every drawing operation, caption and value\n"
            "                   that the program produces\n"
@@ -135,19 +220,171 @@ std::string UsageText() {
            "Exit status: 0 on success, 2 for a bad option, script or file.\n";
 }
 
+namespace {
+
+// Which options were given, for the checks across options.
+struct Given {
+    std::string_view action;  // --trace, --export or --export-animation
+    bool client = false;
+    bool size = false;
+    bool index = false;
+    bool medium = false;
+    bool speed = false;
+    bool theme = false;
+    bool timing = false;  // --from, --to or --fps
+};
+
+// Reads one option and, when it takes one, its value; says whether it took
+// the value. Returns the error, or an empty string.
+std::string ReadOption(std::string_view arg, const std::string_view* value, CommandLine& cl,
+                       Given& given, bool& tookValue) {
+    tookValue = value != nullptr;
+    if (const auto bar = BarOption(arg)) {
+        const BarSetting& setting = SettingOf(*bar);
+        const auto parsed = value ? ParseWhole(*value, setting.min, setting.max) : std::nullopt;
+        if (!parsed) {
+            return WholeNumberError(arg, setting.min, setting.max);
+        }
+        cl.settings[*bar] = *parsed;
+        given.index = given.index || *bar == Bar::Index;
+    } else if (arg == "--mode") {
+        if (value && *value == "wavelets") {
+            cl.settings.mode = DisplayMode::Wavelets;
+        } else if (value && *value == "continuous") {
+            cl.settings.mode = DisplayMode::Continuous;
+        } else {
+            return "--mode needs 'wavelets' or 'continuous'";
+        }
+    } else if (arg == "--view") {
+        if (value && *value == "exact") {
+            cl.settings.view = View::Exact;
+        } else if (value && *value == "classic") {
+            cl.settings.view = View::Classic;
+        } else {
+            return "--view needs 'exact' or 'classic'";
+        }
+    } else if (arg == "--reflection") {
+        if (value == nullptr || (*value != "on" && *value != "off")) {
+            return "--reflection needs 'on' or 'off'";
+        }
+        cl.settings.reflection = *value == "on";
+    } else if (arg == "--medium") {
+        std::string error;
+        const auto index = ParseMedium(value, error);
+        if (!index) {
+            return error;
+        }
+        cl.settings[Bar::Index] = *index;
+        given.medium = true;
+    } else if (arg == "--speed") {
+        const auto speed = value ? SpeedNamed(*value) : std::nullopt;
+        if (!speed) {
+            return "--speed needs " + Alternatives(SpeedNames());
+        }
+        cl.speed = *speed;
+        given.speed = true;
+    } else if (arg == "--theme") {
+        const auto theme = value ? ThemeNamed(*value) : std::nullopt;
+        if (!theme) {
+            return "--theme needs 'classic' or 'projector'";
+        }
+        cl.theme = *theme;
+        given.theme = true;
+    } else if (arg == "--trace" || arg == "--export" || arg == "--export-animation") {
+        if (value == nullptr || value->empty()) {
+            return std::string(arg) + " needs a file name" +
+                   (arg == "--trace" ? " ('-' for standard input)" : "");
+        }
+        if (!given.action.empty()) {
+            return std::string(given.action) + " and " + std::string(arg) + " cannot be combined";
+        }
+        given.action = arg;
+        cl.action = arg == "--trace"    ? CommandLine::Action::Trace
+                    : arg == "--export" ? CommandLine::Action::Export
+                                        : CommandLine::Action::ExportAnimation;
+        (arg == "--trace" ? cl.script : cl.exportFile) = std::string(*value);
+    } else if (arg == "--client" || arg == "--size") {
+        if (value == nullptr || !ParseSize(*value, cl.clientWidth, cl.clientHeight)) {
+            return std::string(arg) + " needs a size WxH, each side 1 to " +
+                   std::to_string(kMaxClientSide) + " pixels";
+        }
+        (arg == "--client" ? given.client : given.size) = true;
+    } else if (arg == "--from" || arg == "--to" || arg == "--fps") {
+        const bool fps = arg == "--fps";
+        const int min = fps ? 1 : SettingOf(Bar::Time).min;
+        const int max = fps ? kMaxFramesPerSecond : SettingOf(Bar::Time).max;
+        const auto parsed = value ? ParseWhole(*value, min, max) : std::nullopt;
+        if (!parsed) {
+            return WholeNumberError(arg, min, max);
+        }
+        (fps ? cl.framesPerSecond : arg == "--from" ? cl.fromTime : cl.toTime) = *parsed;
+        given.timing = true;
+    } else {
+        tookValue = false;
+        if (arg == "--autoplay") {
+            cl.autoplay = true;
+        } else if (arg == "--quit-at-end") {
+            cl.quitAtEnd = true;
+        } else if (arg == "--stats") {
+            cl.stats = true;
+        } else {
+            return "unknown option " + QuotedWord(arg) + " (see --help)";
+        }
+    }
+    return {};
+}
+
+// The checks across options; returns the error, or an empty string.
+std::string CheckCombination(CommandLine& cl, const Given& given) {
+    using Action = CommandLine::Action;
+    const bool trace = cl.action == Action::Trace;
+    const bool picture = cl.action == Action::Export;
+    const bool animation = cl.action == Action::ExportAnimation;
+    if (given.client && !trace) {
+        return "--client is used only with --trace";
+    }
+    if (given.size && !picture && !animation) {
+        return "--size is used only with --export and --export-animation";
+    }
+    if (given.medium && given.index) {
+        return "--medium and --index cannot be combined";
+    }
+    if (trace && cl.settings.MoveControls()) {
+        return "--trace takes its settings from the script, not from options";
+    }
+    if (trace && given.theme) {
+        return "--theme is not used with --trace";
+    }
+    if ((trace || picture) && given.speed) {
+        return "--speed is for the window and --export-animation";
+    }
+    if ((trace || picture || animation) && (cl.autoplay || cl.quitAtEnd || cl.stats)) {
+        return "--autoplay, --quit-at-end and --stats are for the window";
+    }
+    if (given.timing && !animation) {
+        return "--from, --to and --fps are used only with --export-animation";
+    }
+    if (animation && cl.settings[Bar::Time]) {
+        return "--export-animation runs the time bar itself: give --from and --to, not --time";
+    }
+    if (animation && cl.fromTime >= cl.toTime) {
+        return "--from must be less than --to";
+    }
+    if (animation && !given.size) {
+        cl.clientWidth = kAnimationWidth;
+        cl.clientHeight = kAnimationHeight;
+    }
+    return {};
+}
+
+}  // namespace
+
 CommandLineResult ParseCommandLine(const std::vector<std::string_view>& args) {
     CommandLineResult result;
     CommandLine& cl = result.commandLine;
-    bool clientGiven = false;
-    bool sizeGiven = false;
-    const auto fail = [&](std::string message) {
-        result.error = std::move(message);
-        return result;
-    };
+    Given given;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
-        const std::string_view* value = i + 1 < args.size() ? &args[i + 1] : nullptr;
-        const auto takeValue = [&] { ++i; };
         if (arg == "--help" || arg == "-h") {
             cl.action = CommandLine::Action::Help;
             return result;
@@ -156,83 +393,15 @@ CommandLineResult ParseCommandLine(const std::vector<std::string_view>& args) {
             cl.action = CommandLine::Action::Version;
             return result;
         }
-        if (const auto bar = BarOption(arg)) {
-            const BarSetting& setting = SettingOf(*bar);
-            const auto parsed = value ? ParseBarValue(*value, setting) : std::nullopt;
-            if (!parsed) {
-                return fail(std::string(arg) + " needs a whole number from " +
-                            std::to_string(setting.min) + " to " + std::to_string(setting.max));
-            }
-            cl.settings[*bar] = *parsed;
-            takeValue();
-        } else if (arg == "--mode") {
-            if (value && *value == "wavelets") {
-                cl.settings.mode = DisplayMode::Wavelets;
-            } else if (value && *value == "continuous") {
-                cl.settings.mode = DisplayMode::Continuous;
-            } else {
-                return fail("--mode needs 'wavelets' or 'continuous'");
-            }
-            takeValue();
-        } else if (arg == "--view") {
-            if (value && *value == "exact") {
-                cl.settings.view = View::Exact;
-            } else if (value && *value == "classic") {
-                cl.settings.view = View::Classic;
-            } else {
-                return fail("--view needs 'exact' or 'classic'");
-            }
-            takeValue();
-        } else if (arg == "--reflection") {
-            if (value && (*value == "on" || *value == "off")) {
-                cl.settings.reflection = *value == "on";
-            } else {
-                return fail("--reflection needs 'on' or 'off'");
-            }
-            takeValue();
-        } else if (arg == "--trace" || arg == "--export") {
-            if (value == nullptr || value->empty()) {
-                return fail(std::string(arg) + " needs a file name" +
-                            (arg == "--trace" ? " ('-' for standard input)" : ""));
-            }
-            if (cl.action != CommandLine::Action::Window) {
-                return fail("--trace and --export cannot be combined");
-            }
-            const bool trace = arg == "--trace";
-            cl.action = trace ? CommandLine::Action::Trace : CommandLine::Action::Export;
-            (trace ? cl.script : cl.exportFile) = std::string(*value);
-            takeValue();
-        } else if (arg == "--client" || arg == "--size") {
-            if (value == nullptr || !ParseSize(*value, cl.clientWidth, cl.clientHeight)) {
-                return fail(std::string(arg) + " needs a size WxH, each side 1 to " +
-                            std::to_string(kMaxClientSide) + " pixels");
-            }
-            (arg == "--client" ? clientGiven : sizeGiven) = true;
-            takeValue();
-        } else if (arg == "--autoplay") {
-            cl.autoplay = true;
-        } else if (arg == "--quit-at-end") {
-            cl.quitAtEnd = true;
-        } else if (arg == "--stats") {
-            cl.stats = true;
-        } else {
-            return fail("unknown option " + QuotedWord(arg) + " (see --help)");
+        bool tookValue = false;
+        result.error =
+            ReadOption(arg, i + 1 < args.size() ? &args[i + 1] : nullptr, cl, given, tookValue);
+        if (!result.error.empty()) {
+            return result;
         }
+        i += tookValue ? 1 : 0;
     }
-    const bool trace = cl.action == CommandLine::Action::Trace;
-    const bool exporting = cl.action == CommandLine::Action::Export;
-    if (clientGiven && !trace) {
-        return fail("--client is used only with --trace");
-    }
-    if (sizeGiven && !exporting) {
-        return fail("--size is used only with --export");
-    }
-    if (trace && cl.settings.MoveControls()) {
-        return fail("--trace takes its settings from the script, not from options");
-    }
-    if ((trace || exporting) && (cl.autoplay || cl.quitAtEnd || cl.stats)) {
-        return fail("--autoplay, --quit-at-end and --stats are for the window");
-    }
+    result.error = CheckCombination(cl, given);
     return result;
 }
 

@@ -6,22 +6,32 @@
 #include <string_view>
 #include <vector>
 
+#include "desktop/paint_theme.h"
+#include "model/timer_speed.h"
 #include "panel/settings.h"
 
 namespace orvath {
 
 // What the command line asks for.
 struct CommandLine {
-    enum class Action { Window, Trace, Export, Help, Version };
+    enum class Action { Window, Trace, Export, ExportAnimation, Help, Version };
     Action action = Action::Window;
-    std::string script;      // --trace SCRIPT, "-" for standard input
-    int clientWidth = 1920;  // --client WxH (trace) or --size WxH (export), pixels
+    std::string script;  // --trace SCRIPT, "-" for standard input
+    // --client WxH (trace) or --size WxH (export), pixels; an animation's
+    // default is 960x540.
+    int clientWidth = 1920;
     int clientHeight = 1080;
-    std::string exportFile;  // --export FILE (.png or .svg)
-    PanelSettings settings;  // --mode and the bar options
-    bool autoplay = false;   // start the timer at start-up
-    bool quitAtEnd = false;  // quit when the timer stops at the end of the time
-    bool stats = false;      // print animation figures when quitting
+    // --export FILE (.png or .svg) or --export-animation FILE (.gif)
+    std::string exportFile;
+    PanelSettings settings;               // the view, --mode, the bar options and --medium
+    TimerSpeed speed = TimerSpeed::Full;  // --speed, the window's and the animation's
+    Theme theme = Theme::Classic;         // --theme
+    int fromTime = 0;                     // --from, --to: the animation's time bar
+    int toTime = 5000;
+    int framesPerSecond = 25;  // --fps
+    bool autoplay = false;     // start the timer at start-up
+    bool quitAtEnd = false;    // quit when the timer stops at the end of the time
+    bool stats = false;        // print animation figures when quitting
 };
 
 struct CommandLineResult {

@@ -25,8 +25,8 @@ int RunExport(const CommandLine& commandLine, std::ostream& err) {
     window.StartUp({QRect(QPoint(0, 0), size)});
     ApplySettings(commandLine.settings, window);
 
-    const QString error =
-        WritePicture(window.CanvasWidget().Picture(), window.font(), size, *format, path);
+    const QString error = WritePicture(window.CanvasWidget().Picture(), window.font(), size,
+                                       *format, path, commandLine.theme);
     if (!error.isEmpty()) {
         err << "orvath: cannot write " << PrintableName(commandLine.exportFile) << ": "
             << error.toStdString() << '\n';

@@ -3,8 +3,11 @@
 #include <QScreen>
 #include <iostream>
 
+#include <unistd.h>
+
 #include "app/command_line.h"
 #include "app/export.h"
+#include "app/export_animation.h"
 #include "app/trace_run.h"
 #include "desktop/desktop_features.h"
 #include "desktop/fonts.h"
@@ -46,15 +49,20 @@ int main(int argc, char* argv[]) {
                          "There is NO WARRANTY, to the extent permitted by law.\n";
             return 0;
         case Action::Trace:
-        case Action::Export: {
-            // No display; standard error carries only the program's own error lines.
+        case Action::Export:
+        case Action::ExportAnimation: {
+            // No display; standard error carries only the program's own lines.
             qputenv("QT_QPA_PLATFORM", "offscreen");
             qInstallMessageHandler(QuietQtMessages);
             QApplication app(argc, argv);
             orvath::InstallFontSubstitutes();
-            return commandLine.action == Action::Trace
-                       ? orvath::RunTrace(commandLine, std::cout, std::cerr)
-                       : orvath::RunExport(commandLine, std::cerr);
+            if (commandLine.action == Action::Trace) {
+                return orvath::RunTrace(commandLine, std::cout, std::cerr);
+            }
+            return commandLine.action == Action::Export
+                       ? orvath::RunExport(commandLine, std::cerr)
+                       : orvath::RunAnimationExport(commandLine, std::cerr,
+                                                    isatty(STDERR_FILENO) == 1);
         }
         case Action::Window:
             break;
@@ -75,11 +83,19 @@ int main(int argc, char* argv[]) {
                          Qt::QueuedConnection);
     }
     orvath::ApplyViewSettings(commandLine.settings, window);
+    window.SetTheme(commandLine.theme);
+    window.Model().SetSpeed(commandLine.speed);
     window.StartUp({screen->geometry(), orvath::kTwipsPerInch / screen->logicalDotsPerInchY()});
     window.AddDesktopFeatures();
     orvath::ApplySettings(commandLine.settings, window);
     if (commandLine.autoplay) {
-        window.Click(orvath::Button::Start);
+        // The timer starts once the first picture is on the screen: that
+        // paint fills a backing store the system has only just handed over,
+        // and is no frame of the animation.
+        QObject::connect(
+            &window.CanvasWidget(), &orvath::Canvas::Painted, &window,
+            [&window] { window.Click(orvath::Button::Start); },
+            static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::SingleShotConnection));
     }
     const int status = QApplication::exec();
     if (commandLine.stats) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop/canvas.h"
 
+#include <QContextMenuEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -19,12 +20,26 @@ void Canvas::paintEvent(QPaintEvent* event) {
     {
         QPainter painter(this);
         PaintDisplayList(picture_, painter, size(),
-                         parentWidget() ? parentWidget()->font() : font(), event->rect());
+                         parentWidget() ? parentWidget()->font() : font(), event->rect(), theme_);
     }
     // Repaints of a small part, such as the strip under a scroll bar, are not frames.
-    if (stats_ != nullptr && event->rect() == rect()) {
-        stats_->FramePainted(AnimationStats::Clock::now() - started);
+    if (event->rect() == rect()) {
+        if (stats_ != nullptr) {
+            stats_->FramePainted(AnimationStats::Clock::now() - started);
+        }
+        emit Painted();
     }
+}
+
+void Canvas::SetTheme(Theme theme) {
+    if (theme != theme_) {
+        theme_ = theme;
+        update();
+    }
+}
+
+void Canvas::contextMenuEvent(QContextMenuEvent* event) {
+    emit MenuRequested(event->globalPos());
 }
 
 }  // namespace orvath

@@ -3,6 +3,7 @@
 
 #include <QWidget>
 
+#include "desktop/paint_theme.h"
 #include "surface/display_list.h"
 
 namespace orvath {
@@ -20,13 +21,24 @@ class Canvas : public QWidget {
     const DisplayList& Picture() const { return picture_; }
     // Where each paint's duration is reported; none when null.
     void SetStats(AnimationStats* stats) { stats_ = stats; }
+    // Repaints in the theme.
+    void SetTheme(Theme theme);
+    Theme CurrentTheme() const { return theme_; }
+
+  signals:
+    // The whole drawing area has been painted.
+    void Painted();
+    // The user asks for the picture's menu, at a point on the screen.
+    void MenuRequested(QPoint globalPosition);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
     DisplayList picture_;
     AnimationStats* stats_ = nullptr;
+    Theme theme_ = Theme::Classic;
 };
 
 }  // namespace orvath

@@ -8,9 +8,11 @@
 #include <QIcon>
 #include <QLocale>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QStandardPaths>
 
 #include "desktop/accessibility.h"
+#include "desktop/keyboard_focus.h"
 #include "desktop/orvath_window.h"
 #include "desktop/picture_file.h"
 #include "model/info_text.h"
@@ -21,6 +23,7 @@ namespace {
 
 const QString kPngFilter = QStringLiteral("PNG image (*.png)");
 const QString kSvgFilter = QStringLiteral("SVG drawing (*.svg)");
+const QString kGifFilter = QStringLiteral("Animated GIF (*.gif)");
 
 // The user's pictures folder, or the home folder when there is none.
 QString PicturesFolder() {
@@ -46,26 +49,41 @@ QString AskForPictureFile(QWidget& parent) {
     return path;
 }
 
+QString AskForAnimationFile(QWidget& parent) {
+    static QString directory = PicturesFolder();
+    QString path = QFileDialog::getSaveFileName(&parent, QStringLiteral("Save animation"),
+                                                QDir(directory).filePath("orvath.gif"), kGifFilter);
+    if (path.isEmpty()) {
+        return path;
+    }
+    if (!path.endsWith(QStringLiteral(".gif"), Qt::CaseInsensitive)) {
+        path += QStringLiteral(".gif");
+    }
+    directory = QFileInfo(path).absolutePath();
+    return path;
+}
+
 }  // namespace
 
 DesktopFeatures::DesktopFeatures(OrvathWindow& window)
     : window_(window),
       overlay_(window.CanvasWidget()),
       focusOutline_(window),
-      shortcuts_(window, {.savePicture = [this] { SaveWithDialog(); },
-                          .copyPicture = [this] { CopyPicture(); },
-                          .resetBars = [this] { window_.Model().ResetToStart(); },
-                          .startOrStopTimer = [this] { window_.Model().StartOrStopTimer(); },
-                          .toggleInformation = [this] { ToggleInformation(); },
-                          .toggleView = [this] { window_.ExactSwitch().toggle(); },
-                          .toggleReflection = [this] { window_.ReflectionSwitch().toggle(); }}),
-      chooseFile_(AskForPictureFile) {
+      actions_(window, {.savePicture = [this] { SaveWithDialog(); },
+                        .copyPicture = [this] { CopyPicture(); },
+                        .saveAnimation = [this] { SaveAnimationWithDialog(); },
+                        .toggleInformation = [this] { ToggleInformation(); },
+                        .informationShown = [this] { return !overlay_.isHidden(); }}),
+      chooseFile_(AskForPictureFile),
+      chooseAnimationFile_(AskForAnimationFile) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.orvath.Orvath"));
     window_.setWindowIcon(QIcon(QStringLiteral(":/icons/org.orvath.Orvath.svg")));
     LetKeysReachEveryControl(window_);
     DescribeControls(window_);
     DescribePicture();
     window_.Model().AddObserver(*this);
+    QObject::connect(&window_.CanvasWidget(), &Canvas::MenuRequested, &window_,
+                     [this](QPoint at) { actions_.ShowMenu(at); });
 }
 
 DesktopFeatures::~DesktopFeatures() {
@@ -120,15 +138,15 @@ QString DesktopFeatures::SavePicture(const QString& path) const {
         return QStringLiteral("Cannot save %1: the name must end in .png or .svg").arg(path);
     }
     const Canvas& canvas = window_.CanvasWidget();
-    const QString error =
-        WritePicture(canvas.Picture(), window_.font(), canvas.size(), *format, path);
+    const QString error = WritePicture(canvas.Picture(), window_.font(), canvas.size(), *format,
+                                       path, canvas.CurrentTheme());
     return error.isEmpty() ? error : QStringLiteral("Cannot save %1: %2").arg(path, error);
 }
 
 void DesktopFeatures::CopyPicture() const {
     const Canvas& canvas = window_.CanvasWidget();
     QGuiApplication::clipboard()->setImage(
-        RenderPicture(canvas.Picture(), window_.font(), canvas.size()));
+        RenderPicture(canvas.Picture(), window_.font(), canvas.size(), canvas.CurrentTheme()));
 }
 
 void DesktopFeatures::SaveWithDialog() {
@@ -139,6 +157,59 @@ void DesktopFeatures::SaveWithDialog() {
     const QString error = SavePicture(path);
     if (!error.isEmpty()) {
         QMessageBox::warning(&window_, QStringLiteral("Save picture"), error);
+    }
+}
+
+AnimationSettings DesktopFeatures::WindowAnimation() const {
+    const Panel& panel = window_.Model();
+    AnimationSettings settings;
+    settings.panel.view = panel.CurrentView();
+    settings.panel.reflection = panel.Reflection();
+    settings.panel.mode = panel.Mode();
+    for (const Bar bar : {Bar::Angle, Bar::Index, Bar::Waves}) {
+        settings.panel[bar] = panel.Bars()[bar];
+    }
+    settings.theme = window_.CurrentTheme();
+    settings.speed = panel.Speed();
+    return settings;
+}
+
+QString DesktopFeatures::SaveAnimation(const QString& path) {
+    AnimationExport animation(WindowAnimation());
+    const QString error = animation.Open(path);
+    if (!error.isEmpty()) {
+        return QStringLiteral("Cannot save %1: %2").arg(path, error);
+    }
+    QProgressDialog progress(QStringLiteral("Writing %1").arg(QFileInfo(path).fileName()),
+                             QStringLiteral("Cancel"), 0, animation.FrameCount(), &window_);
+    progress.setWindowTitle(QStringLiteral("Save animation"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(0);
+    // A modal dialog lets the event loop run at each value, so Cancel is seen.
+    while (!animation.AllFramesDone()) {
+        progress.setValue(animation.FramesDone());
+        if (progress.wasCanceled()) {
+            animation.Cancel();
+            return {};
+        }
+        if (const QString frameError = animation.AddNextFrame(); !frameError.isEmpty()) {
+            return QStringLiteral("Cannot save %1: %2").arg(path, frameError);
+        }
+    }
+    progress.setValue(animation.FrameCount());
+    const QString finishError = animation.Finish();
+    return finishError.isEmpty() ? finishError
+                                 : QStringLiteral("Cannot save %1: %2").arg(path, finishError);
+}
+
+void DesktopFeatures::SaveAnimationWithDialog() {
+    const QString path = chooseAnimationFile_(window_);
+    if (path.isEmpty()) {
+        return;
+    }
+    const QString error = SaveAnimation(path);
+    if (!error.isEmpty()) {
+        QMessageBox::warning(&window_, QStringLiteral("Save animation"), error);
     }
 }
 

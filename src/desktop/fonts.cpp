@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop/fonts.h"
 
-#include <QFont>
-
 namespace orvath {
+
+QFont PrintFont() {
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setPointSizeF(kFormFontPoints);
+    return font;
+}
 
 void InstallFontSubstitutes() {
     QFont::insertSubstitution("Times New Roman", "Liberation Serif");

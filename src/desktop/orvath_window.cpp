@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop/orvath_window.h"
 
+#include <QElapsedTimer>
 #include <QLocale>
 #include <QSignalBlocker>
 #include <algorithm>
 
 #include "desktop/desktop_features.h"
+#include "desktop/fonts.h"
 #include "model/bar_settings.h"
 #include "panel/animation_stats.h"
 
@@ -14,8 +16,7 @@ namespace {
 
 // A batch of overdue ticks yields to painting after this long.
 constexpr qint64 kTickBatchMilliseconds = 12;
-// Fonts before start-up sets the label sizes, in points.
-constexpr double kFormFontPoints = 8.25;
+// The options' and the view switches' font, in points.
 constexpr double kOptionFontPoints = 12;
 
 QFont FontOf(const char* family, double points) {
@@ -61,7 +62,7 @@ OrvathWindow::OrvathWindow(WindowWiring wiring)
     canvas_.SetStats(stats_);
 
     clock_.setTimerType(Qt::PreciseTimer);
-    clock_.setInterval(1);
+    clock_.setInterval(MillisecondsPerTick(panel_.Speed()));
     connect(&clock_, &QTimer::timeout, this, [this] { OnClockTimeout(); });
 }
 
@@ -70,7 +71,7 @@ OrvathWindow::~OrvathWindow() = default;
 void OrvathWindow::SetUpControls() {
     setWindowTitle(QStringLiteral("Orvath PRINCIPLE"));
     setObjectName(QStringLiteral("Orvath"));
-    setFont(FontOf("Times New Roman", kFormFontPoints));
+    setFont(PrintFont());
     for (const Bar bar : kBars) {
         const BarSetting& setting = SettingOf(bar);
         QScrollBar& widget = BarWidget(bar);
@@ -85,6 +86,7 @@ void OrvathWindow::SetUpControls() {
         QLabel& label = LabelWidget(bar);
         label.setParent(this);
         label.setFont(FontOf("MS Sans Serif", kFormFontPoints));
+        classicPoints_.at(static_cast<std::size_t>(LabelControl(bar))) = kFormFontPoints;
         label.setWordWrap(true);
         label.setAlignment(Qt::AlignLeft | Qt::AlignTop);
         controls_.at(static_cast<std::size_t>(BarControl(bar))) = &widget;
@@ -102,7 +104,10 @@ void OrvathWindow::SetUpControls() {
     continuousOption_.setChecked(panel_.Mode() == DisplayMode::Continuous);
     for (const Button button :
          {Button::Continuous, Button::Wavelets, Button::Start, Button::Stop}) {
-        controls_.at(static_cast<std::size_t>(ButtonControl(button))) = &ButtonWidget(button);
+        const auto at = static_cast<std::size_t>(ButtonControl(button));
+        controls_.at(at) = &ButtonWidget(button);
+        const bool option = button == Button::Continuous || button == Button::Wavelets;
+        classicPoints_.at(at) = option ? kOptionFontPoints : kFormFontPoints;
     }
     for (const Control control : kControls) {
         ControlWidget(control).setObjectName(QString::fromUtf8(ControlName(control)));
@@ -190,6 +195,28 @@ void OrvathWindow::SetReflection(bool shown) {
     reflectionSwitch_.setChecked(shown);
 }
 
+void OrvathWindow::SetTheme(Theme theme) {
+    canvas_.SetTheme(theme);
+    ScaleFonts();
+}
+
+void OrvathWindow::ScaleFont(QWidget& widget, double classicPoints) const {
+    QFont font = widget.font();
+    font.setPointSizeF(classicPoints * FontScale(CurrentTheme()));
+    widget.setFont(font);
+}
+
+void OrvathWindow::ScaleFonts() {
+    for (const Control control : kControls) {
+        if (const double points = classicPoints_.at(static_cast<std::size_t>(control));
+            points > 0) {
+            ScaleFont(ControlWidget(control), points);
+        }
+    }
+    ScaleFont(exactSwitch_, kOptionFontPoints);
+    ScaleFont(reflectionSwitch_, kOptionFontPoints);
+}
+
 void OrvathWindow::Placed(Control control, const ControlRect& r) {
     const SimulationState& state = panel_.State();
     const double worldWidth = static_cast<double>(state.xRight) - state.xLeft;
@@ -215,10 +242,8 @@ void OrvathWindow::PlaceSwitches(const QRect& waveletsOption) {
 }
 
 void OrvathWindow::LabelFontSet(Control label, double points) {
-    QWidget& widget = ControlWidget(label);
-    QFont font = widget.font();
-    font.setPointSizeF(points);
-    widget.setFont(font);
+    classicPoints_.at(static_cast<std::size_t>(label)) = points;
+    ScaleFont(ControlWidget(label), points);
 }
 
 void OrvathWindow::CaptionWritten(Control label, std::string_view text) {
@@ -251,14 +276,23 @@ void OrvathWindow::TimerEnabledWritten(bool enabled) {
         return;
     }
     if (enabled) {
-        ticksDelivered_ = 0;
-        sinceEnabled_.start();
+        schedule_.Start(TickSchedule::Clock::now(), panel_.Speed());
         clock_.start();
     } else {
         clock_.stop();
     }
     if (stats_ != nullptr) {
         enabled ? stats_->TimerStarted() : stats_->TimerStopped();
+    }
+}
+
+void OrvathWindow::SpeedChanged(TimerSpeed speed) {
+    if (clock_.isActive()) {
+        schedule_.ChangeSpeed(TickSchedule::Clock::now(), speed);
+    }
+    clock_.setInterval(MillisecondsPerTick(speed));
+    if (stats_ != nullptr) {
+        stats_->SpeedSet(speed);
     }
 }
 
@@ -277,14 +311,15 @@ void OrvathWindow::PictureChanged() {
 }
 
 // Delivers every tick that has fallen due since the timer was enabled, one
-// complete redraw each, so the animation keeps one step per millisecond
-// however long a redraw or a paint takes. A long batch yields to painting.
+// complete redraw each, so the animation keeps its pace (one step per
+// millisecond at full speed) however long a redraw or a paint takes. A long
+// batch yields to painting.
 void OrvathWindow::OnClockTimeout() {
     QElapsedTimer batch;
     batch.start();
-    while (panel_.TimerEnabled() && ticksDelivered_ < sinceEnabled_.elapsed() &&
+    while (panel_.TimerEnabled() && schedule_.Due(TickSchedule::Clock::now()) > 0 &&
            batch.elapsed() < kTickBatchMilliseconds) {
-        ++ticksDelivered_;
+        schedule_.Delivered();
         if (stats_ != nullptr) {
             stats_->TickDelivered();
         }

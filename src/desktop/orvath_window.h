@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QCheckBox>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -13,8 +12,10 @@
 #include <memory>
 
 #include "desktop/canvas.h"
+#include "desktop/paint_theme.h"
 #include "model/world_frame.h"
 #include "panel/panel.h"
+#include "panel/tick_schedule.h"
 
 namespace orvath {
 
@@ -41,7 +42,8 @@ struct ScreenInfo {
 // The program's one window "Orvath PRINCIPLE": the drawing area and the
 // control panel. It is a view of the panel model: the widgets pass what the
 // user does on to the model and show the model's captions and values. It
-// adds the real-time pacing of the timer.
+// adds the real-time pacing of the timer, at the panel's speed, and the
+// theme.
 class OrvathWindow : public QWidget, public UserActions, private PanelObserver {
     Q_OBJECT
   public:
@@ -61,6 +63,11 @@ class OrvathWindow : public QWidget, public UserActions, private PanelObserver {
     void DeliverTicks(int count) override;
     void SetView(View view) override;
     void SetReflection(bool shown) override;
+
+    // Paints the picture and sizes the panel's fonts in the theme; the
+    // controls stay where they are.
+    void SetTheme(Theme theme);
+    Theme CurrentTheme() const { return canvas_.CurrentTheme(); }
 
     Panel& Model() { return panel_; }
     const Panel& Model() const { return panel_; }
@@ -90,6 +97,7 @@ class OrvathWindow : public QWidget, public UserActions, private PanelObserver {
     void ViewChanged(View view) override;
     void ReflectionChanged(bool shown) override;
     void TimerEnabledWritten(bool enabled) override;
+    void SpeedChanged(TimerSpeed speed) override;
     void TimeEnded() override;
     void Shown() override;
     void PictureChanged() override;
@@ -99,6 +107,9 @@ class OrvathWindow : public QWidget, public UserActions, private PanelObserver {
     // Puts the view switches to the right of the "WAVELETS" button.
     void PlaceSwitches(const QRect& waveletsOption);
     void OnClockTimeout();
+    // Sizes a control's font for the theme from its classic size.
+    void ScaleFont(QWidget& widget, double classicPoints) const;
+    void ScaleFonts();
 
     Canvas canvas_;
     Panel panel_;
@@ -115,11 +126,12 @@ class OrvathWindow : public QWidget, public UserActions, private PanelObserver {
     std::array<QWidget*, kControlCount> controls_{};
     QCheckBox exactSwitch_;
     QCheckBox reflectionSwitch_;
+    // The font size of each control with a text in the classic theme.
+    std::array<double, kControlCount> classicPoints_{};
 
-    // The clock that makes the enabled timer tick once per millisecond.
+    // The clock that wakes the enabled timer once per tick of its speed.
     QTimer clock_;
-    QElapsedTimer sinceEnabled_;
-    qint64 ticksDelivered_ = 0;
+    TickSchedule schedule_;
 
     std::unique_ptr<DesktopFeatures> desktop_;
 };

@@ -20,8 +20,9 @@ QString OneLine(QString text) {
     return text.replace('\n', ' ').trimmed();
 }
 
-QString WritePng(const DisplayList& picture, const QFont& printFont, QSize size, QSaveFile& file) {
-    const QImage image = RenderPicture(picture, printFont, size);
+QString WritePng(const DisplayList& picture, const QFont& printFont, QSize size, Theme theme,
+                 QSaveFile& file) {
+    const QImage image = RenderPicture(picture, printFont, size, theme);
     if (image.isNull()) {
         return QStringLiteral("not enough memory for a %1x%2 picture")
             .arg(size.width())
@@ -34,7 +35,8 @@ QString WritePng(const DisplayList& picture, const QFont& printFont, QSize size,
     return {};
 }
 
-QString WriteSvg(const DisplayList& picture, const QFont& printFont, QSize size, QSaveFile& file) {
+QString WriteSvg(const DisplayList& picture, const QFont& printFont, QSize size, Theme theme,
+                 QSaveFile& file) {
     QSvgGenerator svg;
     svg.setOutputDevice(&file);
     svg.setSize(size);
@@ -46,7 +48,7 @@ QString WriteSvg(const DisplayList& picture, const QFont& printFont, QSize size,
     if (!painter.begin(&svg)) {
         return QStringLiteral("cannot start an SVG drawing");
     }
-    PaintDisplayList(picture, painter, size, printFont);
+    PaintDisplayList(picture, painter, size, printFont, {}, theme);
     painter.end();
     return {};
 }
@@ -63,7 +65,7 @@ std::optional<PictureFormat> PictureFormatFor(const QString& path) {
     return std::nullopt;
 }
 
-QImage RenderPicture(const DisplayList& picture, const QFont& printFont, QSize size) {
+QImage RenderPicture(const DisplayList& picture, const QFont& printFont, QSize size, Theme theme) {
     QImage image(size, QImage::Format_RGB32);
     if (image.isNull()) {
         return image;
@@ -72,18 +74,19 @@ QImage RenderPicture(const DisplayList& picture, const QFont& printFont, QSize s
     image.setDotsPerMeterX(dotsPerMetre);
     image.setDotsPerMeterY(dotsPerMetre);
     QPainter painter(&image);
-    PaintDisplayList(picture, painter, size, printFont);
+    PaintDisplayList(picture, painter, size, printFont, {}, theme);
     return image;
 }
 
 QString WritePicture(const DisplayList& picture, const QFont& printFont, QSize size,
-                     PictureFormat format, const QString& path) {
+                     PictureFormat format, const QString& path, Theme theme) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         return OneLine(file.errorString());
     }
-    const QString error = format == PictureFormat::Png ? WritePng(picture, printFont, size, file)
-                                                       : WriteSvg(picture, printFont, size, file);
+    const QString error = format == PictureFormat::Png
+                              ? WritePng(picture, printFont, size, theme, file)
+                              : WriteSvg(picture, printFont, size, theme, file);
     if (!error.isEmpty()) {
         file.cancelWriting();
         return error;

@@ -7,6 +7,7 @@
 #include <QString>
 #include <optional>
 
+#include "desktop/paint_theme.h"
 #include "surface/display_list.h"
 
 namespace orvath {
@@ -18,14 +19,16 @@ enum class PictureFormat { Png, Svg };
 std::optional<PictureFormat> PictureFormatFor(const QString& path);
 
 // The picture as a raster image of the given size in pixels, painted exactly
-// as the canvas paints it. Null when an image that large cannot be had.
-QImage RenderPicture(const DisplayList& picture, const QFont& printFont, QSize size);
+// as the canvas paints it in the theme. Null when an image that large cannot
+// be had.
+QImage RenderPicture(const DisplayList& picture, const QFont& printFont, QSize size,
+                     Theme theme = Theme::Classic);
 
 // Writes the picture to `path` as PNG (raster, `size` pixels) or SVG (vector,
 // `size` user units). The file is written under a temporary name and renamed
 // only when complete. Returns why it could not be written, on one line, or an
 // empty string.
 QString WritePicture(const DisplayList& picture, const QFont& printFont, QSize size,
-                     PictureFormat format, const QString& path);
+                     PictureFormat format, const QString& path, Theme theme = Theme::Classic);
 
 }  // namespace orvath

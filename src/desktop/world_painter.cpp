@@ -8,10 +8,6 @@
 namespace orvath {
 namespace {
 
-QColor ToQColor(Colour colour) {
-    return colour ? QColor(colour->r, colour->g, colour->b) : kForegroundColour;
-}
-
 Qt::PenStyle ToQtStyle(LineStyle style) {
     switch (style) {
         case LineStyle::Dashed:
@@ -44,12 +40,14 @@ constexpr double kFringePixels = 1;
 }  // namespace
 
 WorldPainter::WorldPainter(QPainter& painter, const WorldFrame& frame, QSizeF area, QFont printFont,
-                           const QRectF& visible)
+                           const QRectF& visible, Theme theme)
     : painter_(painter),
       frame_(frame),
       scaleX_(area.width() / (static_cast<double>(frame.right) - frame.left)),
       scaleY_(area.height() / (static_cast<double>(frame.top) - frame.bottom)),
-      printFont_(std::move(printFont)) {
+      printFont_(std::move(printFont)),
+      theme_(theme),
+      widthScale_(WidthScale(theme, area)) {
     const QRectF whole(QPointF(0, 0), area);
     partial_ = !visible.isEmpty() && !visible.contains(whole);
     view_ = ToWorld(whole);
@@ -73,13 +71,26 @@ ViewRect WorldPainter::WithPen(const ViewRect& rect) const {
     return Expanded(rect, margin / std::abs(scaleX_), margin / std::abs(scaleY_));
 }
 
-QPen WorldPainter::PenFor(Colour colour) const {
-    QPen pen(ToQColor(colour), width_, ToQtStyle(style_), Qt::FlatCap, Qt::MiterJoin);
+QColor WorldPainter::ColourOf(Colour colour) {
+    if (theme_ == Theme::Classic) {
+        return ThemeColour(theme_, colour);
+    }
+    // A picture has a handful of colours: each is worked out once.
+    for (const auto& [seen, painted] : colours_) {
+        if (seen == colour) {
+            return painted;
+        }
+    }
+    return colours_.emplace_back(colour, ThemeColour(theme_, colour)).second;
+}
+
+QPen WorldPainter::PenFor(Colour colour) {
+    QPen pen(ColourOf(colour), width_, ToQtStyle(style_), Qt::FlatCap, Qt::MiterJoin);
     return pen;
 }
 
 void WorldPainter::SetWidth(int pixels) {
-    width_ = std::max(1, pixels);
+    width_ = std::max(1, pixels) * widthScale_;
 }
 
 void WorldPainter::SetStyle(LineStyle style) {
@@ -100,7 +111,7 @@ void WorldPainter::Line(float x1, float y1, float x2, float y2, Colour colour) {
         // filling it gives the stroke's pixels several times faster.
         const double half = width_ / 2.0;
         const QPointF across = horizontal ? QPointF(0, half) : QPointF(half, 0);
-        painter_.fillRect(QRectF(a - across, b + across).normalized(), ToQColor(colour));
+        painter_.fillRect(QRectF(a - across, b + across).normalized(), ColourOf(colour));
         return;
     }
     painter_.setPen(PenFor(colour));
@@ -137,7 +148,7 @@ void WorldPainter::Dot(float x, float y, Colour colour) {
     }
     const QPointF centre = ToPixels(x, y);
     painter_.setPen(Qt::NoPen);
-    painter_.setBrush(ToQColor(colour));
+    painter_.setBrush(ColourOf(colour));
     if (width_ <= 1) {
         painter_.drawRect(QRectF(centre.x() - 0.5, centre.y() - 0.5, 1, 1));
     } else {
@@ -154,10 +165,10 @@ void WorldPainter::Text(float x, float y, const QString& text) {
 }
 
 void PaintDisplayList(const DisplayList& list, QPainter& painter, QSizeF area,
-                      const QFont& printFont, const QRectF& visible) {
+                      const QFont& printFont, const QRectF& visible, Theme theme) {
     painter.fillRect(visible.isEmpty() ? QRectF(QPointF(0, 0), area) : visible, kBackgroundColour);
     painter.setRenderHint(QPainter::Antialiasing, true);
-    WorldPainter world(painter, list.Frame(), area, printFont, visible);
+    WorldPainter world(painter, list.Frame(), area, printFont, visible, theme);
     for (const DrawOp& op : list.Ops()) {
         world.SetWidth(op.width);
         world.SetStyle(op.Style());

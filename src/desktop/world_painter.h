@@ -5,15 +5,14 @@
 #include <QFont>
 #include <QPainter>
 #include <QSizeF>
+#include <utility>
+#include <vector>
 
+#include "desktop/paint_theme.h"
 #include "surface/display_list.h"
 #include "surface/view_clip.h"
 
 namespace orvath {
-
-// Colours of the drawing area.
-inline const QColor kForegroundColour = Qt::black;
-inline const QColor kBackgroundColour = Qt::white;
 
 // Draws world-space operations with a QPainter onto an area of the given size
 // in device pixels. It owns the world-to-pixel mapping of the frame and turns
@@ -21,11 +20,12 @@ inline const QColor kBackgroundColour = Qt::white;
 // so what lies far outside costs next to nothing; what misses `visible` (a
 // part being repainted; all of the area when empty) is skipped. Cutting to the
 // whole area, not to the part, keeps dashes and edges where a full paint puts
-// them.
+// them. The theme's colours and widths are applied here, as the picture is
+// painted.
 class WorldPainter {
   public:
     WorldPainter(QPainter& painter, const WorldFrame& frame, QSizeF area, QFont printFont,
-                 const QRectF& visible = {});
+                 const QRectF& visible = {}, Theme theme = Theme::Classic);
 
     void SetWidth(int pixels);
     void SetStyle(LineStyle style);
@@ -39,7 +39,8 @@ class WorldPainter {
     ViewRect ToWorld(const QRectF& pixels) const;
 
   private:
-    QPen PenFor(Colour colour) const;
+    QColor ColourOf(Colour colour);
+    QPen PenFor(Colour colour);
     // A rectangle in world units grown by the pen width.
     ViewRect WithPen(const ViewRect& rect) const;
 
@@ -51,13 +52,18 @@ class WorldPainter {
     ViewRect visible_;  // the part repainted, in world units
     bool partial_;      // whether only a part of the area is repainted
     QFont printFont_;
-    int width_ = 1;
+    Theme theme_;
+    double widthScale_;
+    std::vector<std::pair<Colour, QColor>> colours_;  // the theme's, as met
+    double width_ = 1;
     LineStyle style_ = LineStyle::Solid;
 };
 
-// Paints the background and then every operation of the list; only what
-// falls inside `visible` (all of the area when empty) costs drawing time.
+// Paints the background and then every operation of the list in the theme;
+// only what falls inside `visible` (all of the area when empty) costs
+// drawing time.
 void PaintDisplayList(const DisplayList& list, QPainter& painter, QSizeF area,
-                      const QFont& printFont, const QRectF& visible = {});
+                      const QFont& printFont, const QRectF& visible = {},
+                      Theme theme = Theme::Classic);
 
 }  // namespace orvath

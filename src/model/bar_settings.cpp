@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <array>
 
+#include "model/world_frame.h"
+
 namespace orvath {
 namespace {
 
@@ -42,6 +44,11 @@ BarValues StartValues() {
         values[bar] = static_cast<std::int16_t>(SettingOf(bar).start);
     }
     return values;
+}
+
+int TimeStepsPerPeriod(DisplayMode mode) {
+    constexpr int kStepsPerUnit = 100;
+    return mode == DisplayMode::Continuous ? kStepsPerUnit : kStepsPerUnit * kWavelength1 / kSpeed1;
 }
 
 }  // namespace orvath

@@ -41,4 +41,9 @@ struct BarValues {
 // Every bar at its start value.
 BarValues StartValues();
 
+// The time bar's steps in one period T of the picture: the wavelet picture
+// takes the bar as hundredths of the time unit, and T = 6 units is 600 steps;
+// the continuous picture takes it as hundredths of a period, 100 steps.
+int TimeStepsPerPeriod(DisplayMode mode);
+
 }  // namespace orvath

@@ -1,8 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/info_text.h"
 
+#include <cctype>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
+
+#include "model/bar_settings.h"
+#include "model/media.h"
 
 namespace orvath {
 namespace {
@@ -34,6 +39,23 @@ std::string Fixed(double value, int decimals, std::string_view decimalPoint) {
 constexpr std::string_view kRayColours =
     "incident rays red, refracted rays blue, reflected rays green";
 
+// Why a known pair of media is not among the presets, for each such pair:
+// "Diamond to air (n = 0.41) is no preset: the index bar runs from 0.50 to 3.00."
+void AddPairsLeftOut(std::vector<std::string>& lines, std::string_view decimalPoint) {
+    const BarSetting& index = SettingOf(Bar::Index);
+    const auto hundredths = [&](int value) { return Fixed(value / 100.0, 2, decimalPoint); };
+    for (const MediaPair& pair : KnownMediaPairs()) {
+        if (FitsIndexBar(pair)) {
+            continue;
+        }
+        std::string name = pair.Name();
+        name.front() = static_cast<char>(std::toupper(static_cast<unsigned char>(name.front())));
+        lines.push_back(name + " (n = " + hundredths(pair.indexTimes100) +
+                        ") is no preset: the index bar runs from " + hundredths(index.min) +
+                        " to " + hundredths(index.max) + ".");
+    }
+}
+
 }  // namespace
 
 std::vector<std::string> InfoOverlayLines(const RefractionFacts& facts, View view,
@@ -42,11 +64,18 @@ std::vector<std::string> InfoOverlayLines(const RefractionFacts& facts, View vie
     const auto one = [&](double value) { return Fixed(value, 1, decimalPoint); };
     std::vector<std::string> lines = {
         "Relative refractive index n = c1 / c2 = " + two(facts.index),
-        "Speed: c1 = " + two(facts.speed1) + " above, c2 = " + two(facts.speed2) + " below",
-        "Wavelength: \u03bb1 = " + two(facts.wavelength1) +
-            " above, \u03bb2 = " + two(facts.wavelength2) + " below",
-        "Angle of incidence: " + std::to_string(facts.incidenceDeg) + "\u00b0",
     };
+    if (const auto pair = MediaPresetAt(static_cast<int>(std::lround(facts.index * 100)))) {
+        lines.push_back("Media: " + pair->Name());
+    }
+    lines.insert(
+        lines.end(),
+        {
+            "Speed: c1 = " + two(facts.speed1) + " above, c2 = " + two(facts.speed2) + " below",
+            "Wavelength: \u03bb1 = " + two(facts.wavelength1) +
+                " above, \u03bb2 = " + two(facts.wavelength2) + " below",
+            "Angle of incidence: " + std::to_string(facts.incidenceDeg) + "\u00b0",
+        });
     if (facts.refractionDeg) {
         lines.push_back("Angle of refraction: " + one(*facts.refractionDeg) +
                         "\u00b0 (Snell's law: sin \u03b82 = sin \u03b81 / n)");
@@ -62,7 +91,12 @@ std::vector<std::string> InfoOverlayLines(const RefractionFacts& facts, View vie
     lines.push_back("Tab: next control    Arrows, Page Up/Down: move a bar");
     lines.push_back("E: classic or exact view    R: reflected wave in the exact view");
     lines.push_back("Space: start/stop the timer    Ctrl+R: back to the start values");
-    lines.push_back("Ctrl+S: save the picture    Ctrl+C: copy it    F1: hide this");
+    lines.push_back("- / +: slower / faster    . / ,: a step on / back (with Shift: a period)");
+    lines.push_back("1-" + std::to_string(MediaPresets().size()) +
+                    ": pairs of media    T: projector theme    Menu, Shift+F10: the menu");
+    lines.push_back("Ctrl+S: save the picture    Ctrl+C: copy it    Ctrl+Shift+S: an animation");
+    lines.push_back("F1: hide this");
+    AddPairsLeftOut(lines, decimalPoint);
     return lines;
 }
 

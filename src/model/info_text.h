@@ -10,9 +10,10 @@
 
 namespace orvath {
 
-// The lines of the information overlay: the index, both speeds and
-// wavelengths, the angles, the time in periods, the view shown and the
-// keyboard shortcuts. Numbers use the given decimal separator.
+// The lines of the information overlay: the index and, when it is a
+// preset's, the pair of media; both speeds and wavelengths, the angles, the
+// time in periods, the view shown, the keyboard shortcuts and why a known
+// pair of media is not a preset. Numbers use the given decimal separator.
 std::vector<std::string> InfoOverlayLines(const RefractionFacts& facts, View view,
                                           std::string_view decimalPoint);
 

@@ -40,6 +40,7 @@ void AnimationStats::TimerStarted(Clock::time_point now) {
     }
     running_ = true;
     runStarted_ = now;
+    segmentStarted_ = now;
 }
 
 void AnimationStats::TimerStopped(Clock::time_point now) {
@@ -47,7 +48,20 @@ void AnimationStats::TimerStopped(Clock::time_point now) {
         return;
     }
     runTime_ += now - runStarted_;
+    dueTicks_ += DueSinceSegment(now);
     running_ = false;
+}
+
+void AnimationStats::SpeedSet(TimerSpeed speed, Clock::time_point now) {
+    if (running_) {
+        dueTicks_ += DueSinceSegment(now);
+        segmentStarted_ = now;
+    }
+    speed_ = speed;
+}
+
+double AnimationStats::DueSinceSegment(Clock::time_point now) const {
+    return Milliseconds(now - segmentStarted_) / MillisecondsPerTick(speed_);
 }
 
 void AnimationStats::TickDelivered() {
@@ -73,7 +87,11 @@ AnimationStats::Clock::duration AnimationStats::MeasuredTime(Clock::time_point n
 AnimationFigures AnimationStats::Figures(Clock::time_point now) const {
     AnimationFigures f;
     const double seconds = std::chrono::duration<double>(MeasuredTime(now)).count();
+    f.speed = speed_;
     f.ticks = ticks_;
+    if (const double due = dueTicks_ + (running_ ? DueSinceSegment(now) : 0); due > 0) {
+        f.pacePercent = 100 * static_cast<double>(ticks_) / due;
+    }
     f.frames = static_cast<long>(paintTimes_.size());
     if (seconds > 0) {
         f.ticksPerSecond = static_cast<double>(f.ticks) / seconds;
@@ -92,10 +110,10 @@ AnimationFigures AnimationStats::Figures(Clock::time_point now) const {
 std::string StatsLine(const AnimationFigures& f) {
     char line[256];
     std::snprintf(line, sizeof line,
-                  "orvath stats: %ld ticks, %.1f ticks/s, %ld frames, %.1f frames/s, "
-                  "paint median %.2f ms, worst %.2f ms",
-                  f.ticks, f.ticksPerSecond, f.frames, f.framesPerSecond, f.medianPaintMs,
-                  f.worstPaintMs);
+                  "orvath stats: speed %s, %ld ticks, %.1f ticks/s, %.1f %% of the pace, "
+                  "%ld frames, %.1f frames/s, paint median %.2f ms, worst %.2f ms",
+                  std::string(SpeedName(f.speed)).c_str(), f.ticks, f.ticksPerSecond, f.pacePercent,
+                  f.frames, f.framesPerSecond, f.medianPaintMs, f.worstPaintMs);
     std::string text = line;
     if (f.firstPictureMs >= 0) {
         std::snprintf(line, sizeof line, ", first picture after %.0f ms", f.firstPictureMs);

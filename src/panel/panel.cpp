@@ -148,6 +148,24 @@ void Panel::StartOrStopTimer() {
     Click(timerEnabled_ ? Button::Stop : Button::Start);
 }
 
+void Panel::StepTime(int steps) {
+    if (!timerEnabled_) {
+        MoveBar(Bar::Time, bars_.time + steps);
+    }
+}
+
+void Panel::StepPeriods(int periods) {
+    StepTime(periods * TimeStepsPerPeriod(mode_));
+}
+
+void Panel::SetSpeed(TimerSpeed speed) {
+    if (speed == speed_) {
+        return;
+    }
+    speed_ = speed;
+    Notify([&](PanelObserver& o) { o.SpeedChanged(speed); });
+}
+
 void Panel::OnAngleChanged() {
     surface_.Cls();
     state_.pi = ComputePi();

@@ -6,6 +6,7 @@
 
 #include "model/bar_settings.h"
 #include "model/simulation_state.h"
+#include "model/timer_speed.h"
 #include "panel/panel_observer.h"
 #include "panel/user_actions.h"
 #include "surface/surface.h"
@@ -47,11 +48,20 @@ class Panel : public UserActions {
     // Clicks "STOP TIMER" while the timer runs, "TIMER" otherwise.
     void StartOrStopTimer();
 
+    // While the timer is stopped, moves the time bar by `steps` (back when
+    // negative) as a user would, so its Change runs; the bar's ends stop it.
+    void StepTime(int steps);
+    // The same by whole periods of the picture shown (TimeStepsPerPeriod).
+    void StepPeriods(int periods);
+    // How fast the timer runs in real time; ticks and pictures stay the same.
+    void SetSpeed(TimerSpeed speed);
+
     const BarValues& Bars() const { return bars_; }
     DisplayMode Mode() const { return mode_; }
     bool TimerEnabled() const { return timerEnabled_; }
     View CurrentView() const { return view_; }
     bool Reflection() const { return reflection_; }
+    TimerSpeed Speed() const { return speed_; }
     const SimulationState& State() const { return state_; }
 
   private:
@@ -96,6 +106,7 @@ class Panel : public UserActions {
     bool timerEnabled_ = false;
     View view_ = View::Classic;
     bool reflection_ = false;
+    TimerSpeed speed_ = TimerSpeed::Full;
     bool started_ = false;
 };
 

@@ -5,6 +5,7 @@
 
 #include "model/controls.h"
 #include "model/panel_layout.h"
+#include "model/timer_speed.h"
 
 namespace orvath {
 
@@ -34,6 +35,8 @@ class PanelObserver {
     virtual void ReflectionChanged(bool /*shown*/) {}
     // Code writes the timer's Enabled, also with the value it already has.
     virtual void TimerEnabledWritten(bool /*enabled*/) {}
+    // The timer's speed in real time has changed.
+    virtual void SpeedChanged(TimerSpeed /*speed*/) {}
     // The timer has stopped itself at the end of the time bar.
     virtual void TimeEnded() {}
     // Start-up shows the window.

@@ -132,6 +132,12 @@ void Page::ToggleReflection() {
     panel_->SetReflection(!panel_->Reflection());
 }
 
+TickSchedule::Clock::time_point Page::TimePoint(double milliseconds) {
+    return TickSchedule::Clock::time_point(
+        std::chrono::duration_cast<TickSchedule::Clock::duration>(
+            std::chrono::duration<double, std::milli>(milliseconds)));
+}
+
 void Page::ToggleInformation() {
     informationShown_ = !informationShown_;
     if (informationShown_) {
@@ -146,10 +152,10 @@ void Page::Frame() {
         return;
     }
     const double begun = clock_();
-    long due = pacer_.Due(begun);
+    long due = schedule_.Due(TimePoint(begun));
     for (int sinceRead = 0; due > 0 && panel_->TimerEnabled(); --due) {
         panel_->Tick();
-        pacer_.Delivered(1);
+        schedule_.Delivered(1);
         stats_.TickDelivered();
         if (++sinceRead == kTicksPerClockRead) {
             sinceRead = 0;
@@ -248,7 +254,7 @@ void Page::TimerEnabledWritten(bool enabled) {
     }
     running_ = enabled;
     if (enabled) {
-        pacer_.Start(clock_());
+        schedule_.Start(TimePoint(clock_()), panel_->Speed());
         stats_.TimerStarted();
     } else {
         stats_.TimerStopped();

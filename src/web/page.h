@@ -11,7 +11,7 @@
 #include "panel/animation_stats.h"
 #include "panel/panel.h"
 #include "panel/settings.h"
-#include "panel/tick_pacer.h"
+#include "panel/tick_schedule.h"
 #include "surface/display_list.h"
 #include "web/packed_picture.h"
 #include "web/page_document.h"
@@ -87,6 +87,9 @@ class Page : private PanelObserver {
     bool TimerRunning() const { return running_; }
 
   private:
+    // A time of the page's clock, in milliseconds, on the schedule's clock.
+    static TickSchedule::Clock::time_point TimePoint(double milliseconds);
+
     void Placed(Control control, const ControlRect& rect) override;
     void LabelFontSet(Control label, double points) override;
     void CaptionWritten(Control label, std::string_view text) override;
@@ -109,7 +112,7 @@ class Page : private PanelObserver {
     Clock clock_;
     DisplayList picture_;
     std::unique_ptr<Panel> panel_;
-    TickPacer pacer_;
+    TickSchedule schedule_;
     AnimationStats stats_;
     bool running_ = false;
     bool informationShown_ = false;

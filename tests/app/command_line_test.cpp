@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "app/command_line.h"
 
 namespace orvath {
@@ -65,6 +67,47 @@ TEST(CommandLine, TheViewGoesWithTheTraceTheExportAndTheWindow) {
         EXPECT_FALSE(result.commandLine.settings.MoveControls());
     }
     EXPECT_EQ(Parse({"--view", "classic"}).commandLine.settings.view, View::Classic);
+}
+
+// The animation's own defaults; its options given are read back from the
+// GIF they make (export_animation_test.cpp).
+TEST(CommandLine, SpeedThemeMediumAndAnimationOptions) {
+    const CommandLine animation = Parse({"--export-animation", "a.gif"}).commandLine;
+    EXPECT_EQ(animation.action, CommandLine::Action::ExportAnimation);
+    EXPECT_EQ(std::tie(animation.clientWidth, animation.clientHeight, animation.fromTime,
+                       animation.toTime, animation.framesPerSecond),
+              std::make_tuple(960, 540, 0, 5000, 25));
+    const auto window = Parse({"--speed", "1/50", "--theme", "projector", "--medium", "air-glass"});
+    ASSERT_EQ(window.error, "");
+    EXPECT_EQ(window.commandLine.speed, TimerSpeed::Fiftieth);
+    EXPECT_EQ(window.commandLine.theme, Theme::Projector);
+    EXPECT_EQ(window.commandLine.settings[Bar::Index], 150);
+    EXPECT_EQ(Parse({"--export", "a.png", "--theme", "projector"}).error, "");
+}
+
+// Mistakes across options (the end-to-end tests run more through the program).
+TEST(CommandLine, NewOptionsSayWhatIsWrongOnOneLine) {
+    const std::vector<std::pair<std::vector<std::string_view>, std::string>> bad = {
+        {{"--medium", "air-vacuum"},
+         "--medium needs air-water, air-glass, air-diamond, water-glass, water-air, "
+         "glass-water or glass-air"},
+        {{"--index", "150", "--medium", "air-water"}, "--medium and --index cannot be combined"},
+        {{"--trace", "-", "--theme", "projector"}, "--theme is not used with --trace"},
+        {{"--export", "a.png", "--speed", "1/2"},
+         "--speed is for the window and --export-animation"},
+        {{"--export-animation", "a.gif", "--export", "b.png"},
+         "--export-animation and --export cannot be combined"},
+        {{"--export-animation", "a.gif", "--fps", "51"}, "--fps needs a whole number from 1 to 50"},
+        {{"--export-animation", "a.gif", "--from", "500", "--to", "500"},
+         "--from must be less than --to"},
+        {{"--export-animation", "a.gif", "--time", "10"},
+         "--export-animation runs the time bar itself: give --from and --to, not --time"},
+        {{"--export", "a.png", "--from", "10"},
+         "--from, --to and --fps are used only with --export-animation"},
+    };
+    for (const auto& [args, error] : bad) {
+        EXPECT_EQ(Parse(args).error, error) << args.front();
+    }
 }
 
 TEST(CommandLine, RejectsBadArguments) {

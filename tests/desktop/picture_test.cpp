@@ -5,7 +5,9 @@
 #include <QClipboard>
 #include <QDir>
 #include <QImage>
+#include <QProgressDialog>
 #include <QSvgRenderer>
+#include <QTimer>
 #include <QXmlStreamReader>
 #include <filesystem>
 #include <map>
@@ -13,6 +15,7 @@
 
 #include "app/export.h"
 #include "desktop/picture_file.h"
+#include "support/gif_reading.h"
 #include "support/started_window.h"
 
 namespace orvath::testing {
@@ -185,6 +188,41 @@ TEST_F(PictureFiles, CancellingTheSaveDialogWritesNothing) {
     StartedWindow started;
     started.desktop->SetFileChooser([](QWidget&) { return QString(); });
     started.Press(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(Entries().empty());
+}
+
+// Ctrl+Shift+S writes the whole run in the window's settings and theme.
+TEST_F(PictureFiles, CtrlShiftSSavesTheWindowsAnimation) {
+    StartedWindow started;
+    const QString path = QString::fromStdString(Path("run.gif"));
+    started.desktop->SetAnimationFileChooser([&](QWidget&) { return path; });
+    started.window.Click(Button::Continuous);
+    started.window.MoveBar(Bar::Angle, 40);
+    started.Press(Qt::Key_T);
+    const AnimationSettings settings = started.desktop->WindowAnimation();
+    EXPECT_TRUE(settings.panel.mode == DisplayMode::Continuous &&
+                settings.panel[Bar::Angle] == 40 && settings.theme == Theme::Projector);
+    started.Press(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    const GifReading gif = ReadGif(path);
+    ASSERT_TRUE(gif);
+    EXPECT_EQ(gif->ImageCount, 126);
+    EXPECT_EQ(QSize(gif->SWidth, gif->SHeight), QSize(960, 540));
+    EXPECT_EQ(Entries(), std::vector<std::string>{"run.gif"});
+}
+
+TEST_F(PictureFiles, CancellingTheAnimationLeavesNoFile) {
+    StartedWindow started;
+    const QString path = QString::fromStdString(Path("run.gif"));
+    int framesWhenCancelled = -1;
+    QTimer::singleShot(0, [&] {
+        auto* progress = started.window.findChild<QProgressDialog*>();
+        ASSERT_NE(progress, nullptr);
+        framesWhenCancelled = progress->value();
+        progress->cancel();
+    });
+    EXPECT_EQ(started.desktop->SaveAnimation(path), "");
+    EXPECT_GE(framesWhenCancelled, 0);
+    EXPECT_LT(framesWhenCancelled, 126);
     EXPECT_TRUE(Entries().empty());
 }
 

@@ -77,6 +77,14 @@ TEST(BadCommandLine, EachGetsOneLineAndStatusTwo) {
     ExpectRejected({"--trace", "-", "--export", "a.png"},
                    "orvath: --trace and --export cannot be combined\n");
     ExpectRejected({"--angle\n40"}, "orvath: unknown option '--angle?40' (see --help)\n");
+    ExpectRejected({"--medium", "diamond-air"},
+                   "orvath: --medium diamond-air: its index 0.41 is outside the index bar's "
+                   "0.50 to 3.00\n");
+    ExpectRejected({"--speed", "2x"}, "orvath: --speed needs 1x, 1/2, 1/4, 1/10 or 1/50\n");
+    ExpectRejected({"--export-animation", "run.png"},
+                   "orvath: run.png: an animation is a GIF (the name must end in .gif)\n");
+    ExpectRejected({"--export-animation", "/nonexistent/run.gif", "--to", "40"},
+                   "orvath: cannot write /nonexistent/run.gif: No such file or directory\n");
 }
 
 TEST(BadCommandLine, ClientSizesOutsideOneTo16384) {

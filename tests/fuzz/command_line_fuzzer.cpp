@@ -41,8 +41,16 @@ void CheckAccepted(const orvath::CommandLine& cl) {
     if (cl.action == Action::Trace && cl.script.empty()) {
         Fail("accepted --trace without a script", "");
     }
-    if (cl.action == Action::Export && cl.exportFile.empty()) {
-        Fail("accepted --export without a file", "");
+    if ((cl.action == Action::Export || cl.action == Action::ExportAnimation) &&
+        cl.exportFile.empty()) {
+        Fail("accepted an export without a file", "");
+    }
+    if (cl.action == Action::ExportAnimation &&
+        (cl.fromTime < 0 || cl.fromTime >= cl.toTime || cl.toTime > 5000 ||
+         cl.framesPerSecond < 1 || cl.framesPerSecond > 50)) {
+        Fail("accepted an animation that cannot run", std::to_string(cl.fromTime) + " to " +
+                                                          std::to_string(cl.toTime) + " at " +
+                                                          std::to_string(cl.framesPerSecond));
     }
 }
 

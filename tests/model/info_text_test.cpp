@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "model/bar_settings.h"
 #include "model/info_text.h"
+#include "model/media.h"
 #include "model/refraction_facts.h"
 #include "model/world_frame.h"
 
@@ -106,7 +108,8 @@ TEST(InfoOverlayText, SaysWhenThereIsNoCriticalAngle) {
 TEST(InfoOverlayText, ListsEveryShortcutAndTheViewShown) {
     const std::string classic = Joined(InfoOverlayLines(FactsFor(25, 50), View::Classic, "."));
     for (const char* key :
-         {"Tab", "Page Up/Down", "Space", "Ctrl+R", "Ctrl+S", "Ctrl+C", "F1", "E:", "R:"}) {
+         {"Tab", "Page Up/Down", "Space", "Ctrl+R", "Ctrl+S", "Ctrl+C", "F1", "E:", "R:", "- / +",
+          ". / ,", "Shift", "1-7:", "T:", "Shift+F10", "Ctrl+Shift+S"}) {
         EXPECT_NE(classic.find(key), std::string::npos) << key;
     }
     EXPECT_NE(classic.find("Classic view"), std::string::npos) << classic;
@@ -127,6 +130,35 @@ TEST(InfoOverlayText, UsesTheGivenDecimalSeparator) {
     EXPECT_TRUE(HasLine(lines, "Relative refractive index n = c1 / c2 = 0,50")) << Joined(lines);
     EXPECT_TRUE(HasLine(lines, "Time: 15,00 = 2,50 periods")) << Joined(lines);
     EXPECT_TRUE(HasLine(lines, "Critical angle: 30,0\u00b0")) << Joined(lines);
+}
+
+// The presets are the known pairs the index bar can take, found by word and
+// by index and named in the box; a pair outside the bar is no preset, and the
+// box says why whatever the index.
+TEST(MediaPairs, ThePresetsAreTheKnownPairsTheIndexBarCanTake) {
+    std::vector<std::string> presets;
+    for (const MediaPair& pair : MediaPresets()) {
+        presets.push_back(pair.Word() + " " + std::to_string(pair.indexTimes100));
+        EXPECT_EQ(ClampToRange(Bar::Index, pair.indexTimes100), pair.indexTimes100);
+        EXPECT_EQ(MediaPairNamed(pair.Word())->indexTimes100, pair.indexTimes100);
+        EXPECT_EQ(MediaPresetAt(pair.indexTimes100)->Word(), pair.Word());
+        const auto lines = InfoOverlayLines(FactsFor(25, pair.indexTimes100), View::Classic, ".");
+        EXPECT_TRUE(HasLine(lines, "Media: " + pair.Name()));
+    }
+    EXPECT_EQ(presets, (std::vector<std::string>{
+                           "air-water 133", "air-glass 150", "air-diamond 242", "water-glass 113",
+                           "water-air 75", "glass-water 89", "glass-air 67"}));
+    const auto diamondToAir = MediaPairNamed("diamond-air");
+    ASSERT_TRUE(diamondToAir);
+    EXPECT_FALSE(FitsIndexBar(*diamondToAir) || MediaPresetAt(41) || MediaPairNamed("air-vacuum"));
+    for (const int index : {50, 132, 134, 300}) {
+        const std::string text = Joined(InfoOverlayLines(FactsFor(25, index), View::Classic, "."));
+        EXPECT_EQ(text.find("Media:"), std::string::npos) << index;
+        EXPECT_NE(text.find("Diamond to air (n = 0.41) is no preset: the index bar runs from "
+                            "0.50 to 3.00."),
+                  std::string::npos)
+            << index;
+    }
 }
 
 TEST(AngleBarDescription, StatesBothAnglesAndTheCriticalAngle) {

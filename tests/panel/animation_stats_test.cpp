@@ -88,18 +88,40 @@ TEST(AnimationStats, NothingPaintedReportsNoPicture) {
     EXPECT_EQ(StatsLine(f).find("first picture"), std::string::npos);
 }
 
+// The pace counts the ticks due at each speed for as long as it was chosen,
+// over the time the timer ran.
+TEST(AnimationStats, ThePaceIsAgainstTheSpeedsChosen) {
+    const FakeTime t;
+    AnimationStats stats(t.At(0));
+    stats.SpeedSet(TimerSpeed::Tenth, t.At(100));  // before the timer: only chosen
+    stats.TimerStarted(t.At(1000));
+    stats.SpeedSet(TimerSpeed::Fiftieth, t.At(2000));  // 100 due at 1/10
+    stats.TimerStopped(t.At(3000));                    // 20 due at 1/50
+    stats.TimerStarted(t.At(4000));                    // 20 due at 1/50 by 5000
+    for (int i = 0; i < 105; ++i) {
+        stats.TickDelivered();
+    }
+    const AnimationFigures f = stats.Figures(t.At(5000));
+    EXPECT_EQ(f.speed, TimerSpeed::Fiftieth);
+    EXPECT_DOUBLE_EQ(f.pacePercent, 105 * 100.0 / 140);
+    EXPECT_DOUBLE_EQ(f.ticksPerSecond, 105 / 3.0);
+}
+
 TEST(StatsLine, NamesEveryFigure) {
     AnimationFigures f;
+    f.speed = TimerSpeed::Tenth;
     f.ticks = 5001;
     f.ticksPerSecond = 999.84;
+    f.pacePercent = 99.96;
     f.frames = 301;
     f.framesPerSecond = 60.18;
     f.medianPaintMs = 2.404;
     f.worstPaintMs = 7.9;
     f.firstPictureMs = 131.4;
     EXPECT_EQ(StatsLine(f),
-              "orvath stats: 5001 ticks, 999.8 ticks/s, 301 frames, 60.2 frames/s, "
-              "paint median 2.40 ms, worst 7.90 ms, first picture after 131 ms");
+              "orvath stats: speed 1/10, 5001 ticks, 999.8 ticks/s, 100.0 % of the pace, "
+              "301 frames, 60.2 frames/s, paint median 2.40 ms, worst 7.90 ms, "
+              "first picture after 131 ms");
 }
 
 }  // namespace

@@ -28,6 +28,9 @@ struct Recorder : PanelObserver {
         log.push_back(view == View::Exact ? "exact" : "classic");
     }
     void ReflectionChanged(bool shown) override { log.push_back(shown ? "reflected" : "hidden"); }
+    void SpeedChanged(TimerSpeed speed) override {
+        log.push_back("speed " + std::string(SpeedName(speed)));
+    }
     void PictureChanged() override { ++pictures; }
     std::vector<std::string> log;
     int pictures = 0;
@@ -121,6 +124,60 @@ TEST(PanelModel, CriticalFlagAndConstantsFollowTheBars) {
     EXPECT_EQ(state.period, 6);
     EXPECT_EQ(state.c1, 5);
     EXPECT_DOUBLE_EQ(state.c2, 10);
+}
+
+// A step moves the time bar as a user would, so its Change redraws; a
+// period is 600 steps of the wavelet picture's time and 100 of the
+// continuous picture's; the bar's ends stop a step, and a running timer
+// takes none.
+TEST(PanelModel, StepsMoveTheTimeBarWhileTheTimerIsStopped) {
+    struct Case {
+        DisplayMode mode;
+        int time;
+        int steps;
+        int periods;
+        int expected;  // -1: no Change
+    };
+    const Case cases[] = {
+        {DisplayMode::Wavelets, 2000, 1, 0, 2001},   {DisplayMode::Wavelets, 2000, -1, 0, 1999},
+        {DisplayMode::Wavelets, 2000, 0, 1, 2600},   {DisplayMode::Wavelets, 2000, 0, -1, 1400},
+        {DisplayMode::Continuous, 2000, 0, 1, 2100}, {DisplayMode::Continuous, 2000, 0, -1, 1900},
+        {DisplayMode::Wavelets, 5000, 1, 0, -1},     {DisplayMode::Wavelets, 0, -1, 0, -1},
+        {DisplayMode::Wavelets, 4800, 0, 1, 5000},   {DisplayMode::Continuous, 30, 0, -1, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.time) + " by " + std::to_string(c.steps) + " steps, " +
+                     std::to_string(c.periods) + " periods");
+        StartedPanel p;
+        p.panel.Click(c.mode == DisplayMode::Continuous ? Button::Continuous : Button::Wavelets);
+        p.panel.MoveBar(Bar::Time, c.time);
+        p.recorder.log.clear();
+        const int pictures = p.recorder.pictures;
+        c.periods != 0 ? p.panel.StepPeriods(c.periods) : p.panel.StepTime(c.steps);
+        if (c.expected < 0) {
+            EXPECT_TRUE(p.recorder.log.empty());
+            EXPECT_EQ(p.recorder.pictures, pictures);
+        } else {
+            EXPECT_EQ(p.recorder.log,
+                      std::vector<std::string>{"bar time " + std::to_string(c.expected)});
+            EXPECT_EQ(p.recorder.pictures, pictures + 1);
+        }
+    }
+    StartedPanel running;
+    running.panel.StartOrStopTimer();
+    running.panel.StepTime(1);
+    running.panel.StepPeriods(-1);
+    EXPECT_EQ(running.panel.Bars().time, 2000);
+}
+
+// The speed is the window's business: the panel reports it and draws nothing.
+TEST(PanelModel, TheSpeedIsReportedOnceAndRedrawsNothing) {
+    StartedPanel p;
+    p.panel.SetSpeed(TimerSpeed::Tenth);
+    p.panel.SetSpeed(TimerSpeed::Tenth);
+    p.panel.SetSpeed(TimerSpeed::Full);
+    EXPECT_EQ(p.recorder.log, (std::vector<std::string>{"speed 1/10", "speed 1x"}));
+    EXPECT_EQ(p.recorder.pictures, 1);
 }
 
 // Each switch redraws at once when it changes what is shown: the exact

@@ -5,9 +5,12 @@
 
 #include "desktop/fonts.h"
 
-// Widget tests run on Qt's offscreen platform with one application object.
+// Widget tests run in one application object on Qt's offscreen platform, or
+// on the one QT_QPA_PLATFORM names (xcb for a run under Xvfb).
 int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     QApplication app(argc, argv);
     orvath::InstallFontSubstitutes();
     ::testing::InitGoogleTest(&argc, argv);

@@ -17,6 +17,7 @@ struct StartedWindow {
         window.StartUp({QRect(0, 0, 1600, 900), 15});
         desktop = &window.AddDesktopFeatures();
         window.show();
+        window.activateWindow();
         QApplication::setActiveWindow(&window);
         [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(&window);
     }

@@ -1,20 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "desktop/shortcuts.h"
+#include "desktop/keyboard_focus.h"
 
 #include <vector>
 
 #include "desktop/orvath_window.h"
 
 namespace orvath {
-
-Shortcuts::Shortcuts(QWidget& window, const ShortcutHandlers& handlers)
-    : save_(QKeySequence(Qt::CTRL | Qt::Key_S), &window, handlers.savePicture),
-      copy_(QKeySequence(Qt::CTRL | Qt::Key_C), &window, handlers.copyPicture),
-      reset_(QKeySequence(Qt::CTRL | Qt::Key_R), &window, handlers.resetBars),
-      timer_(QKeySequence(Qt::Key_Space), &window, handlers.startOrStopTimer),
-      information_(QKeySequence(Qt::Key_F1), &window, handlers.toggleInformation),
-      view_(QKeySequence(Qt::Key_E), &window, handlers.toggleView),
-      reflection_(QKeySequence(Qt::Key_R), &window, handlers.toggleReflection) {}
 
 void LetKeysReachEveryControl(OrvathWindow& window) {
     std::vector<QWidget*> stops;

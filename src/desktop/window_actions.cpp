@@ -1,0 +1,184 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "desktop/window_actions.h"
+
+#include <QLocale>
+
+#include "desktop/orvath_window.h"
+#include "model/media.h"
+
+namespace orvath {
+namespace {
+
+// "Air to water (1.33)", with the locale's decimal separator.
+QString MediaText(const MediaPair& pair) {
+    QString name = QString::fromStdString(pair.Name());
+    name[0] = name[0].toUpper();
+    return QStringLiteral("%1 (%2)").arg(name,
+                                         QLocale().toString(pair.indexTimes100 / 100.0, 'f', 2));
+}
+
+QKeySequence Digit(Qt::KeyboardModifiers modifiers, int digit) {
+    return QKeySequence(QKeyCombination(modifiers, static_cast<Qt::Key>(Qt::Key_0 + digit)));
+}
+
+}  // namespace
+
+WindowActions::WindowActions(OrvathWindow& window, ActionHandlers handlers)
+    : window_(window),
+      handlers_(std::move(handlers)),
+      exactView_(&window),
+      reflection_(&window),
+      slower_(&window),
+      faster_(&window),
+      stepForward_(&window),
+      stepBack_(&window),
+      periodForward_(&window),
+      periodBack_(&window),
+      projector_(&window),
+      timer_(&window),
+      reset_(&window),
+      savePicture_(&window),
+      copyPicture_(&window),
+      saveAnimation_(&window),
+      information_(&window),
+      showMenu_(&window),
+      speedGroup_(&window),
+      mediaGroup_(&window),
+      menu_(&window),
+      speedMenu_(QStringLiteral("Speed and steps"), &menu_),
+      mediaMenu_(QStringLiteral("Pair of media"), &menu_) {
+    Panel& panel = window.Model();
+    Add(
+        exactView_, QStringLiteral("Exact view"), {Qt::Key_E},
+        [&window] { window.ExactSwitch().toggle(); }, true);
+    Add(
+        reflection_, QStringLiteral("Reflected wave"), {Qt::Key_R},
+        [&window] { window.ReflectionSwitch().toggle(); }, true);
+    Add(slower_, QStringLiteral("Slower"), {Qt::Key_Minus},
+        [&panel] { panel.SetSpeed(Slower(panel.Speed())); });
+    Add(faster_, QStringLiteral("Faster"), {Qt::Key_Plus},
+        [&panel] { panel.SetSpeed(Faster(panel.Speed())); });
+    AddSpeedActions();
+    Add(stepForward_, QStringLiteral("One step forward"), {Qt::Key_Period},
+        [&panel] { panel.StepTime(1); });
+    Add(stepBack_, QStringLiteral("One step back"), {Qt::Key_Comma},
+        [&panel] { panel.StepTime(-1); });
+    Add(periodForward_, QStringLiteral("One period forward"), {Qt::SHIFT | Qt::Key_Period},
+        [&panel] { panel.StepPeriods(1); });
+    Add(periodBack_, QStringLiteral("One period back"), {Qt::SHIFT | Qt::Key_Comma},
+        [&panel] { panel.StepPeriods(-1); });
+    AddMediaActions();
+    Add(
+        projector_, QStringLiteral("Projector theme"), {Qt::Key_T},
+        [&window] {
+            window.SetTheme(window.CurrentTheme() == Theme::Projector ? Theme::Classic
+                                                                      : Theme::Projector);
+        },
+        true);
+    Add(timer_, QStringLiteral("Start or stop the timer"), {Qt::Key_Space},
+        [&panel] { panel.StartOrStopTimer(); });
+    Add(reset_, QStringLiteral("Back to the start values"), {Qt::CTRL | Qt::Key_R},
+        [&panel] { panel.ResetToStart(); });
+    Add(savePicture_, QStringLiteral("Save picture\u2026"), {Qt::CTRL | Qt::Key_S},
+        handlers_.savePicture);
+    Add(copyPicture_, QStringLiteral("Copy picture"), {Qt::CTRL | Qt::Key_C},
+        handlers_.copyPicture);
+    Add(saveAnimation_, QStringLiteral("Save animation\u2026"), {Qt::CTRL | Qt::SHIFT | Qt::Key_S},
+        handlers_.saveAnimation);
+    Add(information_, QStringLiteral("Information box"), {Qt::Key_F1}, handlers_.toggleInformation,
+        true);
+    // The menu itself, from the keyboard: at the middle of the picture.
+    Add(showMenu_, QStringLiteral("Menu"), {Qt::SHIFT | Qt::Key_F10, Qt::Key_Menu}, [this] {
+        const Canvas& canvas = window_.CanvasWidget();
+        ShowMenu(canvas.mapToGlobal(canvas.rect().center()));
+    });
+    BuildMenu();
+}
+
+QAction& WindowActions::Add(QAction& action, const QString& text, const QList<QKeySequence>& keys,
+                            const std::function<void()>& run, bool checkable) {
+    action.setText(text);
+    action.setShortcuts(keys);
+    action.setShortcutContext(Qt::WindowShortcut);
+    action.setShortcutVisibleInContextMenu(true);
+    action.setCheckable(checkable);
+    QObject::connect(&action, &QAction::triggered, &window_, [run] { run(); });
+    window_.addAction(&action);
+    return action;
+}
+
+QAction& WindowActions::AddTo(std::deque<QAction>& actions, const QString& text,
+                              const QKeySequence& key, const std::function<void()>& run) {
+    actions.emplace_back(&window_);
+    return Add(actions.back(), text, {key}, run, true);
+}
+
+void WindowActions::AddSpeedActions() {
+    Panel& panel = window_.Model();
+    int digit = 1;
+    for (const TimerSpeed speed : kTimerSpeeds) {
+        QAction& action =
+            AddTo(speeds_, QString::fromUtf8(SpeedName(speed)), Digit(Qt::ControlModifier, digit++),
+                  [&panel, speed] { panel.SetSpeed(speed); });
+        action.setData(static_cast<int>(speed));
+        speedGroup_.addAction(&action);
+    }
+}
+
+void WindowActions::AddMediaActions() {
+    int digit = 1;
+    for (const MediaPair& pair : MediaPresets()) {
+        // Moved as a user moves the bar, so that its Change runs.
+        QAction& action =
+            AddTo(media_, MediaText(pair), Digit(Qt::NoModifier, digit++),
+                  [this, index = pair.indexTimes100] { window_.MoveBar(Bar::Index, index); });
+        action.setData(pair.indexTimes100);
+        mediaGroup_.addAction(&action);
+    }
+    mediaGroup_.setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+}
+
+void WindowActions::BuildMenu() {
+    menu_.setObjectName(QStringLiteral("PictureMenu"));
+    menu_.addActions({&exactView_, &reflection_});
+    speedMenu_.addActions({&slower_, &faster_});
+    speedMenu_.addSeparator();
+    for (QAction& speed : speeds_) {
+        speedMenu_.addAction(&speed);
+    }
+    speedMenu_.addSeparator();
+    speedMenu_.addActions({&stepForward_, &stepBack_, &periodForward_, &periodBack_});
+    menu_.addMenu(&speedMenu_);
+    for (QAction& pair : media_) {
+        mediaMenu_.addAction(&pair);
+    }
+    menu_.addMenu(&mediaMenu_);
+    menu_.addAction(&projector_);
+    menu_.addSeparator();
+    menu_.addActions({&timer_, &reset_});
+    menu_.addSeparator();
+    menu_.addActions({&savePicture_, &copyPicture_, &saveAnimation_});
+    menu_.addSeparator();
+    menu_.addAction(&information_);
+}
+
+void WindowActions::ShowState() {
+    const Panel& panel = window_.Model();
+    exactView_.setChecked(panel.CurrentView() == View::Exact);
+    reflection_.setChecked(panel.Reflection());
+    for (QAction& speed : speeds_) {
+        speed.setChecked(speed.data().toInt() == static_cast<int>(panel.Speed()));
+    }
+    for (QAction& pair : media_) {
+        pair.setChecked(pair.data().toInt() == panel.Bars().index);
+    }
+    projector_.setChecked(window_.CurrentTheme() == Theme::Projector);
+    information_.setChecked(handlers_.informationShown());
+}
+
+void WindowActions::ShowMenu(QPoint globalPosition) {
+    ShowState();
+    menu_.popup(globalPosition);
+}
+
+}  // namespace orvath

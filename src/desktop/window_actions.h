@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QAction>
+#include <QActionGroup>
+#include <QMenu>
+#include <deque>
+#include <functional>
+#include <vector>
+
+namespace orvath {
+
+class OrvathWindow;
+
+// What the window's actions do beyond the window and its panel.
+struct ActionHandlers {
+    std::function<void()> savePicture;
+    std::function<void()> copyPicture;
+    std::function<void()> saveAnimation;
+    std::function<void()> toggleInformation;
+    std::function<bool()> informationShown;
+};
+
+// Everything a user does to the window besides its controls, each a QAction
+// with its key: the view and the reflected wave, the timer's speed and
+// single steps, the pairs of media, the theme, the timer and the start
+// values, saving and copying the picture, saving an animation and the
+// information box. The keys work wherever the focus is in the window; the
+// picture's menu (right click, the Menu key or Shift+F10) lists the same
+// actions with their keys.
+class WindowActions {
+  public:
+    WindowActions(OrvathWindow& window, ActionHandlers handlers);
+    WindowActions(const WindowActions&) = delete;
+    WindowActions& operator=(const WindowActions&) = delete;
+
+    // Shows the menu at a point on the screen, its check marks up to date.
+    void ShowMenu(QPoint globalPosition);
+    QMenu& Menu() { return menu_; }
+
+  private:
+    QAction& Add(QAction& action, const QString& text, const QList<QKeySequence>& keys,
+                 const std::function<void()>& run, bool checkable = false);
+    QAction& AddTo(std::deque<QAction>& actions, const QString& text, const QKeySequence& key,
+                   const std::function<void()>& run);
+    void AddSpeedActions();
+    void AddMediaActions();
+    void BuildMenu();
+    // Checks the actions that show a state: the view, the reflected wave,
+    // the speed, the pair of media, the theme and the information box.
+    void ShowState();
+
+    OrvathWindow& window_;
+    ActionHandlers handlers_;
+    QAction exactView_;
+    QAction reflection_;
+    QAction slower_;
+    QAction faster_;
+    std::deque<QAction> speeds_;  // in the order of kTimerSpeeds
+    QAction stepForward_;
+    QAction stepBack_;
+    QAction periodForward_;
+    QAction periodBack_;
+    std::deque<QAction> media_;  // in the order of MediaPresets()
+    QAction projector_;
+    QAction timer_;
+    QAction reset_;
+    QAction savePicture_;
+    QAction copyPicture_;
+    QAction saveAnimation_;
+    QAction information_;
+    QAction showMenu_;
+    QActionGroup speedGroup_;
+    QActionGroup mediaGroup_;
+    QMenu menu_;
+    QMenu speedMenu_;
+    QMenu mediaMenu_;
+};
+
+}  // namespace orvath

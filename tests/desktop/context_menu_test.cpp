@@ -1,0 +1,150 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include <QMenu>
+#include <QScrollBar>
+#include <QSet>
+
+#include "model/media.h"
+#include "support/started_window.h"
+
+namespace orvath::testing {
+namespace {
+
+// The menu's items with their keys, submenus opened, separators left out.
+std::vector<QAction*> Items(const QMenu& menu) {
+    std::vector<QAction*> items;
+    for (QAction* action : menu.actions()) {
+        if (action->menu() != nullptr) {
+            const auto inner = Items(*action->menu());
+            items.insert(items.end(), inner.begin(), inner.end());
+        } else if (!action->isSeparator()) {
+            items.push_back(action);
+        }
+    }
+    return items;
+}
+
+// What a user can see of the window's state.
+std::string State(StartedWindow& started) {
+    const Panel& panel = started.window.Model();
+    const BarValues& bars = panel.Bars();
+    std::ostringstream text;
+    text << (panel.CurrentView() == View::Exact ? "exact" : "classic") << " reflection "
+         << panel.Reflection() << " speed " << SpeedName(panel.Speed()) << " bars " << bars.angle
+         << " " << bars.index << " " << bars.waves << " " << bars.time << " mode "
+         << static_cast<int>(panel.Mode()) << " timer " << panel.TimerEnabled() << " theme "
+         << ThemeName(started.window.CurrentTheme()) << " box "
+         << started.desktop->Overlay().isVisible();
+    return text.str();
+}
+
+// A window away from the start values, at a speed from which both slower
+// and faster change it, with the save dialogs cancelled.
+constexpr TimerSpeed kStartSpeed = TimerSpeed::Quarter;
+
+struct MenuWindow : StartedWindow {
+    MenuWindow() {
+        window.MoveBar(Bar::Angle, 30);
+        window.Model().SetSpeed(kStartSpeed);
+        desktop->SetFileChooser([](QWidget&) { return QString(); });
+        desktop->SetAnimationFileChooser([](QWidget&) { return QString(); });
+    }
+    QMenu& Menu() { return desktop->Actions().Menu(); }
+};
+
+// The menu holds the view, the reflected wave, speed and steps, the pairs of
+// media, the theme, the timer, saving and copying and the information box.
+// Every item shows a key of its own, and pressing it, wherever the focus
+// is, does what choosing the item does; every item but saving, copying and
+// the speed already chosen changes what the window shows.
+TEST(ContextMenu, EveryItemHasAKeyThatDoesWhatTheItemDoes) {
+    MenuWindow shown;
+    QStringList entries;
+    for (const QAction* entry : shown.Menu().actions()) {
+        if (!entry->isSeparator()) {
+            entries.append(entry->text());
+        }
+    }
+    EXPECT_EQ(entries, QStringList({"Exact view", "Reflected wave", "Speed and steps",
+                                    "Pair of media", "Projector theme", "Start or stop the timer",
+                                    "Back to the start values", "Save picture\u2026",
+                                    "Copy picture", "Save animation\u2026", "Information box"}));
+    QSet<QKeySequence> keys;
+    const std::size_t count = Items(shown.Menu()).size();
+    for (std::size_t i = 0; i < count; ++i) {
+        MenuWindow chosen;
+        QAction& item = *Items(chosen.Menu()).at(i);
+        SCOPED_TRACE(item.text().toStdString());
+        EXPECT_TRUE(item.isShortcutVisibleInContextMenu());
+        EXPECT_FALSE(keys.contains(item.shortcut()) || item.shortcut().isEmpty());
+        keys.insert(item.shortcut());
+        const std::string before = State(chosen);
+        int triggered = 0;
+        MenuWindow pressed;
+        QAction& same = *Items(pressed.Menu()).at(i);
+        QObject::connect(&same, &QAction::triggered, [&triggered] { ++triggered; });
+        item.trigger();
+        pressed.window.BarWidget(Bar::Waves).setFocus();
+        QTest::keySequence(QApplication::focusWidget(), same.shortcut());
+        EXPECT_EQ(triggered, 1);
+        EXPECT_EQ(State(pressed), State(chosen));
+        const bool changesNothing = item.text().startsWith("Save") ||
+                                    item.text().startsWith("Copy") ||
+                                    item.text() == QString::fromUtf8(SpeedName(kStartSpeed));
+        EXPECT_NE(State(chosen) == before, !changesNothing) << State(chosen);
+    }
+}
+
+TEST(ContextMenu, OpensOnARightClickOnThePictureTheMenuKeyAndShiftF10) {
+    MenuWindow started;
+    QMenu& menu = started.Menu();
+    Canvas& canvas = started.window.CanvasWidget();
+    const QPoint at(1000, 600);  // clear of the panel
+    // Through the window, as the platform delivers a click.
+    QTest::mouseClick(started.window.windowHandle(), Qt::RightButton, {},
+                      canvas.mapTo(&started.window, at));
+    EXPECT_TRUE(menu.isVisible());
+    menu.close();
+    for (const QKeySequence& key : {QKeySequence(Qt::Key_Menu), QKeySequence("Shift+F10")}) {
+        started.window.BarWidget(Bar::Angle).setFocus();
+        QTest::keySequence(QApplication::focusWidget(), key);
+        EXPECT_TRUE(menu.isVisible()) << key.toString().toStdString();
+        menu.close();
+    }
+    // The check marks show the state when the menu opens.
+    started.window.SetView(View::Exact);
+    started.window.MoveBar(Bar::Index, 75);
+    QTest::keySequence(&started.window, QKeySequence("Shift+F10"));
+    QStringList checked;
+    for (const QAction* item : Items(menu)) {
+        if (item->isChecked()) {
+            checked.append(item->text());
+        }
+    }
+    menu.close();
+    EXPECT_EQ(checked, QStringList({"Exact view", "1/4", "Water to air (0.75)"}));
+}
+
+// Choosing a pair moves the index bar as a user would: its Change runs the
+// handler, so the caption, the speeds and the information box follow.
+TEST(ContextMenu, EveryPairOfMediaSetsTheIndexBarThroughItsChange) {
+    MenuWindow started;
+    started.Press(Qt::Key_F1);
+    int digit = 1;
+    for (const MediaPair& pair : MediaPresets()) {
+        SCOPED_TRACE(pair.Name());
+        started.Press(Qt::Key_0 + digit++);
+        OrvathWindow& window = started.window;
+        EXPECT_EQ(window.Model().Bars().index, pair.indexTimes100);
+        EXPECT_EQ(window.BarWidget(Bar::Index).value(), pair.indexTimes100);
+        EXPECT_EQ(window.LabelWidget(Bar::Index).text(),
+                  QStringLiteral("c2=  C1/%1").arg(pair.indexTimes100 / 100.0, 0, 'f', 2));
+        EXPECT_DOUBLE_EQ(window.Model().State().c2, 5 * 100.0 / pair.indexTimes100);
+        EXPECT_TRUE(started.desktop->Overlay().Lines().contains(
+            QString::fromStdString("Media: " + pair.Name())));
+    }
+}
+
+}  // namespace
+}  // namespace orvath::testing

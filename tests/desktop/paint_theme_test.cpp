@@ -1,0 +1,140 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include <QClipboard>
+#include <QTemporaryDir>
+#include <cmath>
+#include <set>
+#include <tuple>
+
+#include "desktop/fonts.h"
+#include "desktop/picture_file.h"
+#include "model/world_frame.h"
+#include "support/started_window.h"
+
+namespace orvath::testing {
+namespace {
+
+using RgbKey = std::tuple<int, int, int>;
+
+// Every colour the pictures draw in (black for the foreground), over both
+// pictures in both views, with and without the reflected wave, across the
+// bars' ranges.
+std::set<RgbKey> ColoursOfEveryPicture() {
+    std::set<RgbKey> colours;
+    for (const View view : {View::Classic, View::Exact}) {
+        for (const bool reflection : {false, true}) {
+            DisplayList picture;
+            Panel panel(picture);
+            panel.SetView(view);
+            panel.SetReflection(reflection);
+            panel.StartUp(960 * kTwipsPerPixel, 540 * kTwipsPerPixel);
+            for (const Button mode : {Button::Wavelets, Button::Continuous}) {
+                panel.Click(mode);
+                for (const int angle : {0, 25, 40, 60, 89}) {
+                    for (const int index : {50, 75, 100, 150, 300}) {
+                        for (const int waves : {5, 39}) {
+                            for (const int time : {0, 500, 2000, 5000}) {
+                                panel.MoveBar(Bar::Angle, angle);
+                                panel.MoveBar(Bar::Index, index);
+                                panel.MoveBar(Bar::Waves, waves);
+                                panel.MoveBar(Bar::Time, time);
+                                for (const DrawOp& op : picture.Ops()) {
+                                    const Rgb rgb = op.colour.value_or(Rgb{});
+                                    colours.emplace(rgb.r, rgb.g, rgb.b);
+                                }
+                            }
+                        }
+                    }
+                }
+            }
+        }
+    }
+    return colours;
+}
+
+TEST(ProjectorTheme, EveryColourUsedIsDarkerMoreSaturatedAndContrastsWithTheBackground) {
+    const std::set<RgbKey> colours = ColoursOfEveryPicture();
+    ASSERT_GE(colours.size(), 15u) << "the pictures' colours were not all found";
+    for (const auto& [r, g, b] : colours) {
+        const Colour colour = Rgb{static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(g),
+                                  static_cast<std::uint8_t>(b)};
+        const QColor classic = ThemeColour(Theme::Classic, colour);
+        const QColor projected = ThemeColour(Theme::Projector, colour);
+        SCOPED_TRACE(classic.name().toStdString() + " -> " + projected.name().toStdString());
+        EXPECT_EQ(classic, QColor(r, g, b));
+        EXPECT_GE(ContrastRatio(projected, kBackgroundColour), kProjectorContrast);
+        EXPECT_GE(ContrastRatio(projected, kBackgroundColour),
+                  ContrastRatio(classic, kBackgroundColour));
+        EXPECT_GE(projected.hslSaturationF(), classic.hslSaturationF() - 0.01);
+        if (classic.hslSaturationF() > 0.05) {
+            const double turn = std::abs(projected.hslHueF() - classic.hslHueF());
+            EXPECT_LT(std::min(turn, 1 - turn), 2.0 / 360) << "the hue is kept";
+        }
+    }
+    // The contrast itself: known values of WCAG 2.
+    EXPECT_DOUBLE_EQ(ContrastRatio(Qt::black, Qt::white), 21);
+    EXPECT_NEAR(ContrastRatio(QColor(255, 0, 0), Qt::white), 4.00, 0.01);
+    EXPECT_NEAR(ContrastRatio(QColor(0, 0, 255), Qt::white), 8.59, 0.01);
+}
+
+TEST(ProjectorTheme, WidthsGrowWithThePictureFromThreeTimesAt1920x1080) {
+    EXPECT_EQ(WidthScale(Theme::Classic, QSizeF(3840, 2160)), 1);
+    EXPECT_EQ(WidthScale(Theme::Projector, QSizeF(1920, 1200)), 3);
+    EXPECT_EQ(WidthScale(Theme::Projector, QSizeF(3840, 2160)), 6);
+    EXPECT_EQ(WidthScale(Theme::Projector, QSizeF(960, 540)), 1.5);
+    EXPECT_EQ(WidthScale(Theme::Projector, QSizeF(320, 240)), 1);
+}
+
+// A line of width 1 or 2 and dots of width 1, 5 and 9 (the renderers' pens),
+// painted at 1920x1080 in pixel coordinates: across row 500 each inks three
+// times its pen's width in the projector theme, and its pen's in the classic.
+TEST(ProjectorTheme, LinesAndDotsArePaintedThreeTimesAsWideAt1920x1080) {
+    for (const auto& [dot, width] :
+         {std::pair{false, 1}, {false, 2}, {true, 1}, {true, 5}, {true, 9}}) {
+        DisplayList picture;
+        Surface& surface = picture;
+        surface.Scale(0, 0, 1920, 1080);
+        surface.DrawWidth(width);
+        dot ? surface.PSet(500.5F, 500.5F) : surface.Line(500, 100, 500, 900);
+        for (const Theme theme : {Theme::Classic, Theme::Projector}) {
+            const QImage image = RenderPicture(picture, PrintFont(), QSize(1920, 1080), theme);
+            int inked = 0;
+            for (int x = 400; x < 600; ++x) {
+                inked += qGray(image.pixel(x, 500)) < 250;
+            }
+            EXPECT_NEAR(inked, width * (theme == Theme::Projector ? 3 : 1), 1)
+                << (dot ? "dot " : "line ") << width << " in " << ThemeName(theme);
+        }
+    }
+}
+
+// The theme changes fonts and paint, never where a control is; saving and
+// copying follow it.
+TEST(ProjectorTheme, TheWindowKeepsItsControlsInPlaceAndSavesWhatItShows) {
+    StartedWindow started;
+    OrvathWindow& window = started.window;
+    std::vector<QRect> places;
+    for (const Control control : kControls) {
+        places.push_back(window.ControlWidget(control).geometry());
+    }
+    started.Press(Qt::Key_T);
+    for (std::size_t i = 0; i < kControls.size(); ++i) {
+        EXPECT_EQ(window.ControlWidget(kControls[i]).geometry(), places[i]);
+    }
+    EXPECT_DOUBLE_EQ(window.LabelWidget(Bar::Angle).font().pointSizeF(), 14 * 1.3);
+    const Canvas& canvas = window.CanvasWidget();
+    const QImage projected =
+        RenderPicture(canvas.Picture(), window.font(), canvas.size(), Theme::Projector);
+    const QTemporaryDir dir;
+    ASSERT_EQ(started.desktop->SavePicture(dir.filePath("p.png")), "");
+    EXPECT_EQ(QImage(dir.filePath("p.png")).convertToFormat(QImage::Format_RGB32), projected);
+    started.Press(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
+              projected);
+    started.Press(Qt::Key_T);
+    EXPECT_EQ(window.LabelWidget(Bar::Angle).font().pointSizeF(), 14);
+}
+
+}  // namespace
+}  // namespace orvath::testing
