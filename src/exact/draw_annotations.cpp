@@ -11,6 +11,9 @@ namespace {
 
 constexpr double kArrowLength = 3.5;
 constexpr double kArrowSpread = 0.4;  // radians either side of the ray
+// Beyond this many rays of a wave, every other ray carries the arrowhead:
+// dense arrowheads say no more and crowd the picture.
+constexpr int kMostArrowheads = 20;
 
 Vec Turned(Vec v, double angle) {
     const double cs = std::cos(angle);
@@ -31,7 +34,8 @@ void DrawArrowheads(const Construction& c, Surface& s) {
         const Vec left = Turned(back, kArrowSpread);
         const Vec right = Turned(back, -kArrowSpread);
         const Colour colour = RayColour(wave);
-        for (int i = 0; i < c.rays.count; ++i) {
+        const int stride = c.rays.count > kMostArrowheads ? 2 : 1;
+        for (int i = 0; i < c.rays.count; i += stride) {
             const double x = c.rays.At(i);
             // The length of the ray inside the frame, and where the tip goes.
             double seen = 0;
