@@ -1,18 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop/animation_file.h"
 
-#include "desktop/frame_palette.h"
-
 #include <gif_lib.h>
 
 #include <QSaveFile>
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <limits>
 #include <vector>
+
+#include "desktop/frame_palette.h"
 
 namespace orvath {
 namespace {

@@ -21,7 +21,7 @@ int FrameDelayCentiseconds(int frame, double framesPerSecond);
 // long animation is never held in memory: the writer keeps only the last
 // frame, to write of the next one just the rectangle that changed. Every
 // frame gets a palette of its own made from its own colours (see
-// animation_file.cpp), and nothing is dithered: a frame of at most 256
+// frame_palette.h), and nothing is dithered: a frame of at most 256
 // colours is kept exactly; in a richer one the lines' colours stay within a
 // few levels (a solid line's, in practice, exact) and the antialiased blends
 // close to theirs.
