@@ -7,43 +7,22 @@
 #include "model/bar_settings.h"
 #include "model/media.h"
 #include "model/message_text.h"
+#include "model/setting_words.h"
 #include "panel/event_script.h"
 
 namespace orvath {
 namespace {
 
-// The largest client side accepted, in pixels.
-constexpr int kMaxClientSide = 16384;
 // An animation's default size, and its frame rates: GIF counts delays in
 // hundredths of a second, and viewers show 2 as the shortest.
 constexpr int kAnimationWidth = 960;
 constexpr int kAnimationHeight = 540;
 constexpr int kMaxFramesPerSecond = 50;
 
-bool ParseSide(std::string_view text, int& side) {
-    if (text.empty() || text.size() > 5) {
-        return false;
-    }
-    const auto [end, status] = std::from_chars(text.data(), text.data() + text.size(), side);
-    return status == std::errc() && end == text.data() + text.size() && side >= 1 &&
-           side <= kMaxClientSide;
-}
-
-bool ParseSize(std::string_view text, int& width, int& height) {
-    const auto x = text.find('x');
-    return x != std::string_view::npos && ParseSide(text.substr(0, x), width) &&
-           ParseSide(text.substr(x + 1), height);
-}
-
 // A whole number (optional sign, decimal digits) from min to max.
 std::optional<int> ParseWhole(std::string_view text, int min, int max) {
-    if (!text.empty() && text.front() == '+') {
-        text.remove_prefix(1);
-    }
-    int value = 0;
-    const auto [end, status] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || status != std::errc() || end != text.data() + text.size() || value < min ||
-        value > max) {
+    const auto value = ParseWholeNumber(text);
+    if (!value || *value < min || *value > max) {
         return std::nullopt;
     }
     return value;
@@ -248,26 +227,20 @@ std::string ReadOption(std::string_view arg, const std::string_view* value, Comm
         cl.settings[*bar] = *parsed;
         given.index = given.index || *bar == Bar::Index;
     } else if (arg == "--mode") {
-        if (value && *value == "wavelets") {
-            cl.settings.mode = DisplayMode::Wavelets;
-        } else if (value && *value == "continuous") {
-            cl.settings.mode = DisplayMode::Continuous;
-        } else {
+        cl.settings.mode = value ? ModeNamed(*value) : std::nullopt;
+        if (!cl.settings.mode) {
             return "--mode needs 'wavelets' or 'continuous'";
         }
     } else if (arg == "--view") {
-        if (value && *value == "exact") {
-            cl.settings.view = View::Exact;
-        } else if (value && *value == "classic") {
-            cl.settings.view = View::Classic;
-        } else {
-            return "--view needs 'exact' or 'classic'";
+        cl.settings.view = value ? ViewNamed(*value) : std::nullopt;
+        if (!cl.settings.view) {
+            return ViewOptionError(arg);
         }
     } else if (arg == "--reflection") {
-        if (value == nullptr || (*value != "on" && *value != "off")) {
-            return "--reflection needs 'on' or 'off'";
+        cl.settings.reflection = value ? SwitchNamed(*value) : std::nullopt;
+        if (!cl.settings.reflection) {
+            return ReflectionOptionError(arg);
         }
-        cl.settings.reflection = *value == "on";
     } else if (arg == "--medium") {
         std::string error;
         const auto index = ParseMedium(value, error);
@@ -304,10 +277,12 @@ std::string ReadOption(std::string_view arg, const std::string_view* value, Comm
                                         : CommandLine::Action::ExportAnimation;
         (arg == "--trace" ? cl.script : cl.exportFile) = std::string(*value);
     } else if (arg == "--client" || arg == "--size") {
-        if (value == nullptr || !ParseSize(*value, cl.clientWidth, cl.clientHeight)) {
-            return std::string(arg) + " needs a size WxH, each side 1 to " +
-                   std::to_string(kMaxClientSide) + " pixels";
+        const auto size = value ? ParsePixelSize(*value) : std::nullopt;
+        if (!size) {
+            return SizeOptionError(arg);
         }
+        cl.clientWidth = size->width;
+        cl.clientHeight = size->height;
         (arg == "--client" ? given.client : given.size) = true;
     } else if (arg == "--from" || arg == "--to" || arg == "--fps") {
         const bool fps = arg == "--fps";

@@ -7,7 +7,7 @@
 
 namespace orvath {
 
-// Starts the form headless on a screen of the export size, applies the bar
+// Starts the window headless on a screen of the export size, applies the bar
 // options as a user would and writes the drawing area's picture to the
 // export file in the theme, PNG or SVG by its extension. Returns the exit status: 0 when
 // the file is written, 2 (with a one-line message on err) when it is not.

@@ -4,7 +4,6 @@
 #include <ostream>
 
 #include "desktop/orvath_window.h"
-#include "model/message_text.h"
 #include "panel/control_trace.h"
 #include "panel/script_run.h"
 #include "surface/trace_surface.h"
@@ -13,10 +12,8 @@ namespace orvath {
 
 int RunTrace(const CommandLine& commandLine, std::ostream& out, std::ostream& err) {
     const std::string& name = commandLine.script;
-    std::string error;
-    const auto script = ReadScript(name, error);
+    const auto script = ReadScript(name, err);
     if (!script) {
-        err << "orvath: " << PrintableName(name) << ":0: " << error << '\n';
         return kRunBadInput;
     }
     return RunTraceScript(name, *script, QSize(commandLine.clientWidth, commandLine.clientHeight),

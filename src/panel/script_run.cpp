@@ -9,10 +9,16 @@
 #include <sstream>
 
 #include "model/message_text.h"
+#include "model/world_frame.h"
+#include "panel/control_trace.h"
+#include "panel/panel.h"
+#include "surface/trace_surface.h"
 
 namespace orvath {
 
-std::optional<std::string> ReadScript(const std::string& path, std::string& error) {
+namespace {
+
+std::optional<std::string> ReadText(const std::string& path, std::string& error) {
     std::ostringstream text;
     if (path == "-") {
         text << std::cin.rdbuf();
@@ -38,6 +44,17 @@ std::optional<std::string> ReadScript(const std::string& path, std::string& erro
         return std::nullopt;
     }
     return text.str();
+}
+
+}  // namespace
+
+std::optional<std::string> ReadScript(const std::string& path, std::ostream& err) {
+    std::string error;
+    auto text = ReadText(path, error);
+    if (!text) {
+        err << "orvath: " << PrintableName(path) << ":0: " << error << '\n';
+    }
+    return text;
 }
 
 void Perform(const ScriptEvent& event, UserActions& user) {
@@ -82,6 +99,18 @@ int RunScript(std::string_view name, std::string_view script, UserActions& user,
     }
     out.flush();
     return kRunOk;
+}
+
+int TracePanel(std::string_view name, std::string_view script, PixelSize client,
+               const PanelSettings& settings, std::ostream& out, std::ostream& err) {
+    TraceSurface surface(out);
+    ControlTrace controls(out);
+    Panel panel(surface);
+    panel.AddObserver(controls);
+    ApplyViewSettings(settings, panel);
+    panel.StartUp(static_cast<float>(client.width * kTwipsPerPixel),
+                  static_cast<float>(client.height * kTwipsPerPixel));
+    return RunScript(name, script, panel, out, err);
 }
 
 }  // namespace orvath

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "web/url_settings.h"
 
-#include <charconv>
 #include <optional>
 
 #include "model/bar_settings.h"
 #include "model/message_text.h"
+#include "model/setting_words.h"
 
 namespace orvath::web {
 namespace {
@@ -39,19 +39,6 @@ std::string PercentDecoded(std::string_view text) {
     return out;
 }
 
-// A whole number: an optional sign and decimal digits.
-std::optional<int> WholeNumber(std::string_view text) {
-    if (!text.empty() && text.front() == '+') {
-        text.remove_prefix(1);
-    }
-    int value = 0;
-    const auto [end, status] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || status != std::errc() || end != text.data() + text.size()) {
-        return std::nullopt;
-    }
-    return value;
-}
-
 // The value's setting when it is one of two words, else a problem line.
 template <typename T>
 std::optional<T> Choice(std::string_view key, std::string_view value,
@@ -70,7 +57,7 @@ std::optional<T> Choice(std::string_view key, std::string_view value,
 
 std::optional<int> BarValue(Bar bar, std::string_view value, std::vector<std::string>& problems) {
     const BarSetting& s = SettingOf(bar);
-    const std::optional<int> number = WholeNumber(value);
+    const std::optional<int> number = ParseWholeNumber(value);
     if (number && *number >= s.min && *number <= s.max) {
         return number;
     }
@@ -82,11 +69,14 @@ std::optional<int> BarValue(Bar bar, std::string_view value, std::vector<std::st
 }
 
 void ReadPiece(std::string_view piece, UrlSettings& out) {
-    static constexpr std::pair<std::string_view, DisplayMode> kModes[2] = {
-        {"wavelets", DisplayMode::Wavelets}, {"continuous", DisplayMode::Continuous}};
-    static constexpr std::pair<std::string_view, View> kViews[2] = {{"classic", View::Classic},
-                                                                    {"exact", View::Exact}};
-    static constexpr std::pair<std::string_view, bool> kSwitch[2] = {{"off", false}, {"on", true}};
+    // The start value first.
+    static const std::pair<std::string_view, DisplayMode> kModes[2] = {
+        {ModeName(DisplayMode::Wavelets), DisplayMode::Wavelets},
+        {ModeName(DisplayMode::Continuous), DisplayMode::Continuous}};
+    static const std::pair<std::string_view, View> kViews[2] = {
+        {ViewName(View::Classic), View::Classic}, {ViewName(View::Exact), View::Exact}};
+    static const std::pair<std::string_view, bool> kSwitch[2] = {{SwitchName(false), false},
+                                                                 {SwitchName(true), true}};
     const std::size_t equals = piece.find('=');
     const std::string key = PercentDecoded(piece.substr(0, equals));
     const std::string value =
@@ -132,13 +122,12 @@ UrlSettings ParseUrlSettings(std::string_view fragment) {
 }
 
 std::string SettingsFragment(const Panel& panel) {
-    std::string text =
-        panel.Mode() == DisplayMode::Continuous ? "mode=continuous" : "mode=wavelets";
+    std::string text = "mode=" + std::string(ModeName(panel.Mode()));
     for (const Bar bar : kBars) {
         text += "&" + std::string(SettingOf(bar).word) + "=" + std::to_string(panel.Bars()[bar]);
     }
-    text += panel.CurrentView() == View::Exact ? "&view=exact" : "&view=classic";
-    text += panel.Reflection() ? "&reflection=on" : "&reflection=off";
+    text += "&view=" + std::string(ViewName(panel.CurrentView()));
+    text += "&reflection=" + std::string(SwitchName(panel.Reflection()));
     return text;
 }
 

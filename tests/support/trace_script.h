@@ -5,11 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "model/world_frame.h"
-#include "panel/control_trace.h"
-#include "panel/panel.h"
 #include "panel/script_run.h"
-#include "surface/trace_surface.h"
 
 namespace orvath::testing {
 
@@ -56,14 +52,9 @@ inline TraceResult RunScript(const std::string& script, int clientWidth = 1920,
                              int clientHeight = 1080) {
     std::ostringstream out;
     std::ostringstream err;
-    TraceSurface surface(out);
-    ControlTrace controls(out);
-    Panel panel(surface);
-    panel.AddObserver(controls);
-    panel.StartUp(static_cast<float>(clientWidth * kTwipsPerPixel),
-                  static_cast<float>(clientHeight * kTwipsPerPixel));
     TraceResult result;
-    result.status = orvath::RunScript("script", script, panel, out, err);
+    result.status =
+        TracePanel("script", script, {clientWidth, clientHeight}, PanelSettings{}, out, err);
     result.lines = SplitLines(out.str());
     result.errors = err.str();
     return result;

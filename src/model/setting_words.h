@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "model/controls.h"
+
+namespace orvath {
+
+// The words and numbers that the program's options, the web build's trace
+// runner and the page's links take for the panel's settings, read and
+// written one way everywhere.
+
+// The largest side of a client area or a picture, in pixels.
+inline constexpr int kMaxClientSide = 16384;
+
+struct PixelSize {
+    int width = 0;
+    int height = 0;
+};
+
+// "WxH", each side a whole number from 1 to kMaxClientSide.
+std::optional<PixelSize> ParsePixelSize(std::string_view text);
+
+// An optional '+' or '-' and decimal digits that fit an int.
+std::optional<int> ParseWholeNumber(std::string_view text);
+
+// "wavelets" / "continuous", "classic" / "exact", "off" / "on".
+std::string_view ModeName(DisplayMode mode);
+std::string_view ViewName(View view);
+std::string_view SwitchName(bool on);
+std::optional<DisplayMode> ModeNamed(std::string_view word);
+std::optional<View> ViewNamed(std::string_view word);
+std::optional<bool> SwitchNamed(std::string_view word);
+
+// The one-line errors for an option given a bad size, view or switch:
+// "--client needs a size WxH, each side 1 to 16384 pixels".
+std::string SizeOptionError(std::string_view option);
+std::string ViewOptionError(std::string_view option);
+std::string ReflectionOptionError(std::string_view option);
+
+}  // namespace orvath
