@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "desktop/frame_palette.h"
+#include "desktop/picture_file.h"
 
 namespace orvath {
 namespace {
@@ -21,10 +22,6 @@ namespace {
 
 constexpr int kMaxDelay = 65535;
 constexpr int kMaxSide = 65535;
-
-QString OneLine(QString text) {
-    return text.replace('\n', ' ').trimmed();
-}
 
 // giflib writes through this into the QSaveFile that is its user data.
 int WriteToFile(GifFileType* gif, const GifByteType* bytes, int length) {

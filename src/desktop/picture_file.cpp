@@ -16,10 +16,6 @@ namespace {
 constexpr int kDotsPerInch = 96;
 constexpr double kMetresPerInch = 0.0254;
 
-QString OneLine(QString text) {
-    return text.replace('\n', ' ').trimmed();
-}
-
 QString WritePng(const DisplayList& picture, const QFont& printFont, QSize size, Theme theme,
                  QSaveFile& file) {
     const QImage image = RenderPicture(picture, printFont, size, theme);
@@ -54,6 +50,10 @@ QString WriteSvg(const DisplayList& picture, const QFont& printFont, QSize size,
 }
 
 }  // namespace
+
+QString OneLine(QString text) {
+    return text.replace('\n', ' ').trimmed();
+}
 
 std::optional<PictureFormat> PictureFormatFor(const QString& path) {
     if (path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) {

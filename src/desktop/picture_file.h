@@ -14,6 +14,9 @@ namespace orvath {
 
 enum class PictureFormat { Png, Svg };
 
+// A message from Qt or a library made one line, for an error line.
+QString OneLine(QString text);
+
 // The format that a file name's extension asks for (".png" or ".svg", in any
 // case), or none.
 std::optional<PictureFormat> PictureFormatFor(const QString& path);
