@@ -4,9 +4,13 @@
 #include <QFile>
 #include <ostream>
 
-#include "desktop/orvath_window.h"
+#include "desktop/fonts.h"
 #include "desktop/picture_file.h"
 #include "model/message_text.h"
+#include "model/world_frame.h"
+#include "panel/panel.h"
+#include "panel/settings.h"
+#include "surface/display_list.h"
 
 namespace orvath {
 
@@ -19,14 +23,18 @@ int RunExport(const CommandLine& commandLine, std::ostream& err) {
         return 2;
     }
 
-    OrvathWindow window({.realTimeTimer = false});
+    // The panel alone draws what the window would show after start-up and
+    // these settings; no widget is needed for the picture.
+    DisplayList picture;
+    Panel panel(picture);
     const QSize size(commandLine.clientWidth, commandLine.clientHeight);
-    ApplyViewSettings(commandLine.settings, window);
-    window.StartUp({QRect(QPoint(0, 0), size)});
-    ApplySettings(commandLine.settings, window);
+    ApplyViewSettings(commandLine.settings, panel);
+    panel.StartUp(static_cast<float>(size.width() * kTwipsPerPixel),
+                  static_cast<float>(size.height() * kTwipsPerPixel));
+    ApplySettings(commandLine.settings, panel);
 
-    const QString error = WritePicture(window.CanvasWidget().Picture(), window.font(), size,
-                                       *format, path, commandLine.theme);
+    const QString error =
+        WritePicture(picture, PrintFont(), size, *format, path, commandLine.theme);
     if (!error.isEmpty()) {
         err << "orvath: cannot write " << PrintableName(commandLine.exportFile) << ": "
             << error.toStdString() << '\n';
