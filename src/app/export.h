@@ -3,7 +3,7 @@
 
 #include <iosfwd>
 
-#include "app/command_line.h"
+#include "panel/command_line.h"
 
 namespace orvath {
 

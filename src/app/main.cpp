@@ -5,7 +5,7 @@
 
 #include <unistd.h>
 
-#include "app/command_line.h"
+#include "panel/command_line.h"
 #include "app/export.h"
 #include "app/export_animation.h"
 #include "app/trace_run.h"

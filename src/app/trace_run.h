@@ -5,7 +5,7 @@
 #include <iosfwd>
 #include <string_view>
 
-#include "app/command_line.h"
+#include "panel/command_line.h"
 
 namespace orvath {
 

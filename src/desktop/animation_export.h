@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "desktop/animation_file.h"
-#include "desktop/paint_theme.h"
+#include "surface/theme.h"
 #include "model/timer_speed.h"
 #include "panel/panel.h"
 #include "panel/settings.h"

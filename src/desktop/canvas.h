@@ -3,7 +3,7 @@
 
 #include <QWidget>
 
-#include "desktop/paint_theme.h"
+#include "surface/theme.h"
 #include "surface/display_list.h"
 
 namespace orvath {

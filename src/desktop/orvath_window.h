@@ -12,7 +12,7 @@
 #include <memory>
 
 #include "desktop/canvas.h"
-#include "desktop/paint_theme.h"
+#include "surface/theme.h"
 #include "model/world_frame.h"
 #include "panel/panel.h"
 #include "panel/tick_schedule.h"

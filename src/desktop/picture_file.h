@@ -7,7 +7,7 @@
 #include <QString>
 #include <optional>
 
-#include "desktop/paint_theme.h"
+#include "surface/theme.h"
 #include "surface/display_list.h"
 
 namespace orvath {

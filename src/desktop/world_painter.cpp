@@ -47,7 +47,7 @@ WorldPainter::WorldPainter(QPainter& painter, const WorldFrame& frame, QSizeF ar
       scaleY_(area.height() / (static_cast<double>(frame.top) - frame.bottom)),
       printFont_(std::move(printFont)),
       theme_(theme),
-      widthScale_(WidthScale(theme, area)) {
+      widthScale_(WidthScale(theme, area.width(), area.height())) {
     const QRectF whole(QPointF(0, 0), area);
     partial_ = !visible.isEmpty() && !visible.contains(whole);
     view_ = ToWorld(whole);
@@ -73,7 +73,7 @@ ViewRect WorldPainter::WithPen(const ViewRect& rect) const {
 
 QColor WorldPainter::ColourOf(Colour colour) {
     if (theme_ == Theme::Classic) {
-        return ThemeColour(theme_, colour);
+        return ToQColor(ThemeColour(theme_, colour));
     }
     // A picture has a handful of colours: each is worked out once.
     for (const auto& [seen, painted] : colours_) {
@@ -81,7 +81,7 @@ QColor WorldPainter::ColourOf(Colour colour) {
             return painted;
         }
     }
-    return colours_.emplace_back(colour, ThemeColour(theme_, colour)).second;
+    return colours_.emplace_back(colour, ToQColor(ThemeColour(theme_, colour))).second;
 }
 
 QPen WorldPainter::PenFor(Colour colour) {

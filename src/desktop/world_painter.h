@@ -8,11 +8,19 @@
 #include <utility>
 #include <vector>
 
-#include "desktop/paint_theme.h"
 #include "surface/display_list.h"
+#include "surface/theme.h"
 #include "surface/view_clip.h"
 
 namespace orvath {
+
+inline QColor ToQColor(Rgb rgb) {
+    return {rgb.r, rgb.g, rgb.b};
+}
+
+// Colours of the drawing area.
+inline const QColor kForegroundColour = ToQColor(kForegroundRgb);
+inline const QColor kBackgroundColour = ToQColor(kBackgroundRgb);
 
 // Draws world-space operations with a QPainter onto an area of the given size
 // in device pixels. It owns the world-to-pixel mapping of the frame and turns

@@ -9,6 +9,7 @@
 
 #include "desktop/fonts.h"
 #include "desktop/picture_file.h"
+#include "desktop/world_painter.h"
 #include "model/world_frame.h"
 #include "support/started_window.h"
 
@@ -59,13 +60,14 @@ TEST(ProjectorTheme, EveryColourUsedIsDarkerMoreSaturatedAndContrastsWithTheBack
     for (const auto& [r, g, b] : colours) {
         const Colour colour = Rgb{static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(g),
                                   static_cast<std::uint8_t>(b)};
-        const QColor classic = ThemeColour(Theme::Classic, colour);
-        const QColor projected = ThemeColour(Theme::Projector, colour);
+        const QColor classic = ToQColor(ThemeColour(Theme::Classic, colour));
+        const QColor projected = ToQColor(ThemeColour(Theme::Projector, colour));
         SCOPED_TRACE(classic.name().toStdString() + " -> " + projected.name().toStdString());
         EXPECT_EQ(classic, QColor(r, g, b));
-        EXPECT_GE(ContrastRatio(projected, kBackgroundColour), kProjectorContrast);
-        EXPECT_GE(ContrastRatio(projected, kBackgroundColour),
-                  ContrastRatio(classic, kBackgroundColour));
+        const double contrast =
+            ContrastRatio(ThemeColour(Theme::Projector, colour), kBackgroundRgb);
+        EXPECT_GE(contrast, kProjectorContrast);
+        EXPECT_GE(contrast, ContrastRatio(*colour, kBackgroundRgb));
         EXPECT_GE(projected.hslSaturationF(), classic.hslSaturationF() - 0.01);
         if (classic.hslSaturationF() > 0.05) {
             const double turn = std::abs(projected.hslHueF() - classic.hslHueF());
@@ -73,17 +75,17 @@ TEST(ProjectorTheme, EveryColourUsedIsDarkerMoreSaturatedAndContrastsWithTheBack
         }
     }
     // The contrast itself: known values of WCAG 2.
-    EXPECT_DOUBLE_EQ(ContrastRatio(Qt::black, Qt::white), 21);
-    EXPECT_NEAR(ContrastRatio(QColor(255, 0, 0), Qt::white), 4.00, 0.01);
-    EXPECT_NEAR(ContrastRatio(QColor(0, 0, 255), Qt::white), 8.59, 0.01);
+    EXPECT_DOUBLE_EQ(ContrastRatio(kForegroundRgb, kBackgroundRgb), 21);
+    EXPECT_NEAR(ContrastRatio({255, 0, 0}, kBackgroundRgb), 4.00, 0.01);
+    EXPECT_NEAR(ContrastRatio({0, 0, 255}, kBackgroundRgb), 8.59, 0.01);
 }
 
 TEST(ProjectorTheme, WidthsGrowWithThePictureFromThreeTimesAt1920x1080) {
-    EXPECT_EQ(WidthScale(Theme::Classic, QSizeF(3840, 2160)), 1);
-    EXPECT_EQ(WidthScale(Theme::Projector, QSizeF(1920, 1200)), 3);
-    EXPECT_EQ(WidthScale(Theme::Projector, QSizeF(3840, 2160)), 6);
-    EXPECT_EQ(WidthScale(Theme::Projector, QSizeF(960, 540)), 1.5);
-    EXPECT_EQ(WidthScale(Theme::Projector, QSizeF(320, 240)), 1);
+    EXPECT_EQ(WidthScale(Theme::Classic, 3840, 2160), 1);
+    EXPECT_EQ(WidthScale(Theme::Projector, 1920, 1200), 3);
+    EXPECT_EQ(WidthScale(Theme::Projector, 3840, 2160), 6);
+    EXPECT_EQ(WidthScale(Theme::Projector, 960, 540), 1.5);
+    EXPECT_EQ(WidthScale(Theme::Projector, 320, 240), 1);
 }
 
 // A line of width 1 or 2 and dots of width 1, 5 and 9 (the renderers' pens),

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/command_line.h"
+#include "panel/command_line.h"
 
 namespace {
 

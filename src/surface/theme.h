@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QColor>
-#include <QSizeF>
 #include <optional>
 #include <string_view>
 
@@ -13,7 +11,8 @@ namespace orvath {
 // How the picture and the panel look. The classic theme is the program's
 // own; the projector theme is for a projector in a lit room: wider lines and
 // dots, darker and more saturated colours, larger panel fonts. Either is
-// applied at paint time: the pictures and the trace stay the same.
+// applied at paint time, by the window's painter and the page's packer
+// alike: the pictures and the trace stay the same.
 enum class Theme { Classic, Projector };
 
 // "classic" or "projector": what --theme takes.
@@ -21,8 +20,8 @@ std::string_view ThemeName(Theme theme);
 std::optional<Theme> ThemeNamed(std::string_view name);
 
 // Colours of the drawing area.
-inline const QColor kForegroundColour = Qt::black;
-inline const QColor kBackgroundColour = Qt::white;
+inline constexpr Rgb kForegroundRgb{0, 0, 0};
+inline constexpr Rgb kBackgroundRgb{255, 255, 255};
 
 // The projector theme's colours stand out from the background at least this
 // much (the contrast ratio of WCAG 2, 1 to 21), with room for the eye.
@@ -30,18 +29,19 @@ inline constexpr double kProjectorContrast = 4.5;
 
 // The contrast ratio between two colours: (L1 + 0.05) / (L2 + 0.05) of their
 // relative luminances, the lighter over the darker.
-double ContrastRatio(const QColor& a, const QColor& b);
+double ContrastRatio(Rgb a, Rgb b);
 
-// A colour of the picture as the theme paints it. The projector theme turns
-// every colour darker and more saturated, keeping its hue, until it stands
-// out from the background by kProjectorContrast; black stays black.
-QColor ThemeColour(Theme theme, Colour colour);
+// A colour of the picture as the theme paints it (the foreground when none).
+// The projector theme turns every colour darker and more saturated, keeping
+// its hue, until it stands out from the background by kProjectorContrast;
+// black stays black.
+Rgb ThemeColour(Theme theme, Colour colour);
 
-// What pen widths and dot sizes are multiplied by on an area of that size:
-// 1 in the classic theme; in the projector theme 3 at 1920x1080, in
+// What pen widths and dot sizes are multiplied by on an area of that size in
+// pixels: 1 in the classic theme; in the projector theme 3 at 1920x1080, in
 // proportion to the smaller of the area's two sides against 1920x1080, but
 // never less than 1.
-double WidthScale(Theme theme, QSizeF area);
+double WidthScale(Theme theme, double width, double height);
 
 // The panel's fonts in the theme, against the classic sizes.
 double FontScale(Theme theme);

@@ -3,7 +3,7 @@
 
 #include <tuple>
 
-#include "app/command_line.h"
+#include "panel/command_line.h"
 
 namespace orvath {
 namespace {

@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "desktop/paint_theme.h"
 #include "model/timer_speed.h"
 #include "panel/settings.h"
+#include "surface/theme.h"
 
 namespace orvath {
 
