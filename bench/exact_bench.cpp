@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <benchmark/benchmark.h>
 
+#include "bench/scene.h"
 #include "exact/exact_view.h"
 #include "surface/display_list.h"
 
@@ -12,19 +13,17 @@ namespace {
 // 1 continuous), waves, time bar, angle, index; the index 50 makes 30 degrees
 // critical and 60 degrees total reflection.
 void ExactRedrawBenchmark(benchmark::State& run) {
-    ExactInputs in;
-    in.picture = run.range(0) == 0 ? Picture::Wavelets : Picture::Continuous;
-    in.waves = static_cast<int>(run.range(1));
-    in.timeBar = static_cast<int>(run.range(2));
-    in.angleDeg = static_cast<int>(run.range(3));
-    in.indexTimes100 = static_cast<int>(run.range(4));
-    in.xLeft = -200.0f * 16 / 9;
-    in.reflection = true;
+    bench::Setting setting;
+    setting.mode = run.range(0) == 0 ? DisplayMode::Wavelets : DisplayMode::Continuous;
+    setting.waves = static_cast<int>(run.range(1));
+    setting.time = static_cast<int>(run.range(2));
+    setting.angle = static_cast<int>(run.range(3));
+    setting.index = static_cast<int>(run.range(4));
     DisplayList list;
-    list.Scale(in.xLeft, in.yTop, in.xRight, in.yBottom);
+    const Scene scene = bench::PrepareScene(setting, list);
     for (auto _ : run) {
         list.Cls();
-        DrawExactPicture(in, list);
+        DrawExactPicture(scene, {setting.mode, true}, list);
         benchmark::DoNotOptimize(list.Ops().data());
         benchmark::ClobberMemory();
     }

@@ -2,7 +2,6 @@
 #include "bench/scene.h"
 
 #include "continuous/draw_continuous.h"
-#include "model/critical_angle.h"
 #include "model/world_frame.h"
 #include "wavelets/draw_wavelets.h"
 
@@ -17,13 +16,9 @@ BarValues BarsOf(const Setting& s) {
 }  // namespace
 
 Scene PrepareScene(const Setting& setting, DisplayList& list) {
-    SimulationState state = StartupState(kClientWidth, kClientHeight);
-    const BarValues bars = BarsOf(setting);
-    state.c2 = SpeedInMedium2(state.c1, bars.index);
-    state.criticalFlag =
-        CriticalFlagFor(TestCriticalAngle(ComputePi(), bars.angle, state.c2, state.c1));
-    list.Scale(state.xLeft, state.yTop, state.xRight, state.yBottom);
-    return MakeScene(state, bars);
+    const Scene scene = MakeScene(BarsOf(setting), ClientAreaOfPixels(kClientWidth, kClientHeight));
+    list.Scale(scene.xLeft, scene.yTop, scene.xRight, scene.yBottom);
+    return scene;
 }
 
 void Redraw(const Setting& setting, const Scene& scene, DisplayList& list) {

@@ -122,7 +122,7 @@ void DesktopFeatures::RefreshOverlay() {
         return;
     }
     const Panel& panel = window_.Model();
-    const RefractionFacts facts = ComputeRefractionFacts(panel.State(), panel.Bars());
+    const RefractionFacts facts = ComputeRefractionFacts(panel.CurrentScene());
     overlay_.SetLines(
         InfoOverlayLines(facts, panel.CurrentView(), QLocale().decimalPoint().toStdString()));
 }

@@ -218,14 +218,9 @@ void OrvathWindow::ScaleFonts() {
 }
 
 void OrvathWindow::Placed(Control control, const ControlRect& r) {
-    const SimulationState& state = panel_.State();
-    const double worldWidth = static_cast<double>(state.xRight) - state.xLeft;
-    const double worldHeight = state.yTop - state.yBottom;
-    const double px = width() / worldWidth;
-    const double py = height() / worldHeight;
-    const QPointF topLeft((r.left - state.xLeft) * px, (state.yTop - r.top) * py);
-    const QPointF bottomRight(topLeft.x() + r.width * px, topLeft.y() + r.height * py);
-    const QRect geometry = QRectF(topLeft, bottomRight).toRect();
+    const PixelRect pixels = panel_.MappingOnto(width(), height())
+                                 .ToPixelRect(r.left, r.top, r.width, r.height);
+    const QRect geometry(pixels.left, pixels.top, pixels.width, pixels.height);
     ControlWidget(control).setGeometry(geometry);
     if (control == Control::WaveletsOption) {
         PlaceSwitches(geometry);

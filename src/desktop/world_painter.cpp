@@ -42,33 +42,27 @@ constexpr double kFringePixels = 1;
 WorldPainter::WorldPainter(QPainter& painter, const WorldFrame& frame, QSizeF area, QFont printFont,
                            const QRectF& visible, Theme theme)
     : painter_(painter),
-      frame_(frame),
-      scaleX_(area.width() / (static_cast<double>(frame.right) - frame.left)),
-      scaleY_(area.height() / (static_cast<double>(frame.top) - frame.bottom)),
+      mapping_(frame, area.width(), area.height()),
       printFont_(std::move(printFont)),
       theme_(theme),
       widthScale_(WidthScale(theme, area.width(), area.height())) {
     const QRectF whole(QPointF(0, 0), area);
     partial_ = !visible.isEmpty() && !visible.contains(whole);
-    view_ = ToWorld(whole);
+    view_ = mapping_.Area();
     visible_ = partial_ ? ToWorld(visible) : view_;
 }
 
 QPointF WorldPainter::ToPixels(double x, double y) const {
-    return {(x - frame_.left) * scaleX_, (frame_.top - y) * scaleY_};
+    return {mapping_.X(x), mapping_.Y(y)};
 }
 
 ViewRect WorldPainter::ToWorld(const QRectF& pixels) const {
-    const double x1 = frame_.left + pixels.left() / scaleX_;
-    const double x2 = frame_.left + pixels.right() / scaleX_;
-    const double y1 = frame_.top - pixels.top() / scaleY_;
-    const double y2 = frame_.top - pixels.bottom() / scaleY_;
-    return {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
+    return mapping_.ToWorld(pixels.left(), pixels.top(), pixels.right(), pixels.bottom());
 }
 
 ViewRect WorldPainter::WithPen(const ViewRect& rect) const {
     const double margin = width_ + kFringePixels;
-    return Expanded(rect, margin / std::abs(scaleX_), margin / std::abs(scaleY_));
+    return Expanded(rect, margin / std::abs(mapping_.ScaleX()), margin / std::abs(mapping_.ScaleY()));
 }
 
 QColor WorldPainter::ColourOf(Colour colour) {
@@ -128,7 +122,7 @@ void WorldPainter::Arc(float x, float y, float radius, float start, float end, C
         (partial_ && VisibleArcSpans(x, y, radius, {start, sweep}, WithPen(visible_)).count == 0)) {
         return;
     }
-    const double r = radius * std::abs(scaleX_);
+    const double r = radius * std::abs(mapping_.ScaleX());
     const QPointF centre = ToPixels(x, y);
     const QRectF box(centre.x() - r, centre.y() - r, 2 * r, 2 * r);
     QPainterPath path;

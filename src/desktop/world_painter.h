@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "surface/display_list.h"
+#include "surface/screen_mapping.h"
 #include "surface/theme.h"
 #include "surface/view_clip.h"
 
@@ -23,7 +24,7 @@ inline const QColor kForegroundColour = ToQColor(kForegroundRgb);
 inline const QColor kBackgroundColour = ToQColor(kBackgroundRgb);
 
 // Draws world-space operations with a QPainter onto an area of the given size
-// in device pixels. It owns the world-to-pixel mapping of the frame and turns
+// in device pixels, placed by the screen mapping of the frame. It turns
 // the surface's radians into Qt's degrees. Lines and arcs are cut to the area,
 // so what lies far outside costs next to nothing; what misses `visible` (a
 // part being repainted; all of the area when empty) is skipped. Cutting to the
@@ -53,9 +54,7 @@ class WorldPainter {
     ViewRect WithPen(const ViewRect& rect) const;
 
     QPainter& painter_;
-    WorldFrame frame_;
-    double scaleX_;
-    double scaleY_;
+    ScreenMapping mapping_;
     ViewRect view_;     // the area in world units
     ViewRect visible_;  // the part repainted, in world units
     bool partial_;      // whether only a part of the area is repainted

@@ -13,7 +13,7 @@ constexpr double kHuge = std::numeric_limits<double>::infinity();
 // The beam's width along the boundary in the continuous picture: under half
 // the frame, and narrow enough that its incident front stays below the top
 // 40 % and its refracted front within the bottom 80 % once the beam is in.
-double BeamWidth(const Optics& o, const Frame& frame) {
+double BeamWidth(const Optics& o, const WorldBounds& frame) {
     const double incidentSpread = o.sin1 * o.cos1;
     const double refractedSpread = o.sin2 * o.cos2;
     const double byTop = incidentSpread > 0 ? 0.6 * frame.top / incidentSpread : kHuge;
@@ -23,26 +23,27 @@ double BeamWidth(const Optics& o, const Frame& frame) {
 
 }  // namespace
 
-Construction MakeConstruction(const ExactInputs& in) {
+Construction MakeConstruction(const Scene& scene, const ExactChoices& choices) {
     Construction c;
-    c.optics = MakeOptics(std::clamp(in.angleDeg, 0, 89), std::clamp(in.indexTimes100, 50, 300));
-    c.frame = {in.xLeft, in.xRight, in.yTop, in.yBottom};
-    c.showReflected = in.reflection || c.optics.regime != Regime::Refraction;
-    c.lineHeight = std::isfinite(in.lineHeight) && in.lineHeight > 0 ? in.lineHeight : 3.2;
-    const int waves = std::clamp(in.waves, 5, kMaxWaves);
-    const double timeBar = std::clamp(in.timeBar, 0, 5000) / 100.0;
-    const Frame& f = c.frame;
+    c.optics = MakeOptics(scene);
+    c.frame = scene.Bounds();
+    c.period = scene.period;
+    c.showReflected = choices.reflection || c.optics.regime != Regime::Refraction;
+    c.lineHeight = scene.lineHeight;
+    const int waves = ClampToRange(Bar::Waves, scene.bars.waves);
+    const double timeBar = ClampToRange(Bar::Time, scene.bars.time) / 100.0;
+    const WorldBounds& f = c.frame;
 
-    if (in.picture == Picture::Wavelets) {
+    if (choices.picture == DisplayMode::Wavelets) {
         c.time = timeBar;
         c.origin = Dot(c.optics.incident.direction, {f.left, f.top});
-        c.periods = static_cast<int>(std::floor(c.time / kPeriod));
-        c.emitTime = c.periods * kPeriod;
+        c.periods = static_cast<int>(std::floor(c.time / c.period));
+        c.emitTime = c.periods * c.period;
         const double step = f.Width() / waves;
         c.wavelets = {f.left + step / 2, step, waves};
         c.rays = c.wavelets;
     } else {
-        c.time = timeBar * kPeriod;
+        c.time = timeBar * c.period;
         const double width = BeamWidth(c.optics, f);
         const double left = f.left + 0.55 * f.Width() - width / 2;
         c.origin = left * c.optics.sin1;

@@ -8,8 +8,6 @@
 
 namespace orvath::exact {
 
-inline constexpr int kMaxWaves = 39;
-
 // Evenly spaced points of the boundary, by their x.
 struct HitRow {
     double first = 0;
@@ -18,15 +16,6 @@ struct HitRow {
 
     double At(int i) const { return first + step * i; }
     double Last() const { return At(count - 1); }
-};
-
-struct Frame {
-    double left = 0;
-    double right = 0;
-    double top = 100;
-    double bottom = -100;
-
-    double Width() const { return right - left; }
 };
 
 struct Segment {
@@ -40,7 +29,8 @@ enum class Wave { Incident, Refracted, Reflected };
 // time unit, lengths in world units.
 struct Construction {
     Optics optics;
-    Frame frame;
+    WorldBounds frame;
+    double period = 0;  // T
     double time = 0;
     // Dot(incident direction, p) for the points p of the incident front at
     // time 0: through the top-left corner (wavelets) or through the point
@@ -56,13 +46,15 @@ struct Construction {
     double lineHeight = 3;
 
     bool Refracts() const { return optics.regime != Regime::TotalReflection; }
+    // The wave's speed in medium 1, c1.
+    double Speed1() const { return optics.incident.speed; }
     const Medium& MediumOf(Wave wave) const {
         return wave == Wave::Incident    ? optics.incident
                : wave == Wave::Refracted ? optics.refracted
                                          : optics.reflected;
     }
     // When the incident front reaches the boundary at x.
-    double HitTime(double x) const { return (x * optics.sin1 - origin) * (1 / kSpeed1); }
+    double HitTime(double x) const { return (x * optics.sin1 - origin) * (1 / Speed1()); }
     // Where the wave through the boundary point x is at time `when`, in the
     // given medium: before the hit for the incident wave, after it otherwise.
     Vec PointAt(const Medium& medium, double x, double when) const {
@@ -70,6 +62,6 @@ struct Construction {
     }
 };
 
-Construction MakeConstruction(const ExactInputs& inputs);
+Construction MakeConstruction(const Scene& scene, const ExactChoices& choices);
 
 }  // namespace orvath::exact

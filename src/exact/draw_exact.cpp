@@ -7,14 +7,14 @@
 
 namespace orvath::exact {
 
-void DrawExactPicture(const ExactInputs& inputs, Surface& surface) {
+void DrawExactPicture(const Scene& scene, const ExactChoices& choices, Surface& surface) {
     // The frame must hold some of both media.
-    const float width = inputs.xRight - inputs.xLeft;
-    if (!(std::isfinite(width) && width > 0 && inputs.yTop > 0 && inputs.yBottom < 0 &&
-          std::isfinite(inputs.yTop - inputs.yBottom))) {
+    const float width = scene.xRight - scene.xLeft;
+    if (!(std::isfinite(width) && width > 0 && scene.yTop > 0 && scene.yBottom < 0 &&
+          scene.c1 > 0 && scene.c2 > 0 && scene.lineHeight > 0)) {
         return;
     }
-    const Construction c = MakeConstruction(inputs);
+    const Construction c = MakeConstruction(scene, choices);
     DrawAxes(c, surface);
     DrawEarlierFronts(c, surface);
     DrawWavelets(c, surface);

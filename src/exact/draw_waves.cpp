@@ -58,19 +58,19 @@ ArcSpans WaveletSpans(Wave wave, const Wavelet& w, ArcSpan forward) {
 // Whole periods whose fronts can reach into the frame: later than the
 // incident wave's crossing of the frame and before the outgoing ones left it.
 void VisiblePeriods(const Construction& c, int& first, int& last) {
-    const Frame& f = c.frame;
+    const WorldBounds& f = c.frame;
     const double across = Length({f.Width(), f.top - f.bottom});
-    const double slowest = std::min(kSpeed1, c.optics.refracted.speed);
-    const double from = c.HitTime(c.wavelets.first) - across / kSpeed1;
+    const double slowest = std::min(c.Speed1(), c.optics.refracted.speed);
+    const double from = c.HitTime(c.wavelets.first) - across / c.Speed1();
     const double to = c.HitTime(c.wavelets.Last()) + across / slowest;
-    first = std::max(0, static_cast<int>(std::ceil(from / kPeriod)));
-    last = std::min(c.periods, static_cast<int>(std::floor(to / kPeriod)));
+    first = std::max(0, static_cast<int>(std::ceil(from / c.period)));
+    last = std::min(c.periods, static_cast<int>(std::floor(to / c.period)));
 }
 
 }  // namespace
 
 void DrawAxes(const Construction& c, Surface& s) {
-    const Frame& f = c.frame;
+    const WorldBounds& f = c.frame;
     s.BeginPart(Part::Axes);
     s.Line(F(f.left), 0, F(f.right), 0, kForeground);
     s.Line(F(f.right), F(f.bottom), F(f.right), F(f.top), kForeground);
@@ -87,7 +87,7 @@ void DrawEarlierFronts(const Construction& c, Surface& s) {
         LazyPart part(s, FrontPart(wave));
         bool dashed = false;
         for (int j = first; j <= last; ++j) {
-            const auto front = FrontOf(c, wave, j * kPeriod);
+            const auto front = FrontOf(c, wave, j * c.period);
             if (front && SegmentMeetsFrame(c.frame, *front)) {
                 if (!dashed) {
                     (*part).DrawStyle(LineStyle::Dashed);
@@ -154,7 +154,7 @@ void DrawRays(const Construction& c, Surface& s) {
 
 void DrawTangentPoints(const Construction& c, Surface& s) {
     constexpr double kSmallest = 0.5;
-    const Frame& f = c.frame;
+    const WorldBounds& f = c.frame;
     Dots touches;
     const auto touch = [&](Vec at) {
         if (at.x >= f.left && at.x <= f.right && at.y >= f.bottom && at.y <= f.top) {

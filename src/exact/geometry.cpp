@@ -57,7 +57,7 @@ std::optional<Wavelet> WaveletAt(const Construction& c, Wave wave, double x) {
 }
 
 double ReachAt(const Construction& c, double when) {
-    return (c.origin + kSpeed1 * when) / c.optics.sin1;
+    return (c.origin + c.Speed1() * when) / c.optics.sin1;
 }
 
 std::optional<Segment> FrontOf(const Construction& c, Wave wave, double when) {
@@ -90,7 +90,7 @@ std::optional<Segment> RayAt(const Construction& c, Wave wave, double x) {
     return Segment{hitPoint, c.PointAt(c.MediumOf(wave), x, c.time)};
 }
 
-double RunInFrame(const Frame& f, double x, Vec d) {
+double RunInFrame(const WorldBounds& f, double x, Vec d) {
     double run = std::numeric_limits<double>::infinity();
     if (d.x != 0) {
         run = ((d.x > 0 ? f.right : f.left) - x) / d.x;

@@ -32,7 +32,7 @@ std::optional<Segment> RayAt(const Construction& c, Wave wave, double x);
 
 // How far a ray from the boundary point x runs in the given direction before
 // it leaves the frame.
-double RunInFrame(const Frame& frame, double x, Vec direction);
+double RunInFrame(const WorldBounds& frame, double x, Vec direction);
 
 // Whether the picture draws the rays and fronts of the given wave.
 bool HasRays(const Construction& c, Wave wave);

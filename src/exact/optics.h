@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+#include "model/scene.h"
+
 namespace orvath::exact {
 
 struct Vec {
@@ -26,10 +28,6 @@ inline double Length(Vec v) {
     return std::sqrt(Dot(v, v));
 }
 
-inline constexpr double kSpeed1 = 5;
-inline constexpr double kWavelength1 = 30;
-inline constexpr double kPeriod = kWavelength1 / kSpeed1;
-
 enum class Regime { Refraction, Critical, TotalReflection };
 
 // A wave in one medium: its speed and its unit direction of travel.
@@ -46,7 +44,7 @@ struct Optics {
     double sin1 = 0;
     double cos1 = 1;
     double index = 1;
-    double wavelength2 = kWavelength1;
+    double wavelength2 = 0;
     Regime regime = Regime::Refraction;
     double theta2 = 0;
     double sin2 = 0;
@@ -56,6 +54,7 @@ struct Optics {
     Medium reflected;  // the mirror image of the incident wave
 };
 
-Optics MakeOptics(int angleDeg, int indexTimes100);
+// The optics of the scene's bars, by its speeds and its critical-angle test.
+Optics MakeOptics(const Scene& scene);
 
 }  // namespace orvath::exact

@@ -68,7 +68,7 @@ void DrawSpans(Surface& s, Vec centre, double radius, const ArcSpans& spans, Col
     }
 }
 
-bool CircleMeetsFrame(const Frame& f, Vec c, double r) {
+bool CircleMeetsFrame(const WorldBounds& f, Vec c, double r) {
     if (c.x + r < f.left || c.x - r > f.right || c.y + r < f.bottom || c.y - r > f.top) {
         return false;
     }
@@ -77,7 +77,7 @@ bool CircleMeetsFrame(const Frame& f, Vec c, double r) {
     return dx * dx + dy * dy > r * r;
 }
 
-bool SegmentMeetsFrame(const Frame& f, const Segment& s) {
+bool SegmentMeetsFrame(const WorldBounds& f, const Segment& s) {
     return std::max(s.a.x, s.b.x) >= f.left && std::min(s.a.x, s.b.x) <= f.right &&
            std::max(s.a.y, s.b.y) >= f.bottom && std::min(s.a.y, s.b.y) <= f.top;
 }

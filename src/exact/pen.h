@@ -25,7 +25,7 @@ inline void DrawWideSegment(Surface& s, int width, Vec a, Vec b, Colour colour) 
 
 // Dots gathered to be drawn together with one widening of the pen.
 struct Dots {
-    std::array<Vec, 3 * kMaxWaves + 1> at{};
+    std::array<Vec, 3 * SettingOf(Bar::Waves).max + 1> at{};
     int count = 0;
 
     void Add(Vec p) { at[static_cast<std::size_t>(count++)] = p; }
@@ -63,9 +63,9 @@ void DrawSpans(Surface& s, Vec centre, double radius, const ArcSpans& spans, Col
 
 // Whether any of the circle can show in the frame: false when it lies wholly
 // outside it or wholly around it.
-bool CircleMeetsFrame(const Frame& frame, Vec centre, double radius);
+bool CircleMeetsFrame(const WorldBounds& frame, Vec centre, double radius);
 
 // Whether a segment's bounding box meets the frame.
-bool SegmentMeetsFrame(const Frame& frame, const Segment& segment);
+bool SegmentMeetsFrame(const WorldBounds& frame, const Segment& segment);
 
 }  // namespace orvath::exact

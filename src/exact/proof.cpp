@@ -68,7 +68,7 @@ void PrintValues(const Construction& c, Vec at, Surface& s) {
         lines[2] = "sin θ1 = c1·Δt / d = " + Fixed(o.sin1, 3);
         lines[3] = "c2·Δt / d = " + Fixed(o.sin1 / o.index, 2) + " > 1";
         // Where the front meets the boundary runs slower than c2.
-        lines[4] = "c1 / sin θ1 = " + Fixed(kSpeed1 / o.sin1, 2) +
+        lines[4] = "c1 / sin θ1 = " + Fixed(o.incident.speed / o.sin1, 2) +
                    " < c2 = " + Fixed(o.refracted.speed, 2);
         lines[5] = n;
     } else {
@@ -138,13 +138,14 @@ void DrawProof(const Construction& c, Surface& s) {
 
     // The incident triangle: the front through A, and c1 Δt along B's ray.
     const double d = b.x - a.x;
-    const double dt = d * o.sin1 / kSpeed1;
-    const Vec foot = b - kSpeed1 * dt * o.incident.direction;
+    const double c1 = c.Speed1();
+    const double dt = d * o.sin1 / c1;
+    const Vec foot = b - c1 * dt * o.incident.direction;
     const Vec along{o.cos1, o.sin1};  // the incident front, up the boundary
     DrawWideSegment(s, kLegWidth, a, b, kProof);
     DrawWideSegment(s, kLegWidth, foot, b, kProof);
     DrawSegment(s, a, foot, kProof);
-    DrawRightAngle(s, foot, a, b, std::min(2.5, 0.25 * kSpeed1 * dt));
+    DrawRightAngle(s, foot, a, b, std::min(2.5, 0.25 * c1 * dt));
     // The names of the sides and angles, where the triangles leave room.
     const bool roomy = d >= 5 * lh;
     const auto name = [&](Vec at, std::string_view text) {

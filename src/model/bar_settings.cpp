@@ -7,21 +7,6 @@
 #include "model/world_frame.h"
 
 namespace orvath {
-namespace {
-
-// In the order of Bar.
-constexpr std::array<BarSetting, 4> kSettings = {{
-    {"angle", "angle of incidence in degrees", 0, 89, 1, 5, 25},
-    {"index", "relative refractive index x 100", 50, 300, 1, 10, 50},
-    {"waves", "number of waves", 5, 39, 2, 2, 10},
-    {"time", "time bar (hundredths)", 0, 5000, 2, 50, 2000},
-}};
-
-}  // namespace
-
-const BarSetting& SettingOf(Bar bar) {
-    return kSettings.at(static_cast<std::size_t>(bar));
-}
 
 int ClampToRange(Bar bar, int value) {
     const BarSetting& setting = SettingOf(bar);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <iterator>
 #include <string_view>
 
 #include "model/controls.h"
@@ -20,8 +21,18 @@ struct BarSetting {
     int start = 0;      // the value at every start of the program
 };
 
-// The one table of the four bars' settings.
-const BarSetting& SettingOf(Bar bar);
+// The one table of the four bars' settings, in the order of Bar.
+inline constexpr BarSetting kBarSettings[] = {
+    {"angle", "angle of incidence in degrees", 0, 89, 1, 5, 25},
+    {"index", "relative refractive index x 100", 50, 300, 1, 10, 50},
+    {"waves", "number of waves", 5, 39, 2, 2, 10},
+    {"time", "time bar (hundredths)", 0, 5000, 2, 50, 2000},
+};
+static_assert(std::size(kBarSettings) == kBars.size());
+
+constexpr const BarSetting& SettingOf(Bar bar) {
+    return kBarSettings[static_cast<std::size_t>(bar)];
+}
 
 // The value clamped to the bar's range, as a scroll bar takes it.
 int ClampToRange(Bar bar, int value);

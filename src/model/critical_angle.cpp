@@ -13,10 +13,6 @@ CriticalVerdict TestCriticalAngle(double pi, std::int16_t angleDeg, double c2, s
     return ratio > 1 ? CriticalVerdict::Greater : CriticalVerdict::Less;
 }
 
-std::int16_t CriticalFlagFor(CriticalVerdict verdict) {
-    return verdict == CriticalVerdict::Critical ? -1 : 0;
-}
-
 std::string_view CriticalMessage(CriticalVerdict verdict) {
     switch (verdict) {
         case CriticalVerdict::Critical:

@@ -12,9 +12,6 @@ enum class CriticalVerdict { Less, Critical, Greater };
 // within 0.0001 of 1 is critical.
 CriticalVerdict TestCriticalAngle(double pi, std::int16_t angleDeg, double c2, std::int16_t c1);
 
-// The value of CriticalFlag for a verdict: -1 when critical, else 0.
-std::int16_t CriticalFlagFor(CriticalVerdict verdict);
-
 // "LESS THAN CRITICAL", "CRITICAL" or "GREATER THAN CRITICAL".
 std::string_view CriticalMessage(CriticalVerdict verdict);
 

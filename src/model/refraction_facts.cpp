@@ -4,7 +4,6 @@
 #include <cmath>
 #include <numbers>
 
-#include "model/critical_angle.h"
 
 namespace orvath {
 namespace {
@@ -13,16 +12,17 @@ constexpr double kDegreesPerRadian = 180 / std::numbers::pi;
 
 }  // namespace
 
-RefractionFacts ComputeRefractionFacts(const SimulationState& state, const BarValues& bars) {
+RefractionFacts ComputeRefractionFacts(const Scene& scene) {
+    const BarValues& bars = scene.bars;
     RefractionFacts facts;
     facts.index = bars.index / 100.0;
-    facts.speed1 = state.c1;
-    facts.speed2 = state.c2;
-    facts.wavelength1 = state.lambda1;
-    facts.wavelength2 = state.c1 > 0 ? state.lambda1 * state.c2 / state.c1 : 0;
+    facts.speed1 = scene.c1;
+    facts.speed2 = scene.c2;
+    facts.wavelength1 = scene.lambda1;
+    facts.wavelength2 = scene.c1 > 0 ? scene.lambda1 * scene.c2 / scene.c1 : 0;
     facts.incidenceDeg = bars.angle;
 
-    switch (TestCriticalAngle(ComputePi(), bars.angle, state.c2, state.c1)) {
+    switch (scene.verdict) {
         case CriticalVerdict::Less: {
             const double sine = std::sin(bars.angle / kDegreesPerRadian) / facts.index;
             facts.refractionDeg = std::asin(std::min(sine, 1.0)) * kDegreesPerRadian;
@@ -39,7 +39,7 @@ RefractionFacts ComputeRefractionFacts(const SimulationState& state, const BarVa
     }
 
     facts.time = bars.time / 100.0;
-    facts.periods = state.period > 0 ? facts.time / state.period : 0;
+    facts.periods = scene.period > 0 ? facts.time / scene.period : 0;
     return facts;
 }
 

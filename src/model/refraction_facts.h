@@ -3,8 +3,7 @@
 
 #include <optional>
 
-#include "model/bar_settings.h"
-#include "model/simulation_state.h"
+#include "model/scene.h"
 
 namespace orvath {
 
@@ -25,8 +24,8 @@ struct RefractionFacts {
     double periods = 0;  // the same time in periods T
 };
 
-// The facts for the state after start-up and the bars. Total reflection is
-// decided by the same test as the picture's critical-angle message.
-RefractionFacts ComputeRefractionFacts(const SimulationState& state, const BarValues& bars);
+// The facts of a scene. Total reflection is decided by the same test as the
+// picture's critical-angle message.
+RefractionFacts ComputeRefractionFacts(const Scene& scene);
 
 }  // namespace orvath

@@ -16,12 +16,17 @@ Scene MakeScene(const SimulationState& state, const BarValues& bars) {
     scene.theta = scene.pi * bars.angle / 180;
     scene.sinTheta = std::sin(scene.theta);
     scene.sinRefraction = scene.sinTheta * scene.c2 / scene.c1;
-    scene.critical = state.criticalFlag == -1;
+    scene.verdict = TestCriticalAngle(state.pi, bars.angle, state.c2, state.c1);
     scene.xLeft = state.xLeft;
     scene.xRight = state.xRight;
     scene.yTop = state.yTop;
     scene.yBottom = state.yBottom;
+    scene.lineHeight = static_cast<float>(PrintLineHeight(state));
     return scene;
+}
+
+Scene MakeScene(const BarValues& bars, ClientArea client) {
+    return MakeScene(StateFor(bars, client), bars);
 }
 
 }  // namespace orvath

@@ -5,8 +5,8 @@
 
 namespace orvath {
 
-// The simulation's state, owned by the panel: filled at start-up, then
-// written by the handlers. Everything starts at 0.
+// The simulation's state for a client area and the index bar: the world
+// frame and the physical constants (see StateFor). Everything starts at 0.
 struct SimulationState {
     double pi = 0;             // 4 * atan(1)
     std::int16_t lambda1 = 0;  // wavelength in medium 1
@@ -22,8 +22,6 @@ struct SimulationState {
     float xRight = 0;          // world x of the right edge: 0
     std::int16_t yTop = 0;     // world y of the top edge: 100
     std::int16_t yBottom = 0;  // world y of the bottom edge: -100
-
-    std::int16_t criticalFlag = 0;  // -1 when the angle is critical, else 0
 };
 
 // 4 * arctan(1), the formula every writer of Pi uses.

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/world_frame.h"
 
-#include "model/bar_settings.h"
-
 namespace orvath {
 
 void SetWorldFrame(SimulationState& state, float clientWidthTwips, float clientHeightTwips) {
@@ -33,11 +31,15 @@ double PrintLineHeight(const SimulationState& state) {
     return kFontTwips * kLineSpacing * (state.yTop - state.yBottom) / state.screenScaleHeight;
 }
 
-SimulationState StartupState(int clientWidthPx, int clientHeightPx) {
+ClientArea ClientAreaOfPixels(int widthPx, int heightPx) {
+    return {static_cast<float>(widthPx * kTwipsPerPixel),
+            static_cast<float>(heightPx * kTwipsPerPixel)};
+}
+
+SimulationState StateFor(const BarValues& bars, ClientArea client) {
     SimulationState state;
-    SetWorldFrame(state, static_cast<float>(clientWidthPx * kTwipsPerPixel),
-                  static_cast<float>(clientHeightPx * kTwipsPerPixel));
-    SetPhysicalConstants(state, static_cast<std::int16_t>(SettingOf(Bar::Index).start));
+    SetWorldFrame(state, client.widthTwips, client.heightTwips);
+    SetPhysicalConstants(state, bars.index);
     return state;
 }
 

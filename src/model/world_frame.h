@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "model/bar_settings.h"
 #include "model/simulation_state.h"
 
 namespace orvath {
@@ -31,8 +32,17 @@ void SetPhysicalConstants(SimulationState& state, std::int16_t indexTimes100);
 // form's 8.25-point font with its line spacing, on the client height.
 double PrintLineHeight(const SimulationState& state);
 
-// The start-up state for a client area of the given size in pixels and the
-// design value of the index bar.
-SimulationState StartupState(int clientWidthPx, int clientHeightPx);
+// The size of the client area that start-up reads, in twips.
+struct ClientArea {
+    float widthTwips = 0;
+    float heightTwips = 0;
+};
+
+// A client area of that many pixels at 96 dots per inch.
+ClientArea ClientAreaOfPixels(int widthPx, int heightPx);
+
+// The state the pictures are drawn in for these bars on a client area: the
+// world frame, C1, Lambda1 and the period, and C2 for the index bar.
+SimulationState StateFor(const BarValues& bars, ClientArea client);
 
 }  // namespace orvath

@@ -6,7 +6,6 @@
 #include "model/captions.h"
 #include "model/critical_angle.h"
 #include "model/panel_layout.h"
-#include "model/scene.h"
 #include "model/world_frame.h"
 #include "panel/settings.h"
 #include "wavelets/draw_wavelets.h"
@@ -36,10 +35,11 @@ void Panel::RemoveObserver(PanelObserver& observer) {
 }
 
 void Panel::StartUp(float clientWidthTwips, float clientHeightTwips) {
-    SetWorldFrame(state_, clientWidthTwips, clientHeightTwips);
-    surface_.Scale(state_.xLeft, state_.yTop, state_.xRight, state_.yBottom);
+    client_ = {clientWidthTwips, clientHeightTwips};
+    const SimulationState state = StateFor(bars_, client_);
+    surface_.Scale(state.xLeft, state.yTop, state.xRight, state.yBottom);
 
-    const PanelLayout layout = LayOutPanel(state_);
+    const PanelLayout layout = LayOutPanel(state);
     for (const Control control : kControls) {
         Notify([&](PanelObserver& o) { o.Placed(control, At(layout, control)); });
     }
@@ -52,17 +52,24 @@ void Panel::StartUp(float clientWidthTwips, float clientHeightTwips) {
     WriteCaption(Control::IndexLabel, IndexCaption(bars_.index));
 
     // The boundary and the normal, drawn before the window is visible.
-    surface_.Line(state_.xLeft, 0, state_.xRight, 0);
-    surface_.Line(0, state_.yBottom, 0, state_.yTop);
+    surface_.Line(state.xLeft, 0, state.xRight, 0);
+    surface_.Line(0, state.yBottom, 0, state.yTop);
 
     Notify([](PanelObserver& o) { o.Shown(); });
 
-    SetPhysicalConstants(state_, bars_.index);
     SetLabelFont(Control::TimeLabel, kLabelFontPoints);
     WriteCaption(Control::TimeLabel, StartupTimeCaption(bars_.time));
 
     started_ = true;
     DrawSelectedMode();
+}
+
+ScreenMapping Panel::MappingOnto(double widthPx, double heightPx) const {
+    const SimulationState state = StateFor(bars_, client_);
+    return {{state.xLeft, static_cast<float>(state.yTop), state.xRight,
+             static_cast<float>(state.yBottom)},
+            widthPx,
+            heightPx};
 }
 
 void Panel::MoveBar(Bar bar, int value) {
@@ -168,18 +175,15 @@ void Panel::SetSpeed(TimerSpeed speed) {
 
 void Panel::OnAngleChanged() {
     surface_.Cls();
-    state_.pi = ComputePi();
-    const CriticalVerdict verdict = TestCriticalAngle(state_.pi, bars_.angle, state_.c2, state_.c1);
-    state_.criticalFlag = CriticalFlagFor(verdict);
     surface_.SetCurrent(kMessageX, kMessageY);
-    surface_.Print(CriticalMessage(verdict));
+    surface_.Print(CriticalMessage(CurrentScene().verdict));
     WriteCaption(Control::AngleLabel, AngleCaption(bars_.angle));
     DrawSelectedMode();
 }
 
 void Panel::OnTimeChanged() {
     surface_.Cls();
-    WriteCaption(Control::TimeLabel, TimeBarCaption(bars_.time, state_.period));
+    WriteCaption(Control::TimeLabel, TimeBarCaption(bars_.time, CurrentScene().period));
     DrawSelectedMode();
 }
 
@@ -192,11 +196,9 @@ void Panel::OnWavesChanged() {
 void Panel::OnIndexChanged() {
     surface_.Cls();
     WriteCaption(Control::IndexLabel, IndexCaption(bars_.index));
-    state_.c2 = SpeedInMedium2(state_.c1, bars_.index);
-    // The flag follows the index too, so the wavelet picture never draws the
-    // critical construction for an index where the angle is not critical.
-    state_.criticalFlag =
-        CriticalFlagFor(TestCriticalAngle(ComputePi(), bars_.angle, state_.c2, state_.c1));
+    // C2 and the critical flag follow the index through the scene, so the
+    // wavelet picture never draws the critical construction for an index
+    // where the angle is not critical.
     DrawSelectedMode();
 }
 
@@ -284,37 +286,19 @@ void Panel::DrawSelectedMode() {
 }
 
 void Panel::DrawWavelets() {
-    // Pi and the period are set as start-up set them, at every wavelet picture.
-    state_.pi = ComputePi();
-    state_.period = static_cast<double>(state_.lambda1) / state_.c1;
-    orvath::DrawWavelets(MakeScene(state_, bars_), surface_, [this](const std::string& caption) {
+    orvath::DrawWavelets(CurrentScene(), surface_, [this](const std::string& caption) {
         WriteCaption(Control::TimeLabel, caption);
     });
     Notify([](PanelObserver& o) { o.PictureChanged(); });
 }
 
 void Panel::DrawContinuous() {
-    // So are both speeds, at every continuous picture.
-    SetSpeeds(state_, bars_.index);
-    orvath::DrawContinuous(MakeScene(state_, bars_), surface_);
+    orvath::DrawContinuous(CurrentScene(), surface_);
     Notify([](PanelObserver& o) { o.PictureChanged(); });
 }
 
 void Panel::DrawExact() {
-    exact::ExactInputs inputs;
-    inputs.picture =
-        mode_ == DisplayMode::Continuous ? exact::Picture::Continuous : exact::Picture::Wavelets;
-    inputs.angleDeg = bars_.angle;
-    inputs.indexTimes100 = bars_.index;
-    inputs.waves = bars_.waves;
-    inputs.timeBar = bars_.time;
-    inputs.xLeft = state_.xLeft;
-    inputs.xRight = state_.xRight;
-    inputs.yTop = state_.yTop;
-    inputs.yBottom = state_.yBottom;
-    inputs.reflection = reflection_;
-    inputs.lineHeight = static_cast<float>(PrintLineHeight(state_));
-    exact::DrawExactPicture(inputs, surface_);
+    exact::DrawExactPicture(CurrentScene(), {mode_, reflection_}, surface_);
     Notify([](PanelObserver& o) { o.PictureChanged(); });
 }
 

@@ -5,10 +5,11 @@
 #include <vector>
 
 #include "model/bar_settings.h"
-#include "model/simulation_state.h"
+#include "model/scene.h"
 #include "model/timer_speed.h"
 #include "panel/panel_observer.h"
 #include "panel/user_actions.h"
+#include "surface/screen_mapping.h"
 #include "surface/surface.h"
 
 namespace orvath {
@@ -62,7 +63,10 @@ class Panel : public UserActions {
     View CurrentView() const { return view_; }
     bool Reflection() const { return reflection_; }
     TimerSpeed Speed() const { return speed_; }
-    const SimulationState& State() const { return state_; }
+    // What a redraw now reads: the bars on the client area of start-up.
+    Scene CurrentScene() const { return MakeScene(bars_, client_); }
+    // The world frame of start-up onto a drawing area of that many pixels.
+    ScreenMapping MappingOnto(double widthPx, double heightPx) const;
 
   private:
     // The handlers, one per handled event.
@@ -100,7 +104,7 @@ class Panel : public UserActions {
 
     Surface& surface_;
     std::vector<PanelObserver*> observers_;
-    SimulationState state_;
+    ClientArea client_;
     BarValues bars_ = StartValues();
     DisplayMode mode_ = DisplayMode::Wavelets;
     bool timerEnabled_ = false;

@@ -28,14 +28,6 @@ struct DrawOp {
     LineStyle Style() const { return static_cast<LineStyle>(penStyle); }
 };
 
-// The world rectangle that Scale maps onto the drawing area.
-struct WorldFrame {
-    float left = 0;
-    float top = 0;
-    float right = 1;
-    float bottom = 1;
-};
-
 // Where a named part of the picture starts: at ops()[firstOp].
 struct PartMark {
     std::size_t firstOp = 0;

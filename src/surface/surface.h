@@ -44,6 +44,14 @@ inline constexpr std::size_t kPartCount = 12;
 // The part's trace name: "axes", "incident-rays", ...
 std::string_view PartName(Part part);
 
+// The world rectangle that Scale maps onto the drawing area.
+struct WorldFrame {
+    float left = 0;
+    float top = 0;
+    float right = 1;
+    float bottom = 1;
+};
+
 // The window's drawing area, in world units of the frame set by Scale.
 //
 // Coordinates, radii and angles are single-precision reals and are never

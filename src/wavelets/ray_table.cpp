@@ -28,7 +28,7 @@ Fan MakeFan(const Scene& scene) {
     fan.c2 = scene.c2;
     fan.period = scene.period;
     fan.periods = std::floor(fan.time / fan.period);
-    fan.criticalFlagSet = scene.critical;
+    fan.criticalFlagSet = scene.Critical();
 
     fan.sinRefr = scene.sinRefraction;
     if (fan.sinRefr < 1) {

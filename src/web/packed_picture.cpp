@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <numbers>
 
+#include "surface/screen_mapping.h"
 #include "surface/view_clip.h"
 
 namespace orvath::web {
@@ -33,22 +34,13 @@ float PackedColour(Colour colour) {
 class Packer {
   public:
     Packer(const WorldFrame& frame, double widthPx, double heightPx, std::vector<float>& out)
-        : frame_(frame),
-          scaleX_(widthPx / (static_cast<double>(frame.right) - frame.left)),
-          scaleY_(heightPx / (static_cast<double>(frame.top) - frame.bottom)),
-          out_(out) {
-        const double x1 = frame.left;
-        const double x2 = frame.left + widthPx / scaleX_;
-        const double y1 = frame.top;
-        const double y2 = frame.top - heightPx / scaleY_;
-        view_ = {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
-    }
+        : mapping_(frame, widthPx, heightPx), out_(out), view_(mapping_.Area()) {}
 
     void Add(const DrawOp& op) {
         width_ = std::max<int>(1, op.width);
         const double margin = width_ + kFringePixels;
-        const ViewRect seen =
-            Expanded(view_, margin / std::abs(scaleX_), margin / std::abs(scaleY_));
+        const ViewRect seen = Expanded(view_, margin / std::abs(mapping_.ScaleX()),
+                                       margin / std::abs(mapping_.ScaleY()));
         switch (op.kind) {
             case DrawOp::Kind::Line:
                 if (const auto cut = ClipSegment({op.x1, op.y1, op.x2, op.y2}, seen)) {
@@ -84,7 +76,7 @@ class Packer {
             return;
         }
         Pen(op);
-        const auto r = static_cast<float>(radius * std::abs(scaleX_));
+        const auto r = static_cast<float>(radius * std::abs(mapping_.ScaleX()));
         for (const AngleSpan& span : spans) {
             // y down turns counter-clockwise into anticlockwise on the canvas
             // and every angle into its negative.
@@ -112,12 +104,10 @@ class Packer {
         out_.insert(out_.end(), fields);
     }
 
-    float X(double x) const { return static_cast<float>((x - frame_.left) * scaleX_); }
-    float Y(double y) const { return static_cast<float>((frame_.top - y) * scaleY_); }
+    float X(double x) const { return static_cast<float>(mapping_.X(x)); }
+    float Y(double y) const { return static_cast<float>(mapping_.Y(y)); }
 
-    WorldFrame frame_;
-    double scaleX_;
-    double scaleY_;
+    ScreenMapping mapping_;
     std::vector<float>& out_;
     ViewRect view_;
     int width_ = 1;

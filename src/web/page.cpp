@@ -21,29 +21,11 @@ constexpr double kTickBatchMs = 12;
 // The clock is read once per this many ticks.
 constexpr int kTicksPerClockRead = 50;
 
-int Rounded(double value) {
-    return static_cast<int>(std::round(value));
-}
-
 std::string_view IdOf(Control control) {
     return ControlName(control);
 }
 
 }  // namespace
-
-PixelRect ToPixels(const SimulationState& state, const ControlRect& r, int width, int height) {
-    const double px = width / (static_cast<double>(state.xRight) - state.xLeft);
-    const double py = height / (static_cast<double>(state.yTop) - state.yBottom);
-    const double left = (r.left - state.xLeft) * px;
-    const double top = (state.yTop - r.top) * py;
-    const double w = r.width * px;
-    const double h = r.height * py;
-    // Qt's QRectF::toRect: the corner rounded, the size corrected by half the
-    // corner's rounding.
-    const int x = Rounded(left);
-    const int y = Rounded(top);
-    return {x, y, Rounded(w + (left - x) / 2), Rounded(h + (top - y) / 2)};
-}
 
 Page::Page(PageDocument& document, Clock clock, AnimationStats::Clock::time_point created)
     : document_(document), clock_(std::move(clock)), stats_(created) {}
@@ -187,7 +169,8 @@ std::string Page::Fragment() const {
 }
 
 void Page::Placed(Control control, const ControlRect& rect) {
-    const PixelRect pixels = ToPixels(panel_->State(), rect, width_, height_);
+    const PixelRect pixels =
+        panel_->MappingOnto(width_, height_).ToPixelRect(rect.left, rect.top, rect.width, rect.height);
     document_.Place(IdOf(control), pixels);
     // The view switches beside "WAVELETS", as in the window, and then the
     // page's own actions.
@@ -270,7 +253,7 @@ void Page::ShowSwitches() {
 }
 
 void Page::DescribeAngle() {
-    const RefractionFacts facts = ComputeRefractionFacts(panel_->State(), panel_->Bars());
+    const RefractionFacts facts = ComputeRefractionFacts(panel_->CurrentScene());
     document_.SetDescription(IdOf(Control::AngleBar), AngleBarDescription(facts, decimalPoint_));
 }
 
@@ -285,7 +268,7 @@ void Page::RefreshInformation() {
     if (!informationShown_) {
         return;
     }
-    const RefractionFacts facts = ComputeRefractionFacts(panel_->State(), panel_->Bars());
+    const RefractionFacts facts = ComputeRefractionFacts(panel_->CurrentScene());
     document_.ShowInformation(InfoOverlayLines(facts, panel_->CurrentView(), decimalPoint_));
 }
 

@@ -30,10 +30,6 @@ inline constexpr std::string_view kPictureId = "picture";
 // its end.
 enum class BarKey { SmallUp, SmallDown, LargeUp, LargeDown, ToMin, ToMax };
 
-// The control's world rectangle in CSS pixels of a drawing area of
-// width x height, rounded as the window rounds its widgets' geometry.
-PixelRect ToPixels(const SimulationState& state, const ControlRect& rect, int width, int height);
-
 // The web page's program: the panel model drawing into a display list, shown
 // on the page's document as the desktop window shows it on its widgets, with
 // the timer paced by display frames. Everything the page's script does goes

@@ -18,7 +18,7 @@ using orvath::Bar;
 using orvath::Button;
 using orvath::Control;
 using orvath::web::BarKey;
-using orvath::web::PixelRect;
+using orvath::PixelRect;
 
 // clang-format off
 EM_JS(void, JsPlace, (const char* id, int length, int left, int top, int width, int height), {

@@ -6,17 +6,9 @@
 #include <vector>
 
 #include "model/control_texts.h"
+#include "surface/screen_mapping.h"
 
 namespace orvath::web {
-
-// A rectangle in CSS pixels of the page, y down.
-struct PixelRect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-    friend bool operator==(const PixelRect&, const PixelRect&) = default;
-};
 
 // The page's elements as the program changes them: what a window does to its
 // widgets, the page does to these. Elements are named by their ids: the

@@ -140,7 +140,7 @@ TEST(ContextMenu, EveryPairOfMediaSetsTheIndexBarThroughItsChange) {
         EXPECT_EQ(window.BarWidget(Bar::Index).value(), pair.indexTimes100);
         EXPECT_EQ(window.LabelWidget(Bar::Index).text(),
                   QStringLiteral("c2=  C1/%1").arg(pair.indexTimes100 / 100.0, 0, 'f', 2));
-        EXPECT_DOUBLE_EQ(window.Model().State().c2, 5 * 100.0 / pair.indexTimes100);
+        EXPECT_DOUBLE_EQ(window.Model().CurrentScene().c2, 5 * 100.0 / pair.indexTimes100);
         EXPECT_TRUE(started.desktop->Overlay().Lines().contains(
             QString::fromStdString("Media: " + pair.Name())));
     }

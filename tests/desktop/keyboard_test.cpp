@@ -98,7 +98,7 @@ TEST(Keyboard, AMovedBarRunsItsHandler) {
     started.window.BarWidget(Bar::Angle).setFocus();
     started.Press(Qt::Key_PageUp);
     EXPECT_EQ(started.window.LabelWidget(Bar::Angle).text(), "ANGLE OF INCIDENCE= 30");
-    EXPECT_EQ(started.window.Model().State().criticalFlag, -1);
+    EXPECT_TRUE(started.window.Model().CurrentScene().Critical());
 }
 
 TEST(Keyboard, SpaceStartsAndStopsTheTimerWhereverTheFocusIs) {
@@ -135,7 +135,7 @@ TEST(Keyboard, CtrlRPutsEveryBarBackAndSelectsWavelets) {
     EXPECT_EQ(window.LabelWidget(Bar::Angle).text(), "ANGLE OF INCIDENCE= 25");
     EXPECT_EQ(window.LabelWidget(Bar::Index).text(), "c2=  C1/0.50");
     EXPECT_EQ(window.LabelWidget(Bar::Waves).text(), "# WAVES = 10");
-    EXPECT_DOUBLE_EQ(window.Model().State().c2, 10);
+    EXPECT_DOUBLE_EQ(window.Model().CurrentScene().c2, 10);
 }
 
 TEST(Keyboard, CtrlRFromTheContinuousPictureDrawsTheWaveletsEvenWhenNoBarMoves) {

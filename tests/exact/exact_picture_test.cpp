@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "exact/exact_view.h"
+#include "support/scenes.h"
 #include "support/trace_lines.h"
 
 namespace orvath::exact {
@@ -14,7 +15,7 @@ namespace {
 
 struct Pinned {
     const char* name;
-    Picture picture;
+    DisplayMode picture;
     int angle;
     int index;
     int time;
@@ -27,24 +28,24 @@ struct Pinned {
 // beyond it, along the normal, at grazing incidence, equal media, and the
 // reflected wave below the critical angle hidden or shown.
 const Pinned kPinned[] = {
-    {"critical", Picture::Wavelets, 30, 50, 2500, false,
+    {"critical", DisplayMode::Wavelets, 30, 50, 2500, false,
      "+refracted-rays +refracted-front +reflected-front", "critical angle"},
-    {"critical beam", Picture::Continuous, 30, 50, 150, false, "+refracted-rays +refracted-front",
+    {"critical beam", DisplayMode::Continuous, 30, 50, 150, false, "+refracted-rays +refracted-front",
      "θ2 = 90.0°"},
-    {"beyond", Picture::Wavelets, 60, 50, 2500, false,
+    {"beyond", DisplayMode::Wavelets, 60, 50, 2500, false,
      "+refracted-wavelets +reflected-front +reflected-rays -refracted-rays -refracted-front",
      "total reflection"},
-    {"beyond beam", Picture::Continuous, 60, 67, 150, false,
+    {"beyond beam", DisplayMode::Continuous, 60, 67, 150, false,
      "+refracted-wavelets +reflected-front -refracted-rays -refracted-front", "total reflection"},
-    {"normal", Picture::Wavelets, 0, 150, 3300, false, "+refracted-front", "θ2 = 0°"},
-    {"grazing beam", Picture::Continuous, 89, 150, 7, false,
+    {"normal", DisplayMode::Wavelets, 0, 150, 3300, false, "+refracted-front", "θ2 = 0°"},
+    {"grazing beam", DisplayMode::Continuous, 89, 150, 7, false,
      "+incident-wavelets +incident-front +refracted-wavelets +refracted-front +tangent-points",
      "θ2 = 41.8°"},
-    {"equal media", Picture::Wavelets, 40, 100, 3000, false, "+refracted-rays -reflected-rays",
+    {"equal media", DisplayMode::Wavelets, 40, 100, 3000, false, "+refracted-rays -reflected-rays",
      "θ2 = 40.0°"},
-    {"reflection hidden", Picture::Wavelets, 25, 150, 3000, false,
+    {"reflection hidden", DisplayMode::Wavelets, 25, 150, 3000, false,
      "+refracted-front -reflected-rays -reflected-wavelets -reflected-front", "n = 1.50"},
-    {"reflection shown", Picture::Continuous, 25, 150, 150, true,
+    {"reflection shown", DisplayMode::Continuous, 25, 150, 150, true,
      "+reflected-rays +reflected-wavelets +reflected-front", "n = 1.50"},
 };
 
@@ -55,9 +56,9 @@ bool StartsWith(const std::string& line, const std::string& word) {
 TEST(ExactPicture, PinnedPicturesShowWhatTheyTeach) {
     for (const Pinned& p : kPinned) {
         SCOPED_TRACE(p.name);
-        ExactInputs in{p.picture, p.angle, p.index, 10, p.time, -200.0f * 16 / 9};
-        in.reflection = p.reflection;
-        const auto trace = testing::TraceLines([&](Surface& s) { DrawExactPicture(in, s); });
+        const Scene scene = testing::FormScene(testing::Bars(p.angle, p.index, 10, p.time), 1920, 1080);
+        const auto trace = testing::TraceLines(
+            [&](Surface& s) { DrawExactPicture(scene, {p.picture, p.reflection}, s); });
         const auto has = [&](const std::string& text) {
             return std::any_of(trace.begin(), trace.end(), [&](const std::string& line) {
                 return line.find(text) != std::string::npos;
@@ -95,10 +96,14 @@ TEST(ExactPicture, PinnedPicturesShowWhatTheyTeach) {
     }
 }
 
-// A frame not filled in yet, or one that misses the boundary, draws nothing.
+// A scene not filled in yet, or one whose frame misses the boundary, draws
+// nothing.
 TEST(ExactPicture, NoFrameNoPicture) {
-    for (const ExactInputs& in : {ExactInputs{}, ExactInputs{.xLeft = -300, .yBottom = 50}}) {
-        EXPECT_TRUE(testing::TraceLines([&](Surface& s) { DrawExactPicture(in, s); }).empty());
+    Scene missing = testing::FormScene(StartValues());
+    missing.yBottom = 50;
+    for (const Scene& scene : {Scene{}, missing}) {
+        EXPECT_TRUE(
+            testing::TraceLines([&](Surface& s) { DrawExactPicture(scene, {}, s); }).empty());
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include "exact/exact_view.h"
 #include "support/exact_checker.h"
+#include "support/scenes.h"
 
 namespace orvath::exact {
 namespace {
@@ -16,24 +17,25 @@ TEST(ExactSweep, EveryPictureFollowsSnellsLawAndItsHitTimes) {
     std::string faults;
     int faulty = 0;
     DisplayList list;
-    for (const Picture picture : {Picture::Wavelets, Picture::Continuous}) {
+    for (const DisplayMode picture : {DisplayMode::Wavelets, DisplayMode::Continuous}) {
         for (int angle = 0; angle <= 89; ++angle) {
             for (const int index : {50, 67, 100, 150, 300}) {
                 for (const int waves : {5, 10, 39}) {
                     for (const int time :
                          {0, 7, 13, 40, 77, 150, 300, 600, 1000, 1700, 2575, 3000, 4100, 5000}) {
-                        for (const float aspect : {0.3f, 16.0f / 9, 4.0f}) {
-                            ExactInputs in{picture, angle, index, waves, time, -200 * aspect};
-                            in.reflection = (angle + time + waves) % 2 == 0;
+                        for (const int width : {300, 1920, 4000}) {
+                            const Scene scene = testing::FormScene(
+                                testing::Bars(angle, index, waves, time), width, 1000);
+                            const ExactChoices choices{picture, (angle + time + waves) % 2 == 0};
                             list.Cls();
-                            DrawExactPicture(in, list);
-                            const auto found = testing::CheckExactPicture(in, list);
+                            DrawExactPicture(scene, choices, list);
+                            const auto found = testing::CheckExactPicture(scene, choices, list);
                             if (!found.empty() && ++faulty <= 10) {
-                                faults += (picture == Picture::Wavelets ? "wavelets " : "beam ") +
+                                faults += (picture == DisplayMode::Wavelets ? "wavelets " : "beam ") +
                                           std::to_string(angle) + "° n " + std::to_string(index) +
                                           " waves " + std::to_string(waves) + " time " +
-                                          std::to_string(time) + " aspect " +
-                                          std::to_string(aspect) + ": " + found.front() + "\n";
+                                          std::to_string(time) + " width " +
+                                          std::to_string(width) + ": " + found.front() + "\n";
                             }
                         }
                     }

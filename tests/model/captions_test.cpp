@@ -50,12 +50,10 @@ TEST(CriticalAngle, OnlyThirtyDegreesAtIndexFiftyIsCritical) {
     EXPECT_EQ(critical, 1);
 }
 
-TEST(CriticalAngle, MessagesAndFlag) {
+TEST(CriticalAngle, Messages) {
     EXPECT_EQ(CriticalMessage(CriticalVerdict::Less), "LESS THAN CRITICAL");
     EXPECT_EQ(CriticalMessage(CriticalVerdict::Critical), "CRITICAL");
     EXPECT_EQ(CriticalMessage(CriticalVerdict::Greater), "GREATER THAN CRITICAL");
-    EXPECT_EQ(CriticalFlagFor(CriticalVerdict::Critical), -1);
-    EXPECT_EQ(CriticalFlagFor(CriticalVerdict::Greater), 0);
 }
 
 }  // namespace

@@ -10,17 +10,14 @@
 #include "model/media.h"
 #include "model/refraction_facts.h"
 #include "model/world_frame.h"
+#include "support/scenes.h"
 
 namespace orvath {
 namespace {
 
 // The facts for a started program whose bars were moved to these values.
 RefractionFacts FactsFor(int angle, int index, int time = 2000) {
-    SimulationState state = StartupState(1920, 1080);
-    const BarValues bars{static_cast<std::int16_t>(angle), static_cast<std::int16_t>(index), 10,
-                         static_cast<std::int16_t>(time)};
-    state.c2 = SpeedInMedium2(state.c1, bars.index);
-    return ComputeRefractionFacts(state, bars);
+    return ComputeRefractionFacts(testing::FormScene(testing::Bars(angle, index, 10, time), 1920, 1080));
 }
 
 bool HasLine(const std::vector<std::string>& lines, const std::string& line) {

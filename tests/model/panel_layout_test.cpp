@@ -3,6 +3,7 @@
 
 #include "model/panel_layout.h"
 #include "model/world_frame.h"
+#include "support/scenes.h"
 
 namespace orvath {
 namespace {
@@ -12,7 +13,7 @@ ControlRect Rect(const PanelLayout& layout, Control id) {
 }
 
 TEST(WorldFrame, SpansTwoHundredUnitsHighWithTheRightEdgeAtZero) {
-    const SimulationState wide = StartupState(1920, 1080);
+    const SimulationState wide = testing::StartupState(1920, 1080);
     EXPECT_FLOAT_EQ(wide.xLeft, -200.0f * 16 / 9);
     EXPECT_EQ(wide.xRight, 0.0f);
     EXPECT_EQ(wide.yTop, 100);
@@ -20,12 +21,12 @@ TEST(WorldFrame, SpansTwoHundredUnitsHighWithTheRightEdgeAtZero) {
     EXPECT_FLOAT_EQ(wide.screenScaleWidth, 28800);
     EXPECT_FLOAT_EQ(wide.screenScaleHeight, 16200);
 
-    const SimulationState square = StartupState(1024, 768);
+    const SimulationState square = testing::StartupState(1024, 768);
     EXPECT_FLOAT_EQ(square.xLeft, -266.666667f);
 }
 
 TEST(WorldFrame, PhysicalConstantsFollowTheIndex) {
-    SimulationState state = StartupState(800, 600);
+    SimulationState state = testing::StartupState(800, 600);
     EXPECT_EQ(state.c1, 5);
     EXPECT_EQ(state.lambda1, 30);
     EXPECT_DOUBLE_EQ(state.c2, 10);
@@ -38,7 +39,7 @@ TEST(WorldFrame, PhysicalConstantsFollowTheIndex) {
 
 // On a 4:3 client area of 1024x768 pixels a world unit is 11520 / 200 twips.
 TEST(PanelLayout, FourByThreeRowsReadEarlierRows) {
-    const PanelLayout layout = LayOutPanel(StartupState(1024, 768));
+    const PanelLayout layout = LayOutPanel(testing::StartupState(1024, 768));
     const float a = 4.0f / 3;
     const float twip = 200.0f / 11520;
 
@@ -84,7 +85,7 @@ TEST(PanelLayout, FourByThreeRowsReadEarlierRows) {
 }
 
 TEST(PanelLayout, SixteenByNineScalesOnlyTheWidths) {
-    const PanelLayout layout = LayOutPanel(StartupState(1600, 900));
+    const PanelLayout layout = LayOutPanel(testing::StartupState(1600, 900));
     EXPECT_FLOAT_EQ(Rect(layout, Control::AngleBar).left, -3200.0f / 9);
     EXPECT_FLOAT_EQ(Rect(layout, Control::AngleLabel).left, -320);
     EXPECT_FLOAT_EQ(Rect(layout, Control::AngleLabel).width, 800.0f / 9);

@@ -96,7 +96,7 @@ TEST(PanelModel, ResetToStartRedrawsTheWaveletPictureEvenWhenNoBarMoves) {
     moved.panel.ResetToStart();
     EXPECT_EQ(moved.panel.Bars(), StartValues());
     EXPECT_EQ(moved.panel.Mode(), DisplayMode::Wavelets);
-    EXPECT_DOUBLE_EQ(moved.panel.State().c2, 10);
+    EXPECT_DOUBLE_EQ(moved.panel.CurrentScene().c2, 10);
 
     // Only the option differs: the time bar's handler draws the wavelets.
     StartedPanel modeOnly;
@@ -110,20 +110,20 @@ TEST(PanelModel, ResetToStartRedrawsTheWaveletPictureEvenWhenNoBarMoves) {
 
 TEST(PanelModel, CriticalFlagAndConstantsFollowTheBars) {
     StartedPanel p;
-    const SimulationState& state = p.panel.State();
-    EXPECT_EQ(state.criticalFlag, 0);
+    const auto scene = [&p] { return p.panel.CurrentScene(); };
+    EXPECT_FALSE(scene().Critical());
     p.panel.MoveBar(Bar::Angle, 30);
-    EXPECT_EQ(state.criticalFlag, -1);
+    EXPECT_TRUE(scene().Critical());
     p.panel.MoveBar(Bar::Index, 60);
-    EXPECT_EQ(state.criticalFlag, 0);
-    EXPECT_DOUBLE_EQ(state.c2, 5 / 0.6);
+    EXPECT_FALSE(scene().Critical());
+    EXPECT_DOUBLE_EQ(scene().c2, 5 / 0.6);
     p.panel.MoveBar(Bar::Index, 50);
-    EXPECT_EQ(state.criticalFlag, -1);
+    EXPECT_TRUE(scene().Critical());
     p.panel.Click(Button::Continuous);
-    EXPECT_EQ(state.pi, 4 * std::atan(1.0));
-    EXPECT_EQ(state.period, 6);
-    EXPECT_EQ(state.c1, 5);
-    EXPECT_DOUBLE_EQ(state.c2, 10);
+    EXPECT_EQ(scene().pi, 4 * std::atan(1.0));
+    EXPECT_EQ(scene().period, 6);
+    EXPECT_EQ(scene().c1, 5);
+    EXPECT_DOUBLE_EQ(scene().c2, 10);
 }
 
 // A step moves the time bar as a user would, so its Change redraws; a

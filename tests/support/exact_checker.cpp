@@ -44,13 +44,26 @@ struct Arc {
     }
 };
 
+// What the checker reads of a picture's inputs.
+struct Inputs {
+    bool wavelets = true;
+    int angleDeg = 0;
+    int indexTimes100 = 0;
+    int timeBar = 0;
+    double xLeft = 0;
+    double xRight = 0;
+    double yTop = 0;
+    double yBottom = 0;
+    bool reflection = false;
+};
+
 // Waves in the order of their parts: rays, wavelets and front of each.
 enum Wave { Incident, Refracted, Reflected };
 const char* const kWaveNames[] = {"incident ", "refracted ", "reflected "};
 
 class Checker {
   public:
-    Checker(const exact::ExactInputs& in, const DisplayList& list) : in_(in) {
+    Checker(const Inputs& in, const DisplayList& list) : in_(in) {
         Read(list);
         const double n = in.indexTimes100 / 100.0;
         const double sin1 = std::sin(in.angleDeg * kPi / 180);
@@ -63,7 +76,7 @@ class Checker {
         dir_[Reflected] = {sin1, cos1};
         speed_[Incident] = speed_[Reflected] = kC1;
         speed_[Refracted] = kC1 / n;
-        const bool wavelets = in.picture == exact::Picture::Wavelets;
+        const bool wavelets = in.wavelets;
         time_ = in.timeBar / 100.0 * (wavelets ? 1 : kPeriod);
         for (const Seg& ray : rays_[Incident]) {
             hitMin_ = std::min(hitMin_, ray.b.x);
@@ -223,7 +236,7 @@ class Checker {
         const P d1 = dir_[Incident];
         const P d2 = dir_[Refracted];
         if (hitMin_ < in_.xLeft - kTol || hitMax_ > in_.xRight + kTol ||
-            (in_.picture == exact::Picture::Continuous && in_.angleDeg > 0 &&
+            (!in_.wavelets && in_.angleDeg > 0 &&
              (hitMin_ < in_.xLeft + 0.25 * width || -span * d1.x * d1.y > in_.yTop ||
               (!total_ && -span * d2.x * d2.y > -in_.yBottom)))) {
             Fault("construction off the free part of the frame");
@@ -234,7 +247,7 @@ class Checker {
         faults_.push_back((wave >= 0 ? kWaveNames[wave] : "") + what);
     }
 
-    const exact::ExactInputs& in_;
+    const Inputs in_;
     std::vector<Seg> fronts_[3], rays_[3];
     std::vector<Arc> arcs_[3];
     std::vector<P> dots_;
@@ -248,8 +261,17 @@ class Checker {
 
 }  // namespace
 
-std::vector<std::string> CheckExactPicture(const exact::ExactInputs& inputs,
+std::vector<std::string> CheckExactPicture(const Scene& scene, const exact::ExactChoices& choices,
                                            const DisplayList& picture) {
+    const Inputs inputs{choices.picture == DisplayMode::Wavelets,
+                        scene.bars.angle,
+                        scene.bars.index,
+                        scene.bars.time,
+                        scene.xLeft,
+                        scene.xRight,
+                        static_cast<double>(scene.yTop),
+                        static_cast<double>(scene.yBottom),
+                        choices.reflection};
     return Checker(inputs, picture).Faults();
 }
 

@@ -84,7 +84,7 @@ struct WaveletPicture {
 };
 
 struct PictureOptions {
-    std::int16_t criticalFlag = 0;
+    std::int16_t criticalFlag = 0;  // -1 for the critical construction, whatever the bars
     int clientWidth = 1600;
     int clientHeight = 900;
 };
@@ -97,7 +97,8 @@ inline WaveletPicture DrawPicture(int angle, int index, int waves, int time,
                          static_cast<std::int16_t>(waves), static_cast<std::int16_t>(time)};
     WaveletPicture picture;
     const Scene scene =
-        FormScene(bars, options.clientWidth, options.clientHeight, options.criticalFlag);
+        FormScene(bars, options.clientWidth, options.clientHeight,
+                  options.criticalFlag == -1 ? CriticalVerdict::Critical : CriticalVerdict::Less);
     picture.all = TraceLines([&](Surface& surface) {
         DrawWavelets(scene, surface,
                      [&](const std::string& text) { picture.captions.push_back(text); });

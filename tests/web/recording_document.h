@@ -13,7 +13,7 @@ namespace orvath::testing {
 // The page's elements as plain values, keyed by id: what the browser would
 // show after the page's calls.
 struct RecordingDocument : web::PageDocument {
-    std::map<std::string, web::PixelRect, std::less<>> rects;
+    std::map<std::string, PixelRect, std::less<>> rects;
     std::map<std::string, double, std::less<>> fonts;
     std::map<std::string, std::string, std::less<>> texts;
     std::map<std::string, int, std::less<>> values;
@@ -23,7 +23,7 @@ struct RecordingDocument : web::PageDocument {
     std::map<std::string, std::string, std::less<>> descriptions;
     std::vector<std::string> information;
 
-    void Place(std::string_view id, const web::PixelRect& rect) override {
+    void Place(std::string_view id, const PixelRect& rect) override {
         rects[std::string(id)] = rect;
     }
     void SetFontPoints(std::string_view id, double points) override {
