@@ -163,12 +163,7 @@ void DesktopFeatures::SaveWithDialog() {
 AnimationSettings DesktopFeatures::WindowAnimation() const {
     const Panel& panel = window_.Model();
     AnimationSettings settings;
-    settings.panel.view = panel.CurrentView();
-    settings.panel.reflection = panel.Reflection();
-    settings.panel.mode = panel.Mode();
-    for (const Bar bar : {Bar::Angle, Bar::Index, Bar::Waves}) {
-        settings.panel[bar] = panel.Bars()[bar];
-    }
+    settings.panel = SettingsShown(panel);
     settings.theme = window_.CurrentTheme();
     settings.speed = panel.Speed();
     return settings;

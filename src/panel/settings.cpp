@@ -3,10 +3,23 @@
 
 #include <algorithm>
 
+#include "panel/panel.h"
+
 namespace orvath {
 
 bool PanelSettings::MoveControls() const {
     return mode || std::any_of(bars.begin(), bars.end(), [](const auto& v) { return v; });
+}
+
+PanelSettings SettingsShown(const Panel& panel) {
+    PanelSettings settings;
+    settings.view = panel.CurrentView();
+    settings.reflection = panel.Reflection();
+    settings.mode = panel.Mode();
+    for (const Bar bar : kBars) {
+        settings[bar] = panel.Bars()[bar];
+    }
+    return settings;
 }
 
 void ApplyViewSettings(const PanelSettings& settings, UserActions& user) {

@@ -10,6 +10,8 @@
 
 namespace orvath {
 
+class Panel;
+
 // Settings a user would make: the view and the reflection switch, the mode's
 // option button, then the angle, index, waves and time bars.
 struct PanelSettings {
@@ -25,6 +27,10 @@ struct PanelSettings {
     // Whether the settings move a control of the panel: the mode or a bar.
     bool MoveControls() const;
 };
+
+// Every setting of what the panel shows now: its view, reflection switch,
+// mode and bars. Applied to a panel after start-up, they show the same.
+PanelSettings SettingsShown(const Panel& panel);
 
 // Applies the view and the reflection switch. Before start-up, the first
 // picture is then drawn in them.

@@ -27,17 +27,27 @@ double CounterClockwiseSweep(double start, double end) {
     return std::min(sweep, kTurn);
 }
 
-float PackedColour(Colour colour) {
-    return colour ? static_cast<float>(colour->r * 65536 + colour->g * 256 + colour->b) : -1.0f;
+// The foreground stays the foreground: every theme keeps it black.
+float PackedColour(Theme theme, Colour colour) {
+    if (!colour) {
+        return -1.0f;
+    }
+    const Rgb rgb = ThemeColour(theme, colour);
+    return static_cast<float>(rgb.r * 65536 + rgb.g * 256 + rgb.b);
 }
 
 class Packer {
   public:
-    Packer(const WorldFrame& frame, double widthPx, double heightPx, std::vector<float>& out)
-        : mapping_(frame, widthPx, heightPx), out_(out), view_(mapping_.Area()) {}
+    Packer(const WorldFrame& frame, double widthPx, double heightPx, Theme theme,
+           std::vector<float>& out)
+        : mapping_(frame, widthPx, heightPx),
+          theme_(theme),
+          widthScale_(WidthScale(theme, widthPx, heightPx)),
+          out_(out),
+          view_(mapping_.Area()) {}
 
     void Add(const DrawOp& op) {
-        width_ = std::max<int>(1, op.width);
+        width_ = std::max<int>(1, op.width) * widthScale_;
         const double margin = width_ + kFringePixels;
         const ViewRect seen = Expanded(view_, margin / std::abs(mapping_.ScaleX()),
                                        margin / std::abs(mapping_.ScaleY()));
@@ -87,7 +97,7 @@ class Packer {
 
     // Emits a Pen record when the pen of `op` differs from the last one.
     void Pen(const DrawOp& op) {
-        const float colour = PackedColour(op.colour);
+        const float colour = PackedColour(theme_, op.colour);
         const int style = op.penStyle;
         if (havePen_ && colour == penColour_ && width_ == penWidth_ && style == penStyle_) {
             return;
@@ -108,25 +118,28 @@ class Packer {
     float Y(double y) const { return static_cast<float>(mapping_.Y(y)); }
 
     ScreenMapping mapping_;
+    Theme theme_;
+    double widthScale_;
     std::vector<float>& out_;
     ViewRect view_;
-    int width_ = 1;
+    double width_ = 1;
     bool havePen_ = false;
     float penColour_ = 0;
-    int penWidth_ = 0;
+    double penWidth_ = 0;
     int penStyle_ = 0;
 };
 
 }  // namespace
 
-void PackPicture(const DisplayList& list, double widthPx, double heightPx, PackedPicture& packed) {
+void PackPicture(const DisplayList& list, double widthPx, double heightPx, Theme theme,
+                 PackedPicture& packed) {
     packed.records.clear();
     packed.texts.clear();
     for (const std::string& text : list.Texts()) {
         packed.texts += text;
         packed.texts += '\n';
     }
-    Packer packer(list.Frame(), widthPx, heightPx, packed.records);
+    Packer packer(list.Frame(), widthPx, heightPx, theme, packed.records);
     for (const DrawOp& op : list.Ops()) {
         packer.Add(op);
     }

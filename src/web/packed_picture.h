@@ -5,13 +5,15 @@
 #include <vector>
 
 #include "surface/display_list.h"
+#include "surface/theme.h"
 
 namespace orvath::web {
 
 // Record tags of a packed picture. Each record is its tag followed by its
 // fields, all floats, in pixels of the drawing area (y down):
 //   Pen   colour width style   colour -1 for the foreground, else R*65536+G*256+B;
-//                              width in pixels (at least 1); style a LineStyle
+//                              width in pixels (at least 1, times the theme's
+//                              width scale); style a LineStyle
 //   Line  x1 y1 x2 y2          a segment, already cut to the area
 //   Arc   x y r from to        canvas angles (y down), drawn anticlockwise
 //   Dot   x y                  a dot of the pen's width and colour
@@ -27,8 +29,10 @@ struct PackedPicture {
 };
 
 // Maps the display list onto an area of the given size in pixels as the
-// desktop painter does, cutting lines and arcs to the area grown by the pen
-// width, so that a painter only strokes what it is given.
-void PackPicture(const DisplayList& list, double widthPx, double heightPx, PackedPicture& packed);
+// desktop painter does, in the theme's colours and widths, cutting lines and
+// arcs to the area grown by the pen width, so that a painter only strokes what
+// it is given.
+void PackPicture(const DisplayList& list, double widthPx, double heightPx, Theme theme,
+                 PackedPicture& packed);
 
 }  // namespace orvath::web

@@ -62,7 +62,7 @@ std::vector<std::string> Page::Start(int width, int height, std::string_view fra
 void Page::Resize(int width, int height) {
     width_ = width;
     height_ = height;
-    StartPanel(ParseUrlSettings(Fragment()).settings);
+    StartPanel(SettingsShown(*panel_));
 }
 
 void Page::StartPanel(const PanelSettings& settings) {
@@ -154,23 +154,23 @@ const PackedPicture* Page::PackIfChanged() {
     }
     packedOnce_ = true;
     packedRevision_ = picture_.Revision();
-    PackPicture(picture_, width_, height_, packed_);
+    PackPicture(picture_, width_, height_, theme_, packed_);
     return &packed_;
 }
 
 std::string Page::Svg() const {
     PackedPicture packed;
-    PackPicture(picture_, width_, height_, packed);
+    PackPicture(picture_, width_, height_, theme_, packed);
     return SvgPicture(packed, width_, height_);
 }
 
 std::string Page::Fragment() const {
-    return SettingsFragment(*panel_);
+    return SettingsFragment(SettingsShown(*panel_));
 }
 
 void Page::Placed(Control control, const ControlRect& rect) {
-    const PixelRect pixels =
-        panel_->MappingOnto(width_, height_).ToPixelRect(rect.left, rect.top, rect.width, rect.height);
+    const PixelRect pixels = panel_->MappingOnto(width_, height_)
+                                 .ToPixelRect(rect.left, rect.top, rect.width, rect.height);
     document_.Place(IdOf(control), pixels);
     // The view switches beside "WAVELETS", as in the window, and then the
     // page's own actions.

@@ -115,6 +115,7 @@ class Page : private PanelObserver {
     int width_ = 0;
     int height_ = 0;
     std::string decimalPoint_ = ".";
+    Theme theme_ = Theme::Classic;
     std::map<std::string, int, std::less<>> naturalWidths_;
     PackedPicture packed_;
     std::uint64_t packedRevision_ = 0;

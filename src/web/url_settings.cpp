@@ -121,13 +121,26 @@ UrlSettings ParseUrlSettings(std::string_view fragment) {
     return out;
 }
 
-std::string SettingsFragment(const Panel& panel) {
-    std::string text = "mode=" + std::string(ModeName(panel.Mode()));
-    for (const Bar bar : kBars) {
-        text += "&" + std::string(SettingOf(bar).word) + "=" + std::to_string(panel.Bars()[bar]);
+std::string SettingsFragment(const PanelSettings& settings) {
+    std::vector<std::string> pieces;
+    if (settings.mode) {
+        pieces.push_back("mode=" + std::string(ModeName(*settings.mode)));
     }
-    text += "&view=" + std::string(ViewName(panel.CurrentView()));
-    text += "&reflection=" + std::string(SwitchName(panel.Reflection()));
+    for (const Bar bar : kBars) {
+        if (const auto& value = settings[bar]) {
+            pieces.push_back(std::string(SettingOf(bar).word) + "=" + std::to_string(*value));
+        }
+    }
+    if (settings.view) {
+        pieces.push_back("view=" + std::string(ViewName(*settings.view)));
+    }
+    if (settings.reflection) {
+        pieces.push_back("reflection=" + std::string(SwitchName(*settings.reflection)));
+    }
+    std::string text;
+    for (const std::string& piece : pieces) {
+        text += (text.empty() ? "" : "&") + piece;
+    }
     return text;
 }
 

@@ -5,7 +5,6 @@
 #include <string_view>
 #include <vector>
 
-#include "panel/panel.h"
 #include "panel/settings.h"
 
 namespace orvath::web {
@@ -23,8 +22,8 @@ struct UrlSettings {
 // skipped, and so are empty pieces. Values may be percent-encoded.
 UrlSettings ParseUrlSettings(std::string_view fragment);
 
-// The fragment that gives the panel's picture: its mode, bar values, view and
-// reflection switch, in the order ParseUrlSettings applies them.
-std::string SettingsFragment(const Panel& panel);
+// The fragment that gives these settings (SettingsShown of a panel gives its
+// picture): the mode, bar values, view and reflection switch that are set.
+std::string SettingsFragment(const PanelSettings& settings);
 
 }  // namespace orvath::web

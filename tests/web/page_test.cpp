@@ -78,7 +78,8 @@ TEST(Page, ShowsWhatTheWindowShowsForTheSameSettings) {
             EXPECT_EQ(document.descriptions[std::string(kPictureId)],
                       window.CanvasWidget().accessibleDescription().toStdString());
             PackedPicture desktop;
-            PackPicture(window.CanvasWidget().Picture(), size.width(), size.height(), desktop);
+            PackPicture(window.CanvasWidget().Picture(), size.width(), size.height(),
+                        Theme::Classic, desktop);
             const PackedPicture* packed = page.PackIfChanged();
             ASSERT_NE(packed, nullptr);
             EXPECT_EQ(*packed, desktop) << where;

@@ -44,14 +44,25 @@ double InkFoundNearby(const QImage& a, const QImage& b) {
 }
 
 // The saved drawing, rendered by Qt's SVG renderer, is the picture the
-// desktop paints: every line, arc, dash, dot and text in its place.
+// desktop paints in the same theme: every line, arc, dash, dot and text in its
+// place, as wide as the desktop's (three times as wide at 1920x1080 in the
+// projector theme).
 TEST(SvgPicture, RendersAsTheDesktopPaints) {
-    constexpr int kWidth = 800;
-    constexpr int kHeight = 500;
-    const char* links[] = {"", "mode=continuous&angle=40&index=150&time=150",
-                           "view=exact&reflection=on&angle=35&index=150&waves=7&time=1500",
-                           "view=exact&mode=continuous&angle=70&index=60&time=900"};
-    for (const char* link : links) {
+    struct Case {
+        const char* link;
+        Theme theme;
+        int width;
+        int height;
+    };
+    const Case cases[] = {
+        {"", Theme::Classic, 800, 500},
+        {"mode=continuous&angle=40&index=150&time=150", Theme::Classic, 800, 500},
+        {"view=exact&reflection=on&angle=35&index=150&waves=7&time=1500", Theme::Classic, 800, 500},
+        {"view=exact&mode=continuous&angle=70&index=60&time=900", Theme::Classic, 800, 500},
+        {"view=exact&reflection=on&angle=35&index=150&waves=7&time=1500", Theme::Projector, 1920,
+         1080},
+        {"mode=continuous&angle=40&index=150&time=150", Theme::Projector, 1920, 1080}};
+    for (const auto& [link, theme, kWidth, kHeight] : cases) {
         DisplayList picture;
         Panel panel(picture);
         const PanelSettings settings = ParseUrlSettings(link).settings;
@@ -59,7 +70,7 @@ TEST(SvgPicture, RendersAsTheDesktopPaints) {
         panel.StartUp(kWidth * kTwipsPerPixel, kHeight * kTwipsPerPixel);
         ApplySettings(settings, panel);
         PackedPicture packed;
-        PackPicture(picture, kWidth, kHeight, packed);
+        PackPicture(picture, kWidth, kHeight, theme, packed);
 
         const std::string svg = SvgPicture(packed, kWidth, kHeight);
         QSvgRenderer renderer(QByteArray::fromStdString(svg));
@@ -71,7 +82,7 @@ TEST(SvgPicture, RendersAsTheDesktopPaints) {
         painter.end();
         QFont font(QStringLiteral("Times New Roman"));
         font.setPointSizeF(8.25);
-        const QImage desktop = RenderPicture(picture, font, QSize(kWidth, kHeight));
+        const QImage desktop = RenderPicture(picture, font, QSize(kWidth, kHeight), theme);
         EXPECT_GT(InkFoundNearby(drawn, desktop), 0.98) << link;
         EXPECT_GT(InkFoundNearby(desktop, drawn), 0.98) << link;
     }
@@ -83,7 +94,7 @@ TEST(SvgPicture, EscapesTextsAndCutsFullCirclesIntoArcs) {
     list.Circle(0, 0, 50, 0, 7, kForeground);
     list.Print("n < 1 & c2 > c1");
     PackedPicture packed;
-    PackPicture(list, 200, 200, packed);
+    PackPicture(list, 200, 200, Theme::Classic, packed);
     const std::string svg = SvgPicture(packed, 200, 200);
     EXPECT_NE(svg.find("n &lt; 1 &amp; c2 &gt; c1"), std::string::npos);
     EXPECT_NE(svg.find("M150 100A50 50 0 0 0 "), std::string::npos) << svg;

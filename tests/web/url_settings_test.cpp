@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include "panel/panel.h"
 #include "surface/display_list.h"
 #include "web/url_settings.h"
 
@@ -66,7 +67,7 @@ TEST(UrlSettings, TheLinkOfAPanelBringsItBack) {
     for (const auto& [bar, value] : {std::pair{Bar::Angle, 61}, {Bar::Index, 99}, {Bar::Time, 7}}) {
         panel.MoveBar(bar, value);
     }
-    const std::string link = SettingsFragment(panel);
+    const std::string link = SettingsFragment(SettingsShown(panel));
     EXPECT_EQ(link, "mode=continuous&angle=61&index=99&waves=10&time=7&view=exact&reflection=off");
 
     Panel copy(picture);
@@ -75,7 +76,7 @@ TEST(UrlSettings, TheLinkOfAPanelBringsItBack) {
     ApplyViewSettings(read.settings, copy);
     copy.StartUp(800 * 15, 600 * 15);
     ApplySettings(read.settings, copy);
-    EXPECT_EQ(SettingsFragment(copy), link);
+    EXPECT_EQ(SettingsFragment(SettingsShown(copy)), link);
 }
 
 }  // namespace
