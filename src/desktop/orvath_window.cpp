@@ -9,6 +9,7 @@
 #include "desktop/desktop_features.h"
 #include "desktop/fonts.h"
 #include "model/bar_settings.h"
+#include "model/control_texts.h"
 #include "panel/animation_stats.h"
 
 namespace orvath {
@@ -35,6 +36,10 @@ QString Localised(std::string_view caption) {
     return text;
 }
 
+QString Caption(const ControlText& text) {
+    return QString::fromUtf8(text.caption.data(), static_cast<qsizetype>(text.caption.size()));
+}
+
 std::size_t At(Bar bar) {
     return static_cast<std::size_t>(bar);
 }
@@ -46,12 +51,12 @@ OrvathWindow::OrvathWindow(WindowWiring wiring)
       panel_(wiring.surface ? *wiring.surface : canvas_.Picture()),
       realTimeTimer_(wiring.realTimeTimer),
       stats_(wiring.stats),
-      continuousOption_(QStringLiteral("CONTINUOUS"), this),
-      waveletsOption_(QStringLiteral("WAVELETS"), this),
-      startButton_(QStringLiteral("TIMER"), this),
-      stopButton_(QStringLiteral("STOP TIMER"), this),
-      exactSwitch_(QStringLiteral("EXACT"), this),
-      reflectionSwitch_(QStringLiteral("REFLECTION"), this) {
+      continuousOption_(Caption(TextOf(Control::ContinuousOption)), this),
+      waveletsOption_(Caption(TextOf(Control::WaveletsOption)), this),
+      startButton_(Caption(TextOf(Control::StartButton)), this),
+      stopButton_(Caption(TextOf(Control::StopButton)), this),
+      exactSwitch_(Caption(ExactSwitchText()), this),
+      reflectionSwitch_(Caption(ReflectionSwitchText()), this) {
     if (wiring.observer != nullptr) {
         panel_.AddObserver(*wiring.observer);
     }
@@ -69,7 +74,8 @@ OrvathWindow::OrvathWindow(WindowWiring wiring)
 OrvathWindow::~OrvathWindow() = default;
 
 void OrvathWindow::SetUpControls() {
-    setWindowTitle(QStringLiteral("Orvath PRINCIPLE"));
+    setWindowTitle(
+        QString::fromUtf8(kWindowTitle.data(), static_cast<qsizetype>(kWindowTitle.size())));
     setObjectName(QStringLiteral("Orvath"));
     setFont(PrintFont());
     for (const Bar bar : kBars) {
@@ -218,8 +224,8 @@ void OrvathWindow::ScaleFonts() {
 }
 
 void OrvathWindow::Placed(Control control, const ControlRect& r) {
-    const PixelRect pixels = panel_.MappingOnto(width(), height())
-                                 .ToPixelRect(r.left, r.top, r.width, r.height);
+    const PixelRect pixels =
+        panel_.MappingOnto(width(), height()).ToPixelRect(r.left, r.top, r.width, r.height);
     const QRect geometry(pixels.left, pixels.top, pixels.width, pixels.height);
     ControlWidget(control).setGeometry(geometry);
     if (control == Control::WaveletsOption) {

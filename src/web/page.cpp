@@ -54,7 +54,7 @@ std::vector<std::string> Page::Start(int width, int height, std::string_view fra
     }
     document_.Describe(kExactSwitchId, ExactSwitchText());
     document_.Describe(kReflectionSwitchId, ReflectionSwitchText());
-    document_.Describe(kPictureId, {kPictureName, {}, {}});
+    document_.Describe(kPictureId, {kPictureName, {}, {}, {}});
     StartPanel(url.settings);
     return std::move(url.problems);
 }
@@ -175,12 +175,15 @@ void Page::Placed(Control control, const ControlRect& rect) {
     // The view switches beside "WAVELETS", as in the window, and then the
     // page's own actions.
     if (control == Control::WaveletsOption) {
-        PlaceBeside(pixels,
-                    {kExactSwitchId, kReflectionSwitchId, kSavePngId, kSaveSvgId, kCopyLinkId});
+        std::vector<std::string_view> ids = {kExactSwitchId, kReflectionSwitchId};
+        for (const PageAction& action : kPageActions) {
+            ids.push_back(action.id);
+        }
+        PlaceBeside(pixels, ids);
     }
 }
 
-void Page::PlaceBeside(const PixelRect& control, std::initializer_list<std::string_view> ids) {
+void Page::PlaceBeside(const PixelRect& control, const std::vector<std::string_view>& ids) {
     PixelRect slot = control;
     for (const std::string_view id : ids) {
         slot.left += slot.width;

@@ -21,10 +21,22 @@ namespace orvath::web {
 // The page's own elements beside the panel's controls.
 inline constexpr std::string_view kExactSwitchId = "ExactView";
 inline constexpr std::string_view kReflectionSwitchId = "Reflection";
-inline constexpr std::string_view kSavePngId = "SavePng";
-inline constexpr std::string_view kSaveSvgId = "SaveSvg";
-inline constexpr std::string_view kCopyLinkId = "CopyLink";
 inline constexpr std::string_view kPictureId = "picture";
+
+// The page's own buttons, after "STOP TIMER": what the script calls the
+// action, the element's id and the text on it.
+struct PageAction {
+    std::string_view name;
+    std::string_view id;
+    std::string_view caption;
+};
+inline constexpr PageAction kPageActions[] = {
+    {"savePng", "SavePng", "SAVE PNG"},
+    {"saveSvg", "SaveSvg", "SAVE SVG"},
+    {"copyLink", "CopyLink", "COPY LINK"},
+};
+// What "COPY LINK" says for a moment once the link is copied.
+inline constexpr std::string_view kLinkCopiedText = "LINK COPIED";
 
 // What a key does to a focused bar: its small or large step up or down, or
 // its end.
@@ -98,7 +110,7 @@ class Page : private PanelObserver {
     // A new panel started on the current size with these settings.
     void StartPanel(const PanelSettings& settings);
     // Puts elements of the page's own to the right of a placed control.
-    void PlaceBeside(const PixelRect& control, std::initializer_list<std::string_view> ids);
+    void PlaceBeside(const PixelRect& control, const std::vector<std::string_view>& ids);
     void ShowSwitches();
     void DescribeAngle();
     void DescribePicture();

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Wires the page to the program (page_bindings.cpp): events go to C++, which
-// runs the panel's handlers and changes the elements through orvathDocument;
-// once per display frame C++ delivers the timer's due ticks and hands over the
-// picture to paint when it changed.
+// Wires the page to the program (page_bindings.cpp): the program's facts
+// (page_facts.h) say which elements to make and by which names to speak to
+// it; events go to C++, which runs the panel's handlers and changes the
+// elements through orvathDocument; once per display frame C++ delivers the
+// timer's due ticks and hands over the picture to paint when it changed.
 'use strict';
 
 const byId = (id) => document.getElementById(id);
@@ -31,19 +32,46 @@ window.orvathDocument = {
   },
 };
 
-// Keys that move a focused bar, as BarKey values (page.h).
-const BarKeys = {
-  ArrowRight: 0, ArrowUp: 0, ArrowLeft: 1, ArrowDown: 1, PageUp: 2, PageDown: 3, Home: 4, End: 5,
-};
-const Bars = ['prosptosis', 'xronos', 'arithkyMATON', 'N_REFR'];
-// orvath_command's numbers.
-const Command = { View: 0, Reflection: 1, Information: 2, Timer: 3, Reset: 4 };
+// The panel's elements and the page's own, in the program's order, each with
+// the text the program writes on it.
+function buildPage(facts) {
+  document.title = facts.title;
+  const canvas = Object.assign(document.createElement('canvas'), { id: facts.picture });
+  canvas.setAttribute('role', 'img');
+  document.body.prepend(canvas);
+  const panel = byId('panel');
+  for (const { id, kind, text } of facts.elements) {
+    let element;
+    if (kind === 'bar') {
+      element = Object.assign(document.createElement('input'), { type: 'range' });
+    } else if (kind === 'label') {
+      element = Object.assign(document.createElement('div'), { className: 'label' });
+    } else if (kind === 'option' || kind === 'switch') {
+      element = Object.assign(document.createElement('label'), { className: 'option' });
+      const input = Object.assign(document.createElement('input'),
+        { type: kind === 'option' ? 'radio' : 'checkbox', name: kind === 'option' ? 'mode' : '' });
+      element.append(input, text);
+    } else if (kind === 'button') {
+      element = Object.assign(document.createElement('button'), { type: 'button', textContent: text });
+    } else {
+      throw new Error('orvath: an element of unknown kind ' + kind);
+    }
+    element.id = id;
+    panel.append(element);
+  }
+  return canvas;
+}
 
 createOrvath().then((m) => {
   const call = (name, ...args) =>
-    m.ccall(name, null, args.map((a) => (typeof a === 'string' ? 'string' : 'number')), args);
+    m.ccall(name, 'number', args.map((a) => (typeof a === 'string' ? 'string' : 'number')), args);
   const text = (name) => m.ccall(name, 'string', [], []);
-  const canvas = byId('picture');
+  const facts = JSON.parse(text('orvath_facts'));
+  const command = (name) => {
+    if (!call('orvath_command', name)) throw new Error('orvath: no command ' + name);
+  };
+  const canvas = buildPage(facts);
+  setPictureTags(facts.tags);
   const ctx = canvas.getContext('2d', { alpha: false });
   let width = 0, height = 0, dpr = 1, resized = false;
   let records = null, texts = [], paints = 0;
@@ -108,7 +136,9 @@ createOrvath().then((m) => {
   function copyLink() {
     const link = location.href.split('#')[0] + '#' + text('orvath_fragment');
     history.replaceState(null, '', link);
-    const done = () => { byId('CopyLink').textContent = 'LINK COPIED'; };
+    const button = byId(copyLinkId);
+    const caption = button.textContent;
+    const done = () => { button.textContent = facts.linkCopied; };
     const fallBack = () => {
       const field = Object.assign(document.createElement('textarea'), { value: link });
       document.body.append(field);
@@ -119,7 +149,7 @@ createOrvath().then((m) => {
     };
     if (navigator.clipboard) navigator.clipboard.writeText(link).then(done, fallBack);
     else fallBack();
-    setTimeout(() => { byId('CopyLink').textContent = 'COPY LINK'; }, 1500);
+    setTimeout(() => { button.textContent = caption; }, 1500);
   }
 
   function copyPicture() {
@@ -129,44 +159,46 @@ createOrvath().then((m) => {
     }
   }
 
-  for (const id of Bars) {
-    byId(id).addEventListener('change', () => call('orvath_move_bar', id, Number(byId(id).value)));
-    byId(id).addEventListener('keydown', (event) => {
-      const key = BarKeys[event.key];
-      if (key === undefined || event.altKey || event.ctrlKey || event.metaKey) return;
-      event.preventDefault();
-      call('orvath_bar_key', id, key);
-    });
+  // What the page's own buttons do, by the names of the program's facts.
+  const actions = { savePng, saveSvg, copyLink };
+  const copyLinkId = facts.elements.find((e) => e.action === 'copyLink').id;
+  for (const { id, kind, action } of facts.elements) {
+    if (kind === 'bar') {
+      byId(id).addEventListener('change', () => call('orvath_move_bar', id, Number(byId(id).value)));
+      byId(id).addEventListener('keydown', (event) => {
+        if (event.altKey || event.ctrlKey || event.metaKey) return;
+        if (call('orvath_bar_key', id, event.key)) event.preventDefault();
+      });
+    } else if (kind === 'option') {
+      inputOf(id).addEventListener('change', () => call('orvath_click', id));
+    } else if (kind === 'switch') {
+      inputOf(id).addEventListener('change', () => command(action));
+    } else if (kind === 'button' && action === 'click') {
+      byId(id).addEventListener('click', () => call('orvath_click', id));
+    } else if (kind === 'button') {
+      if (!actions[action]) throw new Error('orvath: no action ' + action);
+      byId(id).addEventListener('click', actions[action]);
+    }
   }
-  for (const id of ['Option1', 'Option2']) {
-    inputOf(id).addEventListener('change', () => call('orvath_click', id));
-  }
-  for (const id of ['Command1', 'Command2']) {
-    byId(id).addEventListener('click', () => call('orvath_click', id));
-  }
-  inputOf('ExactView').addEventListener('change', () => m._orvath_command(Command.View));
-  inputOf('Reflection').addEventListener('change', () => m._orvath_command(Command.Reflection));
-  byId('SavePng').addEventListener('click', savePng);
-  byId('SaveSvg').addEventListener('click', saveSvg);
-  byId('CopyLink').addEventListener('click', copyLink);
 
   // The window's shortcuts, wherever the focus is.
   const shortcuts = {
-    ' ': () => m._orvath_command(Command.Timer),
-    F1: () => m._orvath_command(Command.Information),
-    e: () => m._orvath_command(Command.View),
-    r: () => m._orvath_command(Command.Reflection),
-    'Ctrl+r': () => m._orvath_command(Command.Reset),
-    'Ctrl+s': savePng,
-    'Ctrl+c': copyPicture,
+    ' ': 'timer', F1: 'information', e: 'view', r: 'reflection', 'Ctrl+r': 'reset',
+    'Ctrl+s': savePng, 'Ctrl+c': copyPicture,
   };
+  for (const name of Object.values(shortcuts)) {
+    if (typeof name === 'string' && !facts.commands.includes(name)) {
+      throw new Error('orvath: no command ' + name);
+    }
+  }
   document.addEventListener('keydown', (event) => {
     if (event.altKey || event.metaKey) return;
     const key = event.key.length === 1 ? event.key.toLowerCase() : event.key;
     const action = shortcuts[(event.ctrlKey ? 'Ctrl+' : '') + key];
     if (!action || (event.ctrlKey && key === 'c' && String(getSelection()) !== '')) return;
     event.preventDefault();
-    action();
+    if (typeof action === 'string') command(action);
+    else action();
   });
 
   window.addEventListener('resize', () => { resized = true; });
@@ -177,9 +209,11 @@ createOrvath().then((m) => {
   window.orvathStats = () => ({ ...JSON.parse(text('orvath_stats')), paints });
   window.orvathTimeRedraws = (count) => m._orvath_time_redraws(count);
 
-  for (const id of ['ExactView', 'Reflection', 'SavePng', 'SaveSvg', 'CopyLink']) {
-    byId(id).style.width = 'max-content';
-    call('orvath_natural_width', id, Math.ceil(byId(id).getBoundingClientRect().width));
+  for (const { id, kind, action } of facts.elements) {
+    if (kind === 'switch' || (kind === 'button' && action !== 'click')) {
+      byId(id).style.width = 'max-content';
+      call('orvath_natural_width', id, Math.ceil(byId(id).getBoundingClientRect().width));
+    }
   }
   call('orvath_decimal_point', (1.5).toLocaleString().charAt(1));
   fitCanvas();

@@ -11,13 +11,13 @@
 
 #include "model/bar_settings.h"
 #include "web/page.h"
+#include "web/page_facts.h"
 
 namespace {
 
 using orvath::Bar;
 using orvath::Button;
 using orvath::Control;
-using orvath::web::BarKey;
 using orvath::PixelRect;
 
 // clang-format off
@@ -171,13 +171,16 @@ EMSCRIPTEN_KEEPALIVE void orvath_move_bar(const char* id, int value) {
     }
 }
 
-// key: a BarKey (0 small up, 1 small down, 2 large up, 3 large down, 4 to
-// the minimum, 5 to the maximum).
-EMSCRIPTEN_KEEPALIVE void orvath_bar_key(const char* id, int key) {
+// A key of the browser (KeyboardEvent.key) on a focused bar; returns 1 when
+// the bar takes that key, 0 otherwise.
+EMSCRIPTEN_KEEPALIVE int orvath_bar_key(const char* id, const char* key) {
     const auto bar = BarById(id);
-    if (bar && key >= 0 && key <= static_cast<int>(BarKey::ToMax)) {
-        ThePage().PressBarKey(*bar, static_cast<BarKey>(key));
+    const auto barKey = orvath::web::BarKeyNamed(key);
+    if (!bar || !barKey) {
+        return 0;
     }
+    ThePage().PressBarKey(*bar, *barKey);
+    return 1;
 }
 
 // A click on an option or a timer button by its element id.
@@ -190,24 +193,38 @@ EMSCRIPTEN_KEEPALIVE void orvath_click(const char* id) {
     }
 }
 
-// The page's keys and switches: 0 the view, 1 the reflection, 2 the
-// information box, 3 start or stop the timer, 4 back to the start values.
-EMSCRIPTEN_KEEPALIVE void orvath_command(int command) {
-    orvath::web::Page& page = ThePage();
-    switch (command) {
-        case 0:
-            return page.ToggleView();
-        case 1:
-            return page.ToggleReflection();
-        case 2:
-            return page.ToggleInformation();
-        case 3:
-            return page.Model().StartOrStopTimer();
-        case 4:
-            return page.Model().ResetToStart();
-        default:
-            return;
+// The page's keys and switches by name (page_facts.h); returns 0 for a name
+// the program does not know.
+EMSCRIPTEN_KEEPALIVE int orvath_command(const char* name) {
+    using orvath::web::PageCommand;
+    const auto command = orvath::web::PageCommandNamed(name);
+    if (!command) {
+        return 0;
     }
+    orvath::web::Page& page = ThePage();
+    switch (*command) {
+        case PageCommand::View:
+            page.ToggleView();
+            break;
+        case PageCommand::Reflection:
+            page.ToggleReflection();
+            break;
+        case PageCommand::Information:
+            page.ToggleInformation();
+            break;
+        case PageCommand::Timer:
+            page.Model().StartOrStopTimer();
+            break;
+        case PageCommand::Reset:
+            page.Model().ResetToStart();
+            break;
+    }
+    return 1;
+}
+
+// What the script and the program agree on (page_facts.h), as JSON.
+EMSCRIPTEN_KEEPALIVE const char* orvath_facts() {
+    return Handed(orvath::web::PageFactsJson());
 }
 
 EMSCRIPTEN_KEEPALIVE void orvath_frame() {

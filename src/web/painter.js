@@ -7,6 +7,15 @@ const PrintFont = '11px "Times New Roman", "Liberation Serif", serif';  // 8.25 
 // Dash patterns in pen widths: Solid, Dashed (4 on, 2 off), Dotted (1 on, 2 off).
 const DashPatterns = [[], [4, 2], [1, 2]];
 
+// The record tags, as the program names them (page_facts.h).
+let Tag = {};
+function setPictureTags(tags) {
+  for (const name of ['Pen', 'Line', 'Arc', 'Dot', 'Text']) {
+    if (tags[name] === undefined) throw new Error('orvath: no picture record ' + name);
+  }
+  Tag = tags;
+}
+
 function cssColour(packed) {
   return packed < 0 ? '#000' : '#' + packed.toString(16).padStart(6, '0');
 }
@@ -35,7 +44,7 @@ function paintPicture(ctx, records, count, texts, width, height) {
   for (let i = 0; i < count;) {
     const r = records;
     switch (r[i]) {
-      case 0:  // Pen colour width style
+      case Tag.Pen:  // colour width style
         stroke();
         colour = cssColour(r[i + 1]);
         penWidth = r[i + 2];
@@ -44,13 +53,13 @@ function paintPicture(ctx, records, count, texts, width, height) {
         ctx.setLineDash((DashPatterns[r[i + 3]] || []).map((d) => d * penWidth));
         i += 4;
         break;
-      case 1:  // Line x1 y1 x2 y2
+      case Tag.Line:  // x1 y1 x2 y2
         path();
         ctx.moveTo(r[i + 1], r[i + 2]);
         ctx.lineTo(r[i + 3], r[i + 4]);
         i += 5;
         break;
-      case 2: {  // Arc x y radius from to, anticlockwise
+      case Tag.Arc: {  // x y radius from to, anticlockwise
         const x = r[i + 1], y = r[i + 2], radius = r[i + 3], from = r[i + 4];
         path();
         ctx.moveTo(x + radius * Math.cos(from), y + radius * Math.sin(from));
@@ -58,7 +67,7 @@ function paintPicture(ctx, records, count, texts, width, height) {
         i += 6;
         break;
       }
-      case 3:  // Dot x y: a pixel, or a disc as wide as the pen
+      case Tag.Dot:  // x y: a pixel, or a disc as wide as the pen
         stroke();
         ctx.fillStyle = colour;
         if (penWidth <= 1) {
@@ -70,7 +79,7 @@ function paintPicture(ctx, records, count, texts, width, height) {
         }
         i += 3;
         break;
-      case 4: {  // Text x y index: top-left corner, baseline one ascent below
+      case Tag.Text: {  // x y index: top-left corner, baseline one ascent below
         stroke();
         const ascent = ctx.measureText('X').fontBoundingBoxAscent;
         ctx.fillStyle = '#000';

@@ -1,0 +1,155 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "web/page_facts.h"
+
+#include <cstdio>
+#include <utility>
+#include <vector>
+
+#include "model/control_texts.h"
+#include "model/controls.h"
+#include "web/packed_picture.h"
+
+namespace orvath::web {
+namespace {
+
+constexpr std::pair<std::string_view, PageCommand> kCommands[] = {
+    {"view", PageCommand::View},
+    {"reflection", PageCommand::Reflection},
+    {"information", PageCommand::Information},
+    {"timer", PageCommand::Timer},
+    {"reset", PageCommand::Reset},
+};
+static_assert(std::size(kCommands) == static_cast<std::size_t>(PageCommand::Reset) + 1);
+
+// The keys a focused bar takes, as the window's scroll bars take them.
+constexpr std::pair<std::string_view, BarKey> kBarKeys[] = {
+    {"ArrowRight", BarKey::SmallUp},  {"ArrowUp", BarKey::SmallUp},
+    {"ArrowLeft", BarKey::SmallDown}, {"ArrowDown", BarKey::SmallDown},
+    {"PageUp", BarKey::LargeUp},      {"PageDown", BarKey::LargeDown},
+    {"Home", BarKey::ToMin},          {"End", BarKey::ToMax},
+};
+
+constexpr std::pair<std::string_view, PackedTag> kTags[] = {
+    {"Pen", PackedTag::Pen}, {"Line", PackedTag::Line}, {"Arc", PackedTag::Arc},
+    {"Dot", PackedTag::Dot}, {"Text", PackedTag::Text},
+};
+static_assert(std::size(kTags) == static_cast<std::size_t>(PackedTag::Text) + 1);
+
+std::string Quoted(std::string_view text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\u%04x", c);
+            out += escape;
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+// One element of the page: its id, its kind (bar, label, option, switch or
+// button), the text written on it and, for the switches and the page's own
+// buttons, what it does.
+std::string ElementJson(std::string_view id, std::string_view kind, std::string_view text,
+                        std::string_view action = {}) {
+    return "{\"id\":" + Quoted(id) + ",\"kind\":" + Quoted(kind) + ",\"text\":" + Quoted(text) +
+           ",\"action\":" + Quoted(action) + "}";
+}
+
+std::string_view KindOf(Control control) {
+    switch (control) {
+        case Control::AngleBar:
+        case Control::TimeBar:
+        case Control::WavesBar:
+        case Control::IndexBar:
+            return "bar";
+        case Control::ContinuousOption:
+        case Control::WaveletsOption:
+            return "option";
+        case Control::StartButton:
+        case Control::StopButton:
+            return "button";
+        case Control::AngleLabel:
+        case Control::TimeLabel:
+        case Control::WavesLabel:
+        case Control::IndexLabel:
+            break;
+    }
+    return "label";
+}
+
+// The page's elements in the order of the screen, which is the Tab order:
+// the panel's controls in the order they are placed, the view switches after
+// "WAVELETS" and the page's actions after "STOP TIMER", where they are put.
+std::string ElementsJson() {
+    std::vector<std::string> elements;
+    for (const Control control : kControls) {
+        // The panel's options and buttons are clicked as the panel's.
+        const std::string_view kind = KindOf(control);
+        const bool clicked = kind == "option" || kind == "button";
+        elements.push_back(ElementJson(ControlName(control), kind, TextOf(control).caption,
+                                       clicked ? "click" : ""));
+        if (control == Control::WaveletsOption) {
+            elements.push_back(
+                ElementJson(kExactSwitchId, "switch", ExactSwitchText().caption, "view"));
+            elements.push_back(ElementJson(kReflectionSwitchId, "switch",
+                                           ReflectionSwitchText().caption, "reflection"));
+        } else if (control == Control::StopButton) {
+            for (const PageAction& action : kPageActions) {
+                elements.push_back(ElementJson(action.id, "button", action.caption, action.name));
+            }
+        }
+    }
+    std::string out;
+    for (const std::string& element : elements) {
+        out += (out.empty() ? "" : ",") + element;
+    }
+    return out;
+}
+
+}  // namespace
+
+std::optional<PageCommand> PageCommandNamed(std::string_view name) {
+    for (const auto& [word, command] : kCommands) {
+        if (word == name) {
+            return command;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<BarKey> BarKeyNamed(std::string_view key) {
+    for (const auto& [name, barKey] : kBarKeys) {
+        if (name == key) {
+            return barKey;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string PageFactsJson() {
+    std::string commands;
+    for (const auto& [name, command] : kCommands) {
+        commands += (commands.empty() ? "" : ",") + Quoted(name);
+    }
+    std::string keys;
+    for (const auto& [name, key] : kBarKeys) {
+        keys += (keys.empty() ? "" : ",") + Quoted(name);
+    }
+    std::string tags = "{";
+    for (const auto& [name, tag] : kTags) {
+        tags += (tags.size() > 1 ? "," : "") + Quoted(name) + ":" +
+                std::to_string(static_cast<int>(tag));
+    }
+    tags += "}";
+    return "{\"title\":" + Quoted(kWindowTitle) + ",\"picture\":" + Quoted(kPictureId) +
+           ",\"elements\":[" + ElementsJson() + "],\"commands\":[" + commands + "],\"barKeys\":[" +
+           keys + "],\"tags\":" + tags + ",\"linkCopied\":" + Quoted(kLinkCopiedText) + "}";
+}
+
+}  // namespace orvath::web
