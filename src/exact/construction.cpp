@@ -28,7 +28,7 @@ Construction MakeConstruction(const Scene& scene, const ExactChoices& choices) {
     c.optics = MakeOptics(scene);
     c.frame = scene.Bounds();
     c.period = scene.period;
-    c.showReflected = choices.reflection || c.optics.regime != Regime::Refraction;
+    c.showReflected = choices.reflection || c.optics.verdict != CriticalVerdict::Less;
     c.lineHeight = scene.lineHeight;
     const int waves = ClampToRange(Bar::Waves, scene.bars.waves);
     const double timeBar = ClampToRange(Bar::Time, scene.bars.time) / 100.0;

@@ -45,7 +45,7 @@ struct Construction {
     bool showReflected = false;
     double lineHeight = 3;
 
-    bool Refracts() const { return optics.regime != Regime::TotalReflection; }
+    bool Refracts() const { return optics.verdict != CriticalVerdict::Greater; }
     // The wave's speed in medium 1, c1.
     double Speed1() const { return optics.incident.speed; }
     const Medium& MediumOf(Wave wave) const {

@@ -172,7 +172,7 @@ void DrawTangentPoints(const Construction& c, Surface& s) {
             if (!w || w->radius <= kSmallest) {
                 continue;
             }
-            if (wave == Wave::Refracted && c.optics.regime == Regime::Critical) {
+            if (wave == Wave::Refracted && c.optics.verdict == CriticalVerdict::Critical) {
                 grazing = true;
             } else {
                 touch(c.PointAt(c.MediumOf(wave), x, c.time));

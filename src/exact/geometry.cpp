@@ -50,7 +50,7 @@ std::optional<Wavelet> WaveletAt(const Construction& c, Wave wave, double x) {
     if (!(c.time > hit)) {
         return std::nullopt;
     }
-    const bool restarts = wave == Wave::Reflected || c.optics.regime == Regime::Refraction;
+    const bool restarts = wave == Wave::Reflected || c.optics.verdict == CriticalVerdict::Less;
     const double emitted = restarts ? std::max(c.emitTime, hit) : hit;
     return Wavelet{c.PointAt(medium, x, emitted), medium.speed * (c.time - emitted),
                    emitted == hit};
@@ -61,11 +61,11 @@ double ReachAt(const Construction& c, double when) {
 }
 
 std::optional<Segment> FrontOf(const Construction& c, Wave wave, double when) {
-    if (wave != Wave::Refracted || c.optics.regime == Regime::Refraction) {
+    if (wave != Wave::Refracted || c.optics.verdict == CriticalVerdict::Less) {
         return FrontAt(c, wave, when);
     }
     const double first = c.wavelets.first;
-    if (c.optics.regime == Regime::TotalReflection || !(when > c.HitTime(first))) {
+    if (c.optics.verdict == CriticalVerdict::Greater || !(when > c.HitTime(first))) {
         return std::nullopt;
     }
     // Every secondary wavelet touches the perpendicular at the point where

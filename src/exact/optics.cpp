@@ -16,16 +16,16 @@ Optics MakeOptics(const Scene& scene) {
     o.wavelength2 = scene.lambda1 / o.index;
     switch (scene.verdict) {
         case CriticalVerdict::Critical:
-            o.regime = Regime::Critical;
+            o.verdict = CriticalVerdict::Critical;
             o.theta2 = std::numbers::pi / 2;
             o.sin2 = 1;
             o.cos2 = 0;
             break;
         case CriticalVerdict::Greater:
-            o.regime = Regime::TotalReflection;
+            o.verdict = CriticalVerdict::Greater;
             break;
         case CriticalVerdict::Less:
-            o.regime = Regime::Refraction;
+            o.verdict = CriticalVerdict::Less;
             // Snell's law as the construction's geometry takes it.
             o.sin2 = o.sin1 / o.index;
             o.cos2 = std::sqrt(1 - o.sin2 * o.sin2);

@@ -28,8 +28,6 @@ inline double Length(Vec v) {
     return std::sqrt(Dot(v, v));
 }
 
-enum class Regime { Refraction, Critical, TotalReflection };
-
 // A wave in one medium: its speed and its unit direction of travel.
 struct Medium {
     double speed = 0;
@@ -45,7 +43,9 @@ struct Optics {
     double cos1 = 1;
     double index = 1;
     double wavelength2 = 0;
-    Regime regime = Regime::Refraction;
+    // The critical-angle test of the scene: Less refracts, Greater is total
+    // reflection.
+    CriticalVerdict verdict = CriticalVerdict::Less;
     double theta2 = 0;
     double sin2 = 0;
     double cos2 = 1;

@@ -62,7 +62,7 @@ void PrintValues(const Construction& c, Vec at, Surface& s) {
     if (o.angleDeg == 0) {
         lines[1] = theta1 + "   θ2 = 0°";
         lines[2] = "λ2 = λ1 / n = " + Fixed(o.wavelength2, 1);
-    } else if (o.regime == Regime::TotalReflection) {
+    } else if (o.verdict == CriticalVerdict::Greater) {
         lines[0] = "total reflection";
         lines[1] = theta1 + "   no θ2";
         lines[2] = "sin θ1 = c1·Δt / d = " + Fixed(o.sin1, 3);
@@ -72,7 +72,7 @@ void PrintValues(const Construction& c, Vec at, Surface& s) {
                    " < c2 = " + Fixed(o.refracted.speed, 2);
         lines[5] = n;
     } else {
-        if (o.regime == Regime::Critical) {
+        if (o.verdict == CriticalVerdict::Critical) {
             lines[0] = "critical angle";
         }
         lines[1] = theta1 + "   θ2 = " + Fixed(o.theta2 * 180 / kPi, 1) + "°";
@@ -154,7 +154,7 @@ void DrawProof(const Construction& c, Surface& s) {
         }
     };
     name(foot + 0.5 * (b - foot) + 0.5 * lh * along + Vec{0, 0.5 * lh}, "c1·Δt");
-    const bool critical = o.regime == Regime::Critical;
+    const bool critical = o.verdict == CriticalVerdict::Critical;
     name(a + Vec{0.5 * d - 0.3 * lh, 1.1 * lh}, critical ? "d = c2·Δt" : "d");
 
     // The wavelet about A when the front reaches B.
