@@ -8,7 +8,7 @@ namespace orvath {
 const ControlText& TextOf(Control control) {
     // Labels have no texts of their own: the bar beside them speaks for them.
     static constexpr ControlText kNone{};
-    static constexpr std::array<ControlText, kControlCount> kTexts = {{
+    static constexpr auto kTexts = std::to_array<ControlText>({
         {"Angle of incidence",
          "Angle of incidence: the angle between the incoming rays and the normal to the "
          "boundary, 0 to 89 degrees",
@@ -44,7 +44,8 @@ const ControlText& TextOf(Control control) {
          "TIMER"},
         {"Stop timer", "Stop the timer (Space starts and stops it)",
          "Stops the timer. Space starts and stops it.", "STOP TIMER"},
-    }};
+    });
+    static_assert(kTexts.size() == kControlCount);
     return kTexts.at(static_cast<std::size_t>(control));
 }
 

@@ -25,11 +25,12 @@ enum class Control : std::size_t {
 inline constexpr std::size_t kControlCount = 12;
 
 // Every control, in placement order.
-inline constexpr std::array<Control, kControlCount> kControls = {
+inline constexpr std::array kControls = {
     Control::AngleBar, Control::AngleLabel, Control::TimeBar,          Control::TimeLabel,
     Control::WavesBar, Control::WavesLabel, Control::ContinuousOption, Control::WaveletsOption,
     Control::IndexBar, Control::IndexLabel, Control::StartButton,      Control::StopButton,
 };
+static_assert(kControls.size() == kControlCount);
 
 // The control's name: what the trace prints, the window's object names and
 // the screen-reader texts are keyed by ("prosptosis", "Label1", ...).

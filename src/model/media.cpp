@@ -10,7 +10,7 @@ namespace {
 
 // The index of each pair is that of the second medium over that of the
 // first: air 1.00, water 1.33, glass 1.50, diamond 2.42.
-constexpr std::array<MediaPair, 8> kMediaPairs = {{
+constexpr auto kMediaPairs = std::to_array<MediaPair>({
     {"air", "water", 133},
     {"air", "glass", 150},
     {"air", "diamond", 242},
@@ -19,7 +19,7 @@ constexpr std::array<MediaPair, 8> kMediaPairs = {{
     {"glass", "water", 89},
     {"glass", "air", 67},
     {"diamond", "air", 41},
-}};
+});
 
 }  // namespace
 

@@ -12,13 +12,14 @@ struct SpeedSetting {
 };
 
 // In the order of TimerSpeed.
-constexpr std::array<SpeedSetting, kTimerSpeeds.size()> kSpeedSettings = {{
+constexpr auto kSpeedSettings = std::to_array<SpeedSetting>({
     {"1x", 1},
     {"1/2", 2},
     {"1/4", 4},
     {"1/10", 10},
     {"1/50", 50},
-}};
+});
+static_assert(kSpeedSettings.size() == kTimerSpeeds.size());
 
 std::size_t At(TimerSpeed speed) {
     return static_cast<std::size_t>(speed);

@@ -13,9 +13,8 @@ namespace orvath {
 enum class TimerSpeed { Full, Half, Quarter, Tenth, Fiftieth };
 
 // From the fastest to the slowest.
-inline constexpr std::array<TimerSpeed, 5> kTimerSpeeds = {TimerSpeed::Full, TimerSpeed::Half,
-                                                           TimerSpeed::Quarter, TimerSpeed::Tenth,
-                                                           TimerSpeed::Fiftieth};
+inline constexpr std::array kTimerSpeeds = {TimerSpeed::Full, TimerSpeed::Half, TimerSpeed::Quarter,
+                                            TimerSpeed::Tenth, TimerSpeed::Fiftieth};
 
 // Real milliseconds per tick: 1, 2, 4, 10 or 50.
 int MillisecondsPerTick(TimerSpeed speed);

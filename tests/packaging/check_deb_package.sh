@@ -8,11 +8,10 @@ set -eu
 cpack=$1
 build=$2
 version=$3
-for tool in dpkg-deb dpkg-shlibdeps file lintian; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "$tool is not installed (packages dpkg-dev, file, lintian)"
-        exit 77
-    fi
+for needed in dpkg-deb:dpkg dpkg-shlibdeps:dpkg-dev dpkg-parsechangelog:dpkg-dev file:file \
+    lintian:lintian; do
+    command -v "${needed%%:*}" >/dev/null ||
+        exec sh "$(dirname "$0")/../support/missing_tool.sh" "${needed%%:*}" "${needed#*:}"
 done
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

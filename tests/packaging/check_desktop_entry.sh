@@ -6,10 +6,8 @@
 set -eu
 entry=$1
 icon=$2
-if ! command -v desktop-file-validate >/dev/null; then
-    echo "desktop-file-validate is not installed (package desktop-file-utils)"
-    exit 77
-fi
+command -v desktop-file-validate >/dev/null ||
+    exec sh "$(dirname "$0")/../support/missing_tool.sh" desktop-file-validate desktop-file-utils
 report=$(desktop-file-validate "$entry" 2>&1) || { echo "$report"; exit 1; }
 if [ -n "$report" ]; then
     echo "$report"

@@ -16,12 +16,14 @@ done
 for option in $page_options; do
     echo "$help_options" | grep -qx -- "$option" || { echo "not an option of orvath: $option"; status=1; }
 done
-if command -v groff >/dev/null; then
-    warnings=$(groff -man -ww -z "$page" 2>&1)
-    if [ -n "$warnings" ]; then
-        echo "$warnings"
-        status=1
-    fi
+if ! command -v groff >/dev/null; then
+    [ "$status" -ne 0 ] && exit "$status"
+    exec sh "$(dirname "$0")/../support/missing_tool.sh" groff groff-base
+fi
+warnings=$(groff -man -ww -z "$page" 2>&1)
+if [ -n "$warnings" ]; then
+    echo "$warnings"
+    status=1
 fi
 [ "$status" -eq 0 ] && echo "man page lists $(echo "$help_options" | wc -l) options"
 exit "$status"

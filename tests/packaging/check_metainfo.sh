@@ -7,10 +7,8 @@ set -eu
 metainfo=$1
 entry=$2
 version=$3
-if ! command -v appstreamcli >/dev/null; then
-    echo "appstreamcli is not installed (package appstream)"
-    exit 77
-fi
+command -v appstreamcli >/dev/null ||
+    exec sh "$(dirname "$0")/../support/missing_tool.sh" appstreamcli appstream
 appstreamcli validate --no-net "$metainfo"
 grep -q "<launchable type=\"desktop-id\">$(basename "$entry")</launchable>" "$metainfo" ||
     { echo "the metainfo does not launch $(basename "$entry")"; exit 1; }

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -54,6 +57,31 @@ inline std::string CorpusScript(const char* name) {
     std::ostringstream text;
     text << file.rdbuf();
     return text.str();
+}
+
+// Whether the trace has its pinned hash. A trace that misses it is written
+// to a file in the working directory (the test's build folder under ctest),
+// which the failure names, to compare with the trace of the program before.
+inline ::testing::AssertionResult MatchesPin(const PinnedTrace& pinned, const std::string& trace) {
+    const std::uint64_t hash = Fnv1a(trace);
+    if (hash == pinned.hash) {
+        return ::testing::AssertionSuccess();
+    }
+    const std::string size =
+        std::to_string(pinned.clientWidth) + "x" + std::to_string(pinned.clientHeight);
+    const auto file = std::filesystem::absolute(
+        std::filesystem::path(pinned.script).stem().string() + "-" + size + ".trace");
+    std::ofstream out(file, std::ios::binary);
+    out << trace;
+    out.close();
+    std::ostringstream hashes;
+    hashes << std::hex << "hash 0x" << hash << ", pinned 0x" << pinned.hash;
+    auto failure = ::testing::AssertionFailure()
+                   << pinned.script << " at " << size << ": " << hashes.str() << "; ";
+    if (!out) {
+        return failure << "the trace could not be written to " << file.string();
+    }
+    return failure << "the trace is in " << file.string();
 }
 
 }  // namespace orvath::testing

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Opens the built page in Debian's chromium, headless, and reads it back.
 import { chromium } from 'playwright-core';
+import { existsSync } from 'node:fs';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 
@@ -8,7 +9,19 @@ const here = path.dirname(fileURLToPath(import.meta.url));
 export const root = path.join(here, '../..');
 export const buildDir = process.env.ORVATH_WASM_DIR ?? path.join(root, 'build/wasm/src/web');
 export const desktop = process.env.ORVATH_DESKTOP ?? path.join(root, 'build/dev/src/app/orvath');
-export const pageUrl = 'file://' + path.join(buildDir, 'orvath.html');
+export const pageFile = path.join(buildDir, 'orvath.html');
+export const pageUrl = 'file://' + pageFile;
+
+// A test's skip option when it needs FILE from a build: false when the file
+// is there, else why the test is skipped; under CI (CI=true), where no check
+// may silently not run, the test file fails instead, naming what is missing.
+export function unbuilt(file, build) {
+  if (existsSync(file)) return false;
+  if (process.env.CI === 'true') throw new Error(`${build} is missing: no ${file}`);
+  return `${build} is missing`;
+}
+export const noDesktop = () => unbuilt(desktop, 'the desktop build (build/dev)');
+export const noWeb = (file) => unbuilt(file, 'the web build (build/wasm)');
 
 export function launch() {
   return chromium.launch({

@@ -4,15 +4,17 @@
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
-import { existsSync, mkdtempSync, readFileSync } from 'node:fs';
+import { mkdtempSync, readFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
 import {
   launch, openPage, stats, afterPaint, pictureSummary, compareWithPng, desktop, text, value,
+  pageFile, noDesktop, noWeb,
 } from './browser.mjs';
 
+const skip = noWeb(pageFile);
 let browser;
-before(async () => { browser = await launch(); });
+before(async () => { if (!skip) browser = await launch(); });
 after(() => browser?.close());
 const dir = mkdtempSync(path.join(tmpdir(), 'orvath-page-'));
 
@@ -21,7 +23,7 @@ const close = async (page) => {
   await page.context().close();
 };
 
-test('the first picture, names and tooltips, sharp at the device pixel ratio', async () => {
+test('the first picture, names and tooltips, sharp at the device pixel ratio', { skip }, async () => {
   for (const dpr of [1, 2]) {
     const page = await openPage(browser, { width: 1000, height: 600, dpr });
     const picture = await pictureSummary(page);
@@ -44,7 +46,7 @@ test('the first picture, names and tooltips, sharp at the device pixel ratio', a
   }
 });
 
-test('each bar moved by keyboard runs its handler and redraws', async () => {
+test('each bar moved by keyboard runs its handler and redraws', { skip }, async () => {
   const page = await openPage(browser);
   const cases = [
     ['prosptosis', 'PageUp', '30', 'Label1', 'ANGLE OF INCIDENCE= 30'],
@@ -64,7 +66,7 @@ test('each bar moved by keyboard runs its handler and redraws', async () => {
   await close(page);
 });
 
-test('CONTINUOUS, WAVELETS, TIMER, STOP TIMER and the keys E, R, F1, Space, Ctrl+R', async () => {
+test('CONTINUOUS, WAVELETS, TIMER, STOP TIMER and the keys E, R, F1, Space, Ctrl+R', { skip }, async () => {
   const page = await openPage(browser);
   const wavelets = await pictureSummary(page);
   await afterPaint(page, () => page.click('#Option1'));
@@ -104,7 +106,7 @@ test('CONTINUOUS, WAVELETS, TIMER, STOP TIMER and the keys E, R, F1, Space, Ctrl
   await close(page);
 });
 
-test('settings from the link, a warning for each bad one, and copy link', async () => {
+test('settings from the link, a warning for each bad one, and copy link', { skip }, async () => {
   const good = await openPage(browser,
     { link: '#mode=continuous&angle=40&index=150&waves=10&time=1500' });
   assert.ok(await good.locator('#Option1 input').isChecked());
@@ -133,7 +135,7 @@ test('settings from the link, a warning for each bad one, and copy link', async 
   await close(bad);
 });
 
-test('the PNG and SVG downloads and a resize', async () => {
+test('the PNG and SVG downloads and a resize', { skip }, async () => {
   const page = await openPage(browser, { width: 900, height: 500, dpr: 2 });
   const [png] = await Promise.all([page.waitForEvent('download'), page.click('#SavePng')]);
   const bytes = readFileSync(await png.path());
@@ -163,7 +165,7 @@ test('the PNG and SVG downloads and a resize', async () => {
 // within one pixel of the other's ink (measured: 99.6 to 100 %). The same
 // picture one degree apart finds under 80 % (measured: 57 %), so the bound
 // still tells pictures apart.
-test('the canvas shows the picture the desktop exports', { skip: !existsSync(desktop) && 'no desktop build' },
+test('the canvas shows the picture the desktop exports', { skip: skip || noDesktop() },
   async () => {
     const size = { width: 1200, height: 700 };
     const exported = (args) => {

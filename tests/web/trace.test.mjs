@@ -5,10 +5,10 @@
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
-import { existsSync, mkdtempSync, readdirSync, writeFileSync } from 'node:fs';
+import { mkdtempSync, readdirSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
-import { buildDir, desktop, root } from './browser.mjs';
+import { buildDir, desktop, noDesktop, noWeb, root } from './browser.mjs';
 
 const runner = path.join(buildDir, 'orvath_trace.js');
 const corpus = path.join(root, 'tests/fuzz/corpus/trace');
@@ -52,7 +52,7 @@ function randomScript(next) {
   return lines.join(pick(['\n', '\r\n'])) + '\n';
 }
 
-const skip = !existsSync(desktop) && 'no desktop build (build/dev)';
+const skip = noDesktop() || noWeb(runner);
 
 test('every test script traces as the desktop program traces it', { skip }, () => {
   for (const name of readdirSync(corpus)) {
