@@ -358,8 +358,14 @@ CommandLineResult ParseCommandLine(const std::vector<std::string_view>& args) {
     CommandLineResult result;
     CommandLine& cl = result.commandLine;
     Given given;
+    std::vector<std::string_view> options;  // those given so far
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
+        if (std::find(options.begin(), options.end(), arg) != options.end()) {
+            result.error = std::string(arg) + " is given twice";
+            return result;
+        }
+        options.push_back(arg);
         if (arg == "--help" || arg == "-h") {
             cl.action = CommandLine::Action::Help;
             return result;

@@ -4,6 +4,7 @@
 #include <tuple>
 
 #include "panel/command_line.h"
+#include "panel/event_script.h"
 
 namespace orvath {
 namespace {
@@ -143,6 +144,40 @@ TEST(CommandLine, RejectsBadArguments) {
     };
     for (const auto& args : bad) {
         EXPECT_NE(Parse(args).error, "") << args.back();
+    }
+}
+
+// The options and the scripts read numbers one way: an optional sign, once,
+// and digits.
+TEST(CommandLine, NumbersAreOneSignAndDigitsAsInScripts) {
+    const std::pair<std::string_view, std::optional<int>> words[] = {
+        {"0", 0},    {"-0", 0},   {"+0", 0},   {"+007", 7},        {"4999", 4999}, {"+-0", {}},
+        {"-+0", {}}, {"--0", {}}, {"++1", {}}, {"+", {}},          {"-", {}},      {"1e2", {}},
+        {"0x1", {}}, {"1,5", {}}, {"-1", -1},  {"99999999999", {}}};
+    for (const auto& [word, value] : words) {
+        const bool inRange = value && *value >= 0 && *value <= 5000;
+        const auto parsed = Parse({"--export-animation", "a.gif", "--from", word});
+        EXPECT_EQ(parsed.error.empty(), inRange) << word << ": " << parsed.error;
+        EXPECT_EQ(parsed.commandLine.fromTime, inRange ? *value : 0) << word;
+        const ScriptLine line = ParseScriptLine("time " + std::string(word));
+        EXPECT_EQ(line.status == ScriptLine::Status::Event, inRange) << word << ": " << line.error;
+    }
+    EXPECT_EQ(Parse({"--from", ""}).error, "--from needs a whole number from 0 to 5000");
+}
+
+// Each option at most once, whatever it sets.
+TEST(CommandLine, AnOptionGivenTwiceIsRefused) {
+    const std::pair<std::vector<std::string_view>, std::string_view> twice[] = {
+        {{"--angle", "10", "--angle", "20"}, "--angle"},
+        {{"--view", "exact", "--view", "classic"}, "--view"},
+        {{"--export", "a.png", "--size", "10x10", "--size", "20x20"}, "--size"},
+        {{"--theme", "classic", "--theme", "projector"}, "--theme"},
+        {{"--medium", "air-water", "--mode", "continuous", "--medium", "air-glass"}, "--medium"},
+        {{"--export", "a.png", "--export", "b.png"}, "--export"},
+        {{"--autoplay", "--autoplay"}, "--autoplay"},
+    };
+    for (const auto& [args, option] : twice) {
+        EXPECT_EQ(Parse(args).error, std::string(option) + " is given twice") << option;
     }
 }
 
