@@ -15,6 +15,7 @@
 
 #include "app/export.h"
 #include "desktop/picture_file.h"
+#include "model/animation_run.h"
 #include "support/gif_reading.h"
 #include "support/started_window.h"
 
@@ -218,6 +219,7 @@ TEST_F(PictureFiles, CancellingTheAnimationLeavesNoFile) {
         auto* progress = started.window.findChild<QProgressDialog*>();
         ASSERT_NE(progress, nullptr);
         framesWhenCancelled = progress->value();
+        EXPECT_TRUE(progress->labelText().contains(QString::fromStdString(AnimationLimits())));
         progress->cancel();
     });
     EXPECT_EQ(started.desktop->SaveAnimation(path), "");

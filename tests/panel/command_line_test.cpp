@@ -3,6 +3,7 @@
 
 #include <tuple>
 
+#include "model/animation_run.h"
 #include "panel/command_line.h"
 #include "panel/event_script.h"
 
@@ -163,6 +164,25 @@ TEST(CommandLine, NumbersAreOneSignAndDigitsAsInScripts) {
         EXPECT_EQ(line.status == ScriptLine::Status::Event, inRange) << word << ": " << line.error;
     }
     EXPECT_EQ(Parse({"--from", ""}).error, "--from needs a whole number from 0 to 5000");
+}
+
+// An animation up to the limits is taken, a frame of any shape; one beyond
+// them is refused with the limits.
+TEST(CommandLine, AnimationsWithinTheirLimitsOfFramesAndPixels) {
+    const std::string limits = "an animation has " + AnimationLimits();
+    const std::pair<std::vector<std::string_view>, std::string> cases[] = {
+        {{"--size", "3840x2160"}, ""},
+        {{"--size", "2160x3840"}, ""},
+        {{"--size", "3841x2160"}, "frames of 3841x2160 pixels are too large: " + limits},
+        {{"--size", "16384x16384"}, "frames of 16384x16384 pixels are too large: " + limits},
+        {{"--speed", "1/50", "--fps", "40"}, ""},  // 10000 frames
+        {{"--speed", "1/50", "--fps", "41"}, "10250 frames are too many: " + limits},
+    };
+    for (const auto& [options, error] : cases) {
+        std::vector<std::string_view> args{"--export-animation", "a.gif"};
+        args.insert(args.end(), options.begin(), options.end());
+        EXPECT_EQ(Parse(args).error, error) << options.front() << " " << options[1];
+    }
 }
 
 // Each option at most once, whatever it sets.
