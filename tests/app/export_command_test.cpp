@@ -4,6 +4,7 @@
 // no file.
 
 #include <gtest/gtest.h>
+#include <sys/mount.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -21,7 +22,6 @@
 #include <vector>
 
 #include "end_to_end/run_program.h"
-#include "support/small_disk.h"
 
 namespace orvath::testing {
 namespace {
@@ -36,6 +36,7 @@ class ExportCommand : public ::testing::Test {
         fs::create_directories(dir_);
     }
     void TearDown() override {
+        ::umount2((dir_ / "disk").c_str(), MNT_DETACH);
         fs::permissions(dir_, fs::perms::owner_all);
         fs::remove_all(dir_);
     }
@@ -139,8 +140,6 @@ TEST_F(ExportCommand, AFolderWithoutWritePermission) {
     EXPECT_TRUE(fs::is_empty(dir_));
 }
 
-const std::string kExtensions[] = {".png", ".svg", ".gif"};
-
 // The writer of `path`'s type, asked for a file of more than 8 KiB.
 std::vector<std::string> ExportTo(const std::string& path) {
     if (path.ends_with(".gif")) {
@@ -152,7 +151,7 @@ std::vector<std::string> ExportTo(const std::string& path) {
     return {"--export", path, "--size", "640x360"};
 }
 
-// What lies at each path of a folder: its type, inode and where a link points.
+// Each name in the folder with its node's type and number, and where a link points.
 std::map<std::string, std::string> Nodes(const fs::path& folder) {
     std::map<std::string, std::string> nodes;
     for (const auto& entry : fs::directory_iterator(folder)) {
@@ -165,96 +164,88 @@ std::map<std::string, std::string> Nodes(const fs::path& folder) {
     return nodes;
 }
 
-// Waits until process `pid` has a file open in `folder`, that is until its
-// export has begun; ten seconds at most.
-void WaitForAFileUnder(int pid, const fs::path& folder) {
-    const fs::path fds = "/proc/" + std::to_string(pid) + "/fd";
-    for (int tries = 0; tries < 2000; ++tries) {
-        std::error_code error;
-        for (fs::directory_iterator fd(fds, error), end; !error && fd != end; fd.increment(error)) {
-            const fs::path target = fs::read_symlink(fd->path(), error);
-            if (!error && target.parent_path() == folder) {
-                return;
-            }
-        }
-        ::usleep(5000);
-    }
-}
-
-// A FIFO, a folder, a socket and (made by root) a device, and a link to
-// each, named NAME + extension; the kind that each is.
-std::vector<std::pair<std::string, std::string>> MakeNodes(const fs::path& folder,
-                                                           const std::string& extension) {
-    const auto at = [&](const std::string& name) { return folder / (name + extension); };
-    std::vector<std::pair<std::string, std::string>> nodes = {
+// A FIFO, a folder, a socket or a device is no file to replace, nor is a link
+// to one: refused by every writer, and left as it is.
+TEST_F(ExportCommand, OnlyARegularFileOrALinkToOneIsWritten) {
+    std::vector<std::pair<std::string, std::string>> kinds = {
         {"fifo", "a FIFO"}, {"folder", "a directory"}, {"socket", "a socket"}};
-    ::mkfifo(at("fifo").c_str(), 0644);
-    fs::create_directory(at("folder"));
+    ASSERT_EQ(::mkfifo(Path("fifo.png").c_str(), 0644), 0);
+    fs::create_directory(Path("folder.png"));
+    sockaddr_un address{.sun_family = AF_UNIX, .sun_path = {}};
+    Path("socket.png").copy(address.sun_path, sizeof address.sun_path - 1);
     const int socketFd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    at("socket").string().copy(address.sun_path, sizeof address.sun_path - 1);
-    ::bind(socketFd, reinterpret_cast<const sockaddr*>(&address), sizeof address);
+    ASSERT_EQ(::bind(socketFd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
     ::close(socketFd);
-    // The null device's numbers.
-    if (::mknod(at("device").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0) {
-        nodes.emplace_back("device", "a character device");
+    // The null device's numbers; only root may make a device.
+    if (::mknod(Path("device.png").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0) {
+        kinds.emplace_back("device", "a character device");
     }
-    for (std::size_t i = 0, count = nodes.size(); i < count; ++i) {
-        fs::create_symlink(nodes[i].first + extension, at("link-to-" + nodes[i].first));
-        nodes.emplace_back("link-to-" + nodes[i].first, nodes[i].second);
+    for (const auto& [name, kind] : kinds) {
+        fs::create_symlink(name + ".png", Path(name + ".svg"));
+        fs::create_symlink(name + ".png", Path(name + ".gif"));
     }
-    return nodes;
-}
-
-// A device, a FIFO, a socket or a folder is no file to replace, nor is a link
-// to one: refused, and left as it is.
-TEST_F(ExportCommand, PathsThatAreNoRegularFileAreLeftAsTheyAre) {
-    for (const std::string& extension : kExtensions) {
-        const auto nodes = MakeNodes(dir_, extension);
-        const auto before = Nodes(dir_);
-        ASSERT_EQ(before.size(), nodes.size());
-        for (const auto& [name, kind] : nodes) {
+    const auto before = Nodes(dir_);
+    // A link to a regular file is written through; the file keeps its permissions.
+    std::ofstream(Path("target.svg")) << "old";
+    fs::permissions(Path("target.svg"), fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink("target.svg", Path("link.svg"));
+    EXPECT_EQ(RunProgram(kProgram, ExportTo(Path("link.svg"))).status, 0);
+    EXPECT_TRUE(fs::is_symlink(Path("link.svg")));
+    EXPECT_EQ(Read("target.svg").rfind("<?xml", 0), 0U);
+    EXPECT_EQ(fs::status(Path("target.svg")).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write);
+    for (const auto& [name, kind] : kinds) {
+        for (const char* extension : {".png", ".svg", ".gif"}) {
             const auto args = ExportTo(Path(name + extension));
-            SCOPED_TRACE(args[1]);
             const ProgramRun run = RunProgram(kProgram, args);
-            EXPECT_EQ(run.status, 2);
+            EXPECT_EQ(run.status, 2) << args[1];
             EXPECT_EQ(run.err, "orvath: " + args[1] + ": " +
-                                   (name.starts_with("link") ? "links to " : "is ") + kind +
+                                   (extension == std::string(".png") ? "is " : "links to ") + kind +
                                    ", not a regular file\n");
         }
-        EXPECT_EQ(Nodes(dir_), before);
-        for (const auto& entry : fs::directory_iterator(dir_)) {
-            fs::remove_all(entry.path());
-        }
     }
+    fs::remove(Path("link.svg"));
+    fs::remove(Path("target.svg"));
+    EXPECT_EQ(Nodes(dir_), before);
 }
 
-// A disk that fills up, or a file size limit (ulimit -f): the system's
-// reason on one line, and no file.
+// A disk that fills up (mounted by root), or a file size limit (ulimit -f):
+// the system's reason on one line, and no file.
 TEST_F(ExportCommand, AFullDiskIsOneLineWithTheSystemsReasonAndNoFile) {
-    const SmallDisk disk(dir_ / "disk");
+    const fs::path disk = dir_ / "disk";
+    fs::create_directory(disk);
+    const bool mounted = ::mount("tmpfs", disk.c_str(), "tmpfs", 0, "size=8k") == 0;
     RunOptions limited;
-    limited.fileSizeLimit = SmallDisk::kBytes;
-    for (const std::string& extension : kExtensions) {
-        const auto args = ExportTo(Path("limited" + extension));
-        SCOPED_TRACE(args[1]);
+    limited.fileSizeLimit = 8192;
+    for (const char* extension : {".png", ".svg", ".gif"}) {
+        const auto args = ExportTo(Path(std::string("limited") + extension));
         const ProgramRun run = RunProgram(kProgram, args, limited);
         ASSERT_TRUE(run.exited) << "ended by signal " << run.signal;
         EXPECT_EQ(run.status, 2);
         EXPECT_EQ(run.err, "orvath: " + args[1] + ": " + std::strerror(EFBIG) + "\n");
-        if (disk.Mounted()) {
-            const auto full = ExportTo((disk.Folder() / ("full" + extension)).string());
-            const ProgramRun fullRun = RunProgram(kProgram, full);
-            EXPECT_EQ(fullRun.status, 2);
-            EXPECT_EQ(fullRun.err, "orvath: " + full[1] + ": " + std::strerror(ENOSPC) + "\n");
-            EXPECT_TRUE(fs::is_empty(disk.Folder()));
+        if (mounted) {
+            const auto full = ExportTo((disk / (std::string("full") + extension)).string());
+            EXPECT_EQ(RunProgram(kProgram, full).err,
+                      "orvath: " + full[1] + ": " + std::strerror(ENOSPC) + "\n");
         }
     }
+    EXPECT_TRUE(fs::is_empty(disk));
     EXPECT_EQ(Nodes(dir_).size(), 1U);
-    if (!disk.Mounted()) {
+    if (!mounted) {
         GTEST_SKIP() << "only root can mount a small disk; the size limit alone was tried";
     }
+}
+
+// Whether process `pid` has a file open in `folder`: its export has begun.
+bool HasAFileOpenIn(int pid, const fs::path& folder) {
+    std::error_code error;
+    for (fs::directory_iterator fd("/proc/" + std::to_string(pid) + "/fd", error), end;
+         !error && fd != end; fd.increment(error)) {
+        if (fs::read_symlink(fd->path(), error).parent_path() == folder) {
+            return true;
+        }
+    }
+    return false;
 }
 
 // Interrupted, terminated or killed while writing: no file at all.
@@ -262,12 +253,13 @@ TEST_F(ExportCommand, AnExportEndedBySignalLeavesNothing) {
     for (const int signal : {SIGINT, SIGTERM, SIGKILL}) {
         RunOptions options;
         options.whileRunning = [&](int pid) {
-            WaitForAFileUnder(pid, dir_);
+            for (int tries = 0; tries < 2000 && !HasAFileOpenIn(pid, dir_); ++tries) {
+                ::usleep(5000);
+            }
             ::kill(pid, signal);
         };
         const ProgramRun run = RunProgram(
             kProgram, {"--export-animation", Path("run.gif"), "--size", "1920x1080"}, options);
-        EXPECT_FALSE(run.exited);
         EXPECT_EQ(run.signal, signal);
         EXPECT_TRUE(fs::is_empty(dir_));
     }
