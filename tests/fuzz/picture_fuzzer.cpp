@@ -97,11 +97,11 @@ class Reader {
     std::size_t at_ = 0;
 };
 
-// Up to `count` numbers, read in order (the order in which a call's
+// `Count` numbers, read in order (the order in which a call's
 // arguments are worked out is the compiler's).
-template <std::size_t count>
-std::array<float, count> Numbers(Reader& in) {
-    std::array<float, count> numbers{};
+template <std::size_t Count>
+std::array<float, Count> Numbers(Reader& in) {
+    std::array<float, Count> numbers{};
     for (float& number : numbers) {
         number = in.Number();
     }
