@@ -36,8 +36,8 @@ int RunExport(const CommandLine& commandLine, std::ostream& err) {
     const QString error =
         WritePicture(picture, PrintFont(), size, *format, path, commandLine.theme);
     if (!error.isEmpty()) {
-        err << "orvath: cannot write " << PrintableName(commandLine.exportFile) << ": "
-            << error.toStdString() << '\n';
+        err << "orvath: " << PrintableName(commandLine.exportFile) << ": " << error.toStdString()
+            << '\n';
         return 2;
     }
     return 0;

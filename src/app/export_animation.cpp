@@ -80,7 +80,7 @@ int RunAnimationExport(const CommandLine& commandLine, std::ostream& err, bool s
     }
     progress.End();
     if (!error.isEmpty()) {
-        err << "orvath: cannot write " << name << ": " << error.toStdString() << '\n';
+        err << "orvath: " << name << ": " << error.toStdString() << '\n';
         return 2;
     }
     return 0;

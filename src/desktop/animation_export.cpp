@@ -1,32 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop/animation_export.h"
 
-#include <cmath>
-
 #include "desktop/fonts.h"
 #include "desktop/picture_file.h"
+#include "model/animation_run.h"
 #include "model/world_frame.h"
 
 namespace orvath {
-namespace {
-
-constexpr double kMillisecondsPerSecond = 1000;
-
-}  // namespace
 
 std::vector<int> FrameTimes(const AnimationSettings& settings) {
-    const double stepsPerFrame =
-        kMillisecondsPerSecond / settings.framesPerSecond / MillisecondsPerTick(settings.speed);
-    std::vector<int> times;
-    for (int frame = 0;; ++frame) {
-        const auto time = settings.fromTime + static_cast<int>(std::lround(frame * stepsPerFrame));
-        if (time >= settings.toTime) {
-            break;
-        }
-        times.push_back(time);
-    }
-    times.push_back(settings.toTime);
-    return times;
+    return AnimationFrameTimes(settings.fromTime, settings.toTime, settings.framesPerSecond,
+                               settings.speed);
 }
 
 AnimationExport::AnimationExport(const AnimationSettings& settings)
@@ -41,6 +25,12 @@ AnimationExport::AnimationExport(const AnimationSettings& settings)
 
 QString AnimationExport::Open(const QString& path) {
     next_ = 0;
+    const std::string limit =
+        AnimationLimitError(settings_.size.width(), settings_.size.height(), times_.size());
+    if (!limit.empty()) {
+        file_.Cancel();
+        return QString::fromStdString(limit);
+    }
     return file_.Open(path, settings_.size);
 }
 

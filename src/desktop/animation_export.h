@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "desktop/animation_file.h"
-#include "surface/theme.h"
 #include "model/timer_speed.h"
 #include "panel/panel.h"
 #include "panel/settings.h"
 #include "surface/display_list.h"
+#include "surface/theme.h"
 
 namespace orvath {
 
@@ -29,15 +29,15 @@ struct AnimationSettings {
     QSize size{960, 540};
 };
 
-// The time bar's value in each frame: from fromTime on, as far as the timer
-// runs in a frame's time, and toTime in the last frame.
+// The time bar's value in each frame (see AnimationFrameTimes).
 std::vector<int> FrameTimes(const AnimationSettings& settings);
 
 // Writes an animated GIF one frame at a time, so that the caller can tell
 // how far it is and stop between frames. Each frame is the panel's picture,
 // drawn headless on a display list of the animation's size as the window
 // draws it, painted as the canvas paints it. The file is written whole or
-// not at all (see AnimationFile); errors are one line.
+// not at all (see AnimationFile); errors are one line. Open refuses an
+// animation beyond the limits of animation_run.h.
 class AnimationExport {
   public:
     explicit AnimationExport(const AnimationSettings& settings);
@@ -50,6 +50,7 @@ class AnimationExport {
     // Drops the file.
     void Cancel();
 
+    const AnimationSettings& Settings() const { return settings_; }
     int FramesDone() const { return static_cast<int>(next_); }
     int FrameCount() const { return static_cast<int>(times_.size()); }
     bool AllFramesDone() const { return next_ == times_.size(); }

@@ -3,7 +3,7 @@
 
 #include <gif_lib.h>
 
-#include <QSaveFile>
+#include <QFile>
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "desktop/frame_palette.h"
-#include "desktop/picture_file.h"
+#include "desktop/whole_file.h"
 
 namespace orvath {
 namespace {
@@ -23,10 +23,10 @@ namespace {
 constexpr int kMaxDelay = 65535;
 constexpr int kMaxSide = 65535;
 
-// giflib writes through this into the QSaveFile that is its user data.
+// giflib writes through this into the WholeFile that is its user data.
 int WriteToFile(GifFileType* gif, const GifByteType* bytes, int length) {
-    auto* file = static_cast<QSaveFile*>(gif->UserData);
-    return static_cast<int>(file->write(reinterpret_cast<const char*>(bytes), length));
+    auto* file = static_cast<WholeFile*>(gif->UserData);
+    return length >= 0 && file->Write(bytes, static_cast<std::size_t>(length)) ? length : 0;
 }
 
 struct ColourMapFree {
@@ -151,9 +151,10 @@ QString AnimationFile::Open(const QString& path, QSize size) {
             .arg(size.width())
             .arg(size.height());
     }
-    file_ = std::make_unique<QSaveFile>(path);
-    if (!file_->open(QIODevice::WriteOnly)) {
-        return Fail(OneLine(file_->errorString()));
+    file_ = std::make_unique<WholeFile>();
+    if (const std::string error = file_->Open(QFile::encodeName(path).toStdString());
+        !error.empty()) {
+        return Fail(QString::fromStdString(error));
     }
     int error = 0;
     gif_.reset(EGifOpen(file_.get(), WriteToFile, &error));
@@ -213,10 +214,7 @@ QString AnimationFile::Finish() {
     if (EGifCloseFile(gif_.release(), &error) != GIF_OK) {
         return Fail(GifError(error));
     }
-    QString result;
-    if (!file_->commit()) {
-        result = OneLine(file_->errorString());
-    }
+    const QString result = QString::fromStdString(file_->Commit());
     file_.reset();
     last_ = QImage();
     return result;
@@ -224,10 +222,7 @@ QString AnimationFile::Finish() {
 
 void AnimationFile::Cancel() {
     gif_.reset();  // writes the end of the GIF into the file dropped next
-    if (file_) {
-        file_->cancelWriting();
-        file_.reset();
-    }
+    file_.reset();
     last_ = QImage();
 }
 
@@ -237,8 +232,8 @@ QString AnimationFile::Fail(const QString& error) {
 }
 
 QString AnimationFile::GifError(int code) const {
-    if (file_ && file_->error() != QFileDevice::NoError) {
-        return OneLine(file_->errorString());
+    if (file_ && !file_->Error().empty()) {
+        return QString::fromStdString(file_->Error());
     }
     return QString::fromUtf8(GifErrorString(code));
 }

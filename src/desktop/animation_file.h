@@ -6,10 +6,11 @@
 #include <QString>
 #include <memory>
 
-class QSaveFile;
 struct GifFileType;
 
 namespace orvath {
+
+class WholeFile;
 
 // The delay of frame `frame` (counted from 0) of an animation played at
 // `framesPerSecond` (> 0), in the hundredths of a second that GIF counts in.
@@ -26,10 +27,10 @@ int FrameDelayCentiseconds(int frame, double framesPerSecond);
 // few levels (a solid line's, in practice, exact) and the antialiased blends
 // close to theirs.
 //
-// The file is written whole or not at all: it is written under a temporary
-// name and put in place by Finish. Any error, Cancel, or the end of the
-// writer before Finish drops what was written and leaves an earlier file of
-// that name as it was. Errors are one line, to follow "cannot write FILE: ".
+// The file is written whole or not at all (see WholeFile) and put in place
+// by Finish. Any error, Cancel, or the end of the writer before Finish drops
+// what was written and leaves an earlier file of that name as it was. Errors
+// are one line, to follow "FILE: ".
 class AnimationFile {
   public:
     AnimationFile();
@@ -60,7 +61,7 @@ class AnimationFile {
     // The error of the last giflib call that failed.
     QString GifError(int code) const;
 
-    std::unique_ptr<QSaveFile> file_;
+    std::unique_ptr<WholeFile> file_;
     std::unique_ptr<GifFileType, GifCloser> gif_;  // writes into file_
     QSize size_;
     int frames_ = 0;

@@ -15,6 +15,7 @@
 #include "desktop/keyboard_focus.h"
 #include "desktop/orvath_window.h"
 #include "desktop/picture_file.h"
+#include "model/animation_run.h"
 #include "model/info_text.h"
 #include "model/refraction_facts.h"
 
@@ -175,7 +176,14 @@ QString DesktopFeatures::SaveAnimation(const QString& path) {
     if (!error.isEmpty()) {
         return QStringLiteral("Cannot save %1: %2").arg(path, error);
     }
-    QProgressDialog progress(QStringLiteral("Writing %1").arg(QFileInfo(path).fileName()),
+    const AnimationSettings& settings = animation.Settings();
+    QProgressDialog progress(QStringLiteral("Writing %1: %2 frames of %3x%4 pixels\n(an animation "
+                                            "has %5)")
+                                 .arg(QFileInfo(path).fileName())
+                                 .arg(animation.FrameCount())
+                                 .arg(settings.size.width())
+                                 .arg(settings.size.height())
+                                 .arg(QString::fromStdString(AnimationLimits())),
                              QStringLiteral("Cancel"), 0, animation.FrameCount(), &window_);
     progress.setWindowTitle(QStringLiteral("Save animation"));
     progress.setWindowModality(Qt::WindowModal);

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop/picture_file.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QImageWriter>
 #include <QPainter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
+#include "desktop/whole_file.h"
 #include "desktop/world_painter.h"
 
 namespace orvath {
@@ -16,25 +18,30 @@ namespace {
 constexpr int kDotsPerInch = 96;
 constexpr double kMetresPerInch = 0.0254;
 
-QString WritePng(const DisplayList& picture, const QFont& printFont, QSize size, Theme theme,
-                 QSaveFile& file) {
+// The picture as PNG bytes in `bytes`; returns the error, or an empty string.
+QString EncodePng(const DisplayList& picture, const QFont& printFont, QSize size, Theme theme,
+                  QByteArray& bytes) {
     const QImage image = RenderPicture(picture, printFont, size, theme);
     if (image.isNull()) {
         return QStringLiteral("not enough memory for a %1x%2 picture")
             .arg(size.width())
             .arg(size.height());
     }
-    QImageWriter writer(&file, "png");
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
     if (!writer.write(image)) {
         return OneLine(writer.errorString());
     }
     return {};
 }
 
-QString WriteSvg(const DisplayList& picture, const QFont& printFont, QSize size, Theme theme,
-                 QSaveFile& file) {
+QString EncodeSvg(const DisplayList& picture, const QFont& printFont, QSize size, Theme theme,
+                  QByteArray& bytes) {
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
     QSvgGenerator svg;
-    svg.setOutputDevice(&file);
+    svg.setOutputDevice(&buffer);
     svg.setSize(size);
     svg.setViewBox(QRect(QPoint(0, 0), size));
     svg.setResolution(kDotsPerInch);
@@ -80,21 +87,21 @@ QImage RenderPicture(const DisplayList& picture, const QFont& printFont, QSize s
 
 QString WritePicture(const DisplayList& picture, const QFont& printFont, QSize size,
                      PictureFormat format, const QString& path, Theme theme) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return OneLine(file.errorString());
+    // The file is opened first, so that a path it cannot have is refused at once.
+    WholeFile file;
+    if (const std::string error = file.Open(QFile::encodeName(path).toStdString());
+        !error.empty()) {
+        return QString::fromStdString(error);
     }
+    QByteArray bytes;
     const QString error = format == PictureFormat::Png
-                              ? WritePng(picture, printFont, size, theme, file)
-                              : WriteSvg(picture, printFont, size, theme, file);
+                              ? EncodePng(picture, printFont, size, theme, bytes)
+                              : EncodeSvg(picture, printFont, size, theme, bytes);
     if (!error.isEmpty()) {
-        file.cancelWriting();
         return error;
     }
-    if (!file.commit()) {
-        return OneLine(file.errorString());
-    }
-    return {};
+    file.Write(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    return QString::fromStdString(file.Commit());
 }
 
 }  // namespace orvath

@@ -28,9 +28,8 @@ QImage RenderPicture(const DisplayList& picture, const QFont& printFont, QSize s
                      Theme theme = Theme::Classic);
 
 // Writes the picture to `path` as PNG (raster, `size` pixels) or SVG (vector,
-// `size` user units). The file is written under a temporary name and renamed
-// only when complete. Returns why it could not be written, on one line, or an
-// empty string.
+// `size` user units), whole or not at all (see WholeFile). Returns why it
+// could not be written, on one line, or an empty string.
 QString WritePicture(const DisplayList& picture, const QFont& printFont, QSize size,
                      PictureFormat format, const QString& path, Theme theme = Theme::Classic);
 

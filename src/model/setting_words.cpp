@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/setting_words.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace orvath {
@@ -46,13 +47,25 @@ std::optional<PixelSize> ParsePixelSize(std::string_view text) {
     return PixelSize{*width, *height};
 }
 
+bool IsWholeNumber(std::string_view text) {
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        text.remove_prefix(1);
+    }
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
 std::optional<int> ParseWholeNumber(std::string_view text) {
-    if (!text.empty() && text.front() == '+') {
+    if (!IsWholeNumber(text)) {
+        return std::nullopt;
+    }
+    // from_chars reads a '-' but no '+'.
+    if (text.front() == '+') {
         text.remove_prefix(1);
     }
     int value = 0;
     const auto [end, status] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || status != std::errc() || end != text.data() + text.size()) {
+    if (status != std::errc() || end != text.data() + text.size()) {
         return std::nullopt;
     }
     return value;

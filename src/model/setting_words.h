@@ -24,7 +24,10 @@ struct PixelSize {
 // "WxH", each side a whole number from 1 to kMaxClientSide.
 std::optional<PixelSize> ParsePixelSize(std::string_view text);
 
-// An optional '+' or '-' and decimal digits that fit an int.
+// A whole number is one optional sign, '+' or '-', and decimal digits: "7",
+// "+7", "-0", "007"; not "+-7", "--7" or "7 ".
+bool IsWholeNumber(std::string_view text);
+// A whole number that fits an int.
 std::optional<int> ParseWholeNumber(std::string_view text);
 
 // "wavelets" / "continuous", "classic" / "exact", "off" / "on".

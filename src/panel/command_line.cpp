@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <charconv>
 
+#include "model/animation_run.h"
 #include "model/bar_settings.h"
 #include "model/media.h"
 #include "model/message_text.h"
@@ -170,7 +171,14 @@ std::string UsageText() {
            "Without a display:\n"
            "  --export FILE    write the picture to FILE (.png or .svg) and exit\n"
            "  --export-animation FILE   write an animated GIF of the time bar running\n"
-           "                   to FILE (.gif) and exit\n"
+           "                   to FILE (.gif) and exit; at most " +
+           std::to_string(kMaxAnimationFrames) +
+           " frames of\n"
+           "                   at most " +
+           std::to_string(kMaxAnimationFrameWidth) + "x" +
+           std::to_string(kMaxAnimationFrameHeight) + " = " +
+           std::to_string(kMaxAnimationFramePixels) +
+           " pixels\n"
            "  --from N         with --export-animation: the time bar's first value\n"
            "                   (default 0)\n"
            "  --to N           its last value (default 5000)\n"
@@ -349,6 +357,11 @@ std::string CheckCombination(CommandLine& cl, const Given& given) {
         cl.clientWidth = kAnimationWidth;
         cl.clientHeight = kAnimationHeight;
     }
+    if (animation) {
+        return AnimationLimitError(
+            cl.clientWidth, cl.clientHeight,
+            AnimationFrameTimes(cl.fromTime, cl.toTime, cl.framesPerSecond, cl.speed).size());
+    }
     return {};
 }
 
@@ -358,8 +371,14 @@ CommandLineResult ParseCommandLine(const std::vector<std::string_view>& args) {
     CommandLineResult result;
     CommandLine& cl = result.commandLine;
     Given given;
+    std::vector<std::string_view> options;  // those given so far
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
+        if (std::find(options.begin(), options.end(), arg) != options.end()) {
+            result.error = std::string(arg) + " is given twice";
+            return result;
+        }
+        options.push_back(arg);
         if (arg == "--help" || arg == "-h") {
             cl.action = CommandLine::Action::Help;
             return result;

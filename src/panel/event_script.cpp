@@ -6,6 +6,7 @@
 
 #include "model/bar_settings.h"
 #include "model/message_text.h"
+#include "model/setting_words.h"
 
 namespace orvath {
 namespace {
@@ -94,30 +95,6 @@ std::vector<std::string_view> SplitWords(std::string_view line) {
     return words;
 }
 
-// An optional sign and decimal digits; nullopt if the word is not a whole
-// number. Values too large for an int are clamped, which keeps them out of
-// every range.
-std::optional<long long> ParseWholeNumber(std::string_view word) {
-    bool negative = false;
-    if (!word.empty() && (word[0] == '+' || word[0] == '-')) {
-        negative = word[0] == '-';
-        word.remove_prefix(1);
-    }
-    if (word.empty()) {
-        return std::nullopt;
-    }
-    long long value = 0;
-    for (char c : word) {
-        if (c < '0' || c > '9') {
-            return std::nullopt;
-        }
-        if (value < 1'000'000'000'000LL) {
-            value = value * 10 + (c - '0');
-        }
-    }
-    return negative ? -value : value;
-}
-
 ScriptLine Error(std::string message) {
     ScriptLine result;
     result.status = ScriptLine::Status::Error;
@@ -184,14 +161,15 @@ ScriptLine ParseScriptLine(std::string_view line) {
         result.event.value = 1;
         return result;
     }
-    const auto value = ParseWholeNumber(words[1]);
-    if (!value) {
+    if (!IsWholeNumber(words[1])) {
         return Error(QuotedWord(words[1]) + " is not a whole number");
     }
-    if (*value < event->min || *value > event->max) {
+    // A whole number beyond an int is outside every range.
+    const auto value = ParseWholeNumber(words[1]);
+    if (!value || *value < event->min || *value > event->max) {
         return Error(name + " value " + QuotedWord(words[1]) + " is outside " + Range(*event));
     }
-    result.event.value = static_cast<int>(*value);
+    result.event.value = *value;
     result.event.words += " " + std::string(words[1]);
     return result;
 }

@@ -7,6 +7,7 @@
 
 #include "app/export_animation.h"
 #include "desktop/animation_export.h"
+#include "model/animation_run.h"
 #include "support/gif_reading.h"
 
 namespace orvath::testing {
@@ -32,6 +33,17 @@ TEST(AnimationFrames, RunFromTheFirstTimeAtTheTimersPaceAndEndOnTheLast) {
         EXPECT_EQ(FrameTimes(settings), c.times) << c.from << " to " << c.to << " at " << c.fps;
     }
     EXPECT_EQ(FrameTimes({}).size(), 126u);
+}
+
+// The window's way in refuses what the command line refuses, and writes nothing.
+TEST(AnimationExportLimits, OpenRefusesAnAnimationBeyondThem) {
+    AnimationSettings settings;
+    settings.size = QSize(4000, 2100);
+    const QTemporaryDir dir;
+    AnimationExport animation(settings);
+    EXPECT_EQ(animation.Open(dir.filePath(QStringLiteral("big.gif"))).toStdString(),
+              AnimationLimitError(4000, 2100, 126));
+    EXPECT_TRUE(QDir(dir.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
 }
 
 class AnimationExportCommand : public ::testing::Test {

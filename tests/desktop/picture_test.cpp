@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QClipboard>
@@ -15,6 +16,7 @@
 
 #include "app/export.h"
 #include "desktop/picture_file.h"
+#include "model/animation_run.h"
 #include "support/gif_reading.h"
 #include "support/started_window.h"
 
@@ -151,7 +153,7 @@ TEST_F(PictureFiles, UnwritablePlacesGiveOneLineAndNoFile) {
     for (const std::string& path :
          {Path("missing/wave.png"), Path("taken.png"), Path("missing/wave.svg")}) {
         EXPECT_EQ(Export(path, 640, 360), 2) << path;
-        EXPECT_EQ(errors_.rfind("orvath: cannot write " + path + ": ", 0), 0U) << errors_;
+        EXPECT_EQ(errors_.rfind("orvath: " + path + ": ", 0), 0U) << errors_;
         EXPECT_EQ(std::count(errors_.begin(), errors_.end(), '\n'), 1) << errors_;
     }
     EXPECT_EQ(Entries(), std::vector<std::string>{"taken.png"});
@@ -166,6 +168,21 @@ TEST_F(PictureFiles, AFailedSaveLeavesTheOldFileAsItWas) {
     EXPECT_NE(started.desktop->SavePicture(QString::fromStdString(Path("kept.gif"))), "");
     EXPECT_EQ(fs::file_size(Path("kept.png")), bytes);
     EXPECT_EQ(Entries(), std::vector<std::string>{"kept.png"});
+}
+
+// The window's save actions refuse what the command line refuses, with the
+// same reason for their message box.
+TEST_F(PictureFiles, TheWindowRefusesToSaveOverAFifo) {
+    StartedWindow started;
+    for (const char* name : {"fifo.png", "fifo.gif"}) {
+        ASSERT_EQ(::mkfifo(Path(name).c_str(), 0644), 0);
+        const QString path = QString::fromStdString(Path(name));
+        const QString error = QString(name).endsWith(".gif") ? started.desktop->SaveAnimation(path)
+                                                             : started.desktop->SavePicture(path);
+        EXPECT_EQ(error, "Cannot save " + path + ": is a FIFO, not a regular file");
+        EXPECT_TRUE(fs::is_fifo(Path(name)));
+    }
+    EXPECT_EQ(Entries().size(), 2U);
 }
 
 TEST_F(PictureFiles, CtrlSSavesThePictureTheCanvasShows) {
@@ -218,6 +235,7 @@ TEST_F(PictureFiles, CancellingTheAnimationLeavesNoFile) {
         auto* progress = started.window.findChild<QProgressDialog*>();
         ASSERT_NE(progress, nullptr);
         framesWhenCancelled = progress->value();
+        EXPECT_TRUE(progress->labelText().contains(QString::fromStdString(AnimationLimits())));
         progress->cancel();
     });
     EXPECT_EQ(started.desktop->SaveAnimation(path), "");

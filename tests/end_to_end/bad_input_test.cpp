@@ -84,7 +84,7 @@ TEST(BadCommandLine, EachGetsOneLineAndStatusTwo) {
     ExpectRejected({"--export-animation", "run.png"},
                    "orvath: run.png: an animation is a GIF (the name must end in .gif)\n");
     ExpectRejected({"--export-animation", "/nonexistent/run.gif", "--to", "40"},
-                   "orvath: cannot write /nonexistent/run.gif: No such file or directory\n");
+                   "orvath: /nonexistent/run.gif: No such file or directory\n");
 }
 
 TEST(BadCommandLine, ClientSizesOutsideOneTo16384) {

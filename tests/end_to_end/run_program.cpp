@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <linux/capability.h>
 #include <sys/prctl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -50,6 +51,11 @@ bool DropFileOverride() {
     if (options.withoutFileOverride && !DropFileOverride()) {
         ::_exit(kCannotDropCapabilities);
     }
+    if (options.fileSizeLimit > 0) {
+        const rlimit limit{static_cast<rlim_t>(options.fileSizeLimit),
+                           static_cast<rlim_t>(options.fileSizeLimit)};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
     ::execv(path.c_str(), argv.data());
     ::_exit(127);
 }
@@ -73,6 +79,9 @@ ProgramRun RunProgram(const std::string& path, const std::vector<std::string>& a
     const pid_t child = ::fork();
     if (child == 0) {
         Exec(path, argv, options, in, out, err);
+    }
+    if (child > 0 && options.whileRunning) {
+        options.whileRunning(child);
     }
     int status = 0;
     if (child > 0 && ::waitpid(child, &status, 0) == child) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,12 @@ struct RunOptions {
     // Run as root without the capabilities that let root read any file, so
     // that file permissions apply as they do to a user.
     bool withoutFileOverride = false;
+    // The most bytes a file may grow to (RLIMIT_FSIZE), 0 for no limit: a
+    // write beyond it fails as on a full disk, with EFBIG.
+    long fileSizeLimit = 0;
+    // Called with the program's process id while it runs, for example to
+    // signal it; the run ends when the program does.
+    std::function<void(int pid)> whileRunning = {};
 };
 
 // Runs the program at `path` with the arguments and waits for it.

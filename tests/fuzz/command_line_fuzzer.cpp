@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes, split at NUL bytes into arguments, to the command-line
 // parser, and checks that what it accepts is within the limits the program
-// relies on and that what it rejects comes with a one-line message.
+// relies on (an animation's among them) and that what it rejects comes with a
+// one-line message.
 
 #include <algorithm>
 #include <cstdint>
@@ -12,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/animation_run.h"
 #include "panel/command_line.h"
 
 namespace {
@@ -51,6 +53,14 @@ void CheckAccepted(const orvath::CommandLine& cl) {
         Fail("accepted an animation that cannot run", std::to_string(cl.fromTime) + " to " +
                                                           std::to_string(cl.toTime) + " at " +
                                                           std::to_string(cl.framesPerSecond));
+    }
+    if (cl.action == Action::ExportAnimation &&
+        (static_cast<long long>(cl.clientWidth) * cl.clientHeight >
+             orvath::kMaxAnimationFramePixels ||
+         orvath::AnimationFrameTimes(cl.fromTime, cl.toTime, cl.framesPerSecond, cl.speed).size() >
+             static_cast<std::size_t>(orvath::kMaxAnimationFrames))) {
+        Fail("accepted an animation beyond the limits",
+             std::to_string(cl.clientWidth) + "x" + std::to_string(cl.clientHeight));
     }
 }
 

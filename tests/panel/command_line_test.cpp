@@ -3,7 +3,9 @@
 
 #include <tuple>
 
+#include "model/animation_run.h"
 #include "panel/command_line.h"
+#include "panel/event_script.h"
 
 namespace orvath {
 namespace {
@@ -143,6 +145,59 @@ TEST(CommandLine, RejectsBadArguments) {
     };
     for (const auto& args : bad) {
         EXPECT_NE(Parse(args).error, "") << args.back();
+    }
+}
+
+// The options and the scripts read numbers one way: an optional sign, once,
+// and digits.
+TEST(CommandLine, NumbersAreOneSignAndDigitsAsInScripts) {
+    const std::pair<std::string_view, std::optional<int>> words[] = {
+        {"0", 0},    {"-0", 0},   {"+0", 0},   {"+007", 7},        {"4999", 4999}, {"+-0", {}},
+        {"-+0", {}}, {"--0", {}}, {"++1", {}}, {"+", {}},          {"-", {}},      {"1e2", {}},
+        {"0x1", {}}, {"1,5", {}}, {"-1", -1},  {"99999999999", {}}};
+    for (const auto& [word, value] : words) {
+        const bool inRange = value && *value >= 0 && *value <= 5000;
+        const auto parsed = Parse({"--export-animation", "a.gif", "--from", word});
+        EXPECT_EQ(parsed.error.empty(), inRange) << word << ": " << parsed.error;
+        EXPECT_EQ(parsed.commandLine.fromTime, inRange ? *value : 0) << word;
+        const ScriptLine line = ParseScriptLine("time " + std::string(word));
+        EXPECT_EQ(line.status == ScriptLine::Status::Event, inRange) << word << ": " << line.error;
+    }
+    EXPECT_EQ(Parse({"--from", ""}).error, "--from needs a whole number from 0 to 5000");
+}
+
+// An animation up to the limits is taken, a frame of any shape; one beyond
+// them is refused with the limits.
+TEST(CommandLine, AnimationsWithinTheirLimitsOfFramesAndPixels) {
+    const std::string limits = "an animation has " + AnimationLimits();
+    const std::pair<std::vector<std::string_view>, std::string> cases[] = {
+        {{"--size", "3840x2160"}, ""},
+        {{"--size", "2160x3840"}, ""},
+        {{"--size", "3841x2160"}, "frames of 3841x2160 pixels are too large: " + limits},
+        {{"--size", "16384x16384"}, "frames of 16384x16384 pixels are too large: " + limits},
+        {{"--speed", "1/50", "--fps", "40"}, ""},  // 10000 frames
+        {{"--speed", "1/50", "--fps", "41"}, "10250 frames are too many: " + limits},
+    };
+    for (const auto& [options, error] : cases) {
+        std::vector<std::string_view> args{"--export-animation", "a.gif"};
+        args.insert(args.end(), options.begin(), options.end());
+        EXPECT_EQ(Parse(args).error, error) << options.front() << " " << options[1];
+    }
+}
+
+// Each option at most once, whatever it sets.
+TEST(CommandLine, AnOptionGivenTwiceIsRefused) {
+    const std::pair<std::vector<std::string_view>, std::string_view> twice[] = {
+        {{"--angle", "10", "--angle", "20"}, "--angle"},
+        {{"--view", "exact", "--view", "classic"}, "--view"},
+        {{"--export", "a.png", "--size", "10x10", "--size", "20x20"}, "--size"},
+        {{"--theme", "classic", "--theme", "projector"}, "--theme"},
+        {{"--medium", "air-water", "--mode", "continuous", "--medium", "air-glass"}, "--medium"},
+        {{"--export", "a.png", "--export", "b.png"}, "--export"},
+        {{"--autoplay", "--autoplay"}, "--autoplay"},
+    };
+    for (const auto& [args, option] : twice) {
+        EXPECT_EQ(Parse(args).error, std::string(option) + " is given twice") << option;
     }
 }
 

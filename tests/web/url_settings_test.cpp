@@ -40,6 +40,7 @@ TEST(UrlSettings, TakesWhatItCanAndReportsTheRest) {
         // Out of range, not numbers, empty, unknown words and keys: start values.
         {"angle=90&index=49&waves=4&time=-1", {}, 4},
         {"angle=1e1&index=0x10&waves=ten&time=&mode", {}, 5},
+        {"angle=+-0&index=-+100&waves=%2B%2B10&time=--0", {}, 4},
         {"angle=99999999999999999999&mode=Continuous&view=1&reflection=yes", {}, 4},
         {"colour=red&%zz=1&=5", {}, 3},
         // A later bad value takes back an earlier good one.
