@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "model/bar_settings.h"
+#include "panel/panel.h"
 #include "surface/display_list.h"
 #include "web/url_settings.h"
 
@@ -41,7 +42,7 @@ std::string LinkOfPanel(const orvath::PanelSettings& settings) {
     orvath::ApplyViewSettings(settings, panel);
     panel.StartUp(320 * 15, 240 * 15);
     orvath::ApplySettings(settings, panel);
-    return orvath::web::SettingsFragment(panel);
+    return orvath::web::SettingsFragment(orvath::SettingsShown(panel));
 }
 
 }  // namespace
