@@ -29,6 +29,7 @@ int RunExport(const CommandLine& commandLine, std::ostream& err) {
     Panel panel(picture);
     const QSize size(commandLine.clientWidth, commandLine.clientHeight);
     ApplyViewSettings(commandLine.settings, panel);
+    panel.SetTheme(commandLine.theme);
     panel.StartUp(static_cast<float>(size.width() * kTwipsPerPixel),
                   static_cast<float>(size.height() * kTwipsPerPixel));
     ApplySettings(commandLine.settings, panel);

@@ -16,6 +16,7 @@ std::vector<int> FrameTimes(const AnimationSettings& settings) {
 AnimationExport::AnimationExport(const AnimationSettings& settings)
     : settings_(settings), times_(FrameTimes(settings)) {
     ApplyViewSettings(settings.panel, panel_);
+    panel_.SetTheme(settings.theme);
     panel_.StartUp(static_cast<float>(settings.size.width() * kTwipsPerPixel),
                    static_cast<float>(settings.size.height() * kTwipsPerPixel));
     PanelSettings bars = settings.panel;

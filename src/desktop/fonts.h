@@ -3,10 +3,9 @@
 
 #include <QFont>
 
-namespace orvath {
+#include "model/world_frame.h"
 
-// The form's font size in points.
-inline constexpr double kFormFontPoints = 8.25;
+namespace orvath {
 
 // The form's font: the panel's buttons use it, and text printed on the
 // picture is in it.

@@ -202,6 +202,7 @@ void OrvathWindow::SetReflection(bool shown) {
 }
 
 void OrvathWindow::SetTheme(Theme theme) {
+    panel_.SetTheme(theme);
     canvas_.SetTheme(theme);
     ScaleFonts();
 }

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop/world_painter.h"
 
+#include "surface/picture_fonts.h"
+
+#include <QPaintDevice>
 #include <QPainterPath>
 #include <cmath>
 #include <numbers>
@@ -44,8 +47,14 @@ WorldPainter::WorldPainter(QPainter& painter, const WorldFrame& frame, QSizeF ar
     : painter_(painter),
       mapping_(frame, area.width(), area.height()),
       printFont_(std::move(printFont)),
+      labelFont_(QString::fromUtf8(kLabelFontFamilies.data(),
+                                   static_cast<qsizetype>(kLabelFontFamilies.size()))
+                     .split(QStringLiteral(", "))),
       theme_(theme),
       widthScale_(WidthScale(theme, area.width(), area.height())) {
+    if (const double scale = PrintFontScale(theme); scale != 1) {
+        printFont_.setPointSizeF(printFont_.pointSizeF() * scale);
+    }
     const QRectF whole(QPointF(0, 0), area);
     partial_ = !visible.isEmpty() && !visible.contains(whole);
     view_ = mapping_.Area();
@@ -62,7 +71,8 @@ ViewRect WorldPainter::ToWorld(const QRectF& pixels) const {
 
 ViewRect WorldPainter::WithPen(const ViewRect& rect) const {
     const double margin = width_ + kFringePixels;
-    return Expanded(rect, margin / std::abs(mapping_.ScaleX()), margin / std::abs(mapping_.ScaleY()));
+    return Expanded(rect, margin / std::abs(mapping_.ScaleX()),
+                    margin / std::abs(mapping_.ScaleY()));
 }
 
 QColor WorldPainter::ColourOf(Colour colour) {
@@ -151,11 +161,31 @@ void WorldPainter::Dot(float x, float y, Colour colour) {
     painter_.setBrush(Qt::NoBrush);
 }
 
-void WorldPainter::Text(float x, float y, const QString& text) {
-    painter_.setFont(printFont_);
+void WorldPainter::Text(float x, float y, const QString& text, float emHeight) {
+    if (emHeight > 0) {
+        if (emHeight != labelEm_) {
+            // Sized in points for the device, so that a fraction of a pixel counts.
+            const double dpi = painter_.device() != nullptr ? painter_.device()->logicalDpiY() : 96;
+            labelFont_.setPointSizeF(emHeight * std::abs(mapping_.ScaleY()) * 72 / dpi);
+            labelEm_ = emHeight;
+        }
+        painter_.setFont(labelFont_);
+    } else {
+        painter_.setFont(printFont_);
+    }
     painter_.setPen(kForegroundColour);
     const QPointF topLeft = ToPixels(x, y);
     painter_.drawText(QPointF(topLeft.x(), topLeft.y() + painter_.fontMetrics().ascent()), text);
+}
+
+void WorldPainter::Backing(float x1, float y1, float x2, float y2, Colour colour) {
+    const ViewRect box{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
+    if (box.right < visible_.left || box.left > visible_.right || box.top < visible_.bottom ||
+        box.bottom > visible_.top) {
+        return;
+    }
+    painter_.fillRect(QRectF(ToPixels(x1, y1), ToPixels(x2, y2)).normalized(),
+                      ToQColor(colour.value_or(kForegroundRgb)));
 }
 
 void PaintDisplayList(const DisplayList& list, QPainter& painter, QSizeF area,
@@ -178,7 +208,11 @@ void PaintDisplayList(const DisplayList& list, QPainter& painter, QSizeF area,
                 break;
             case DrawOp::Kind::Print:
                 world.Text(op.x1, op.y1,
-                           QString::fromStdString(list.Texts()[static_cast<std::size_t>(op.text)]));
+                           QString::fromStdString(list.Texts()[static_cast<std::size_t>(op.text)]),
+                           op.font);
+                break;
+            case DrawOp::Kind::Backing:
+                world.Backing(op.x1, op.y1, op.x2, op.y2, op.colour);
                 break;
         }
     }

@@ -41,7 +41,9 @@ class WorldPainter {
     void Line(float x1, float y1, float x2, float y2, Colour colour);
     void Arc(float x, float y, float radius, float start, float end, Colour colour);
     void Dot(float x, float y, Colour colour);
-    void Text(float x, float y, const QString& text);
+    // In the form's font, or in the labels' face emHeight world units high.
+    void Text(float x, float y, const QString& text, float emHeight = 0);
+    void Backing(float x1, float y1, float x2, float y2, Colour colour);
 
     QPointF ToPixels(double x, double y) const;
     // A rectangle of device pixels in world units.
@@ -59,6 +61,8 @@ class WorldPainter {
     ViewRect visible_;  // the part repainted, in world units
     bool partial_;      // whether only a part of the area is repainted
     QFont printFont_;
+    QFont labelFont_;
+    float labelEm_ = -1;  // the em height labelFont_ is sized for
     Theme theme_;
     double widthScale_;
     std::vector<std::pair<Colour, QColor>> colours_;  // the theme's, as met

@@ -29,7 +29,10 @@ Construction MakeConstruction(const Scene& scene, const ExactChoices& choices) {
     c.frame = scene.Bounds();
     c.period = scene.period;
     c.showReflected = choices.reflection || c.optics.verdict != CriticalVerdict::Less;
-    c.lineHeight = scene.lineHeight;
+    c.showKey = choices.key;
+    const double frameHeight = c.frame.top - c.frame.bottom;
+    c.em = LabelTextPx(choices.theme, scene.heightPx) * frameHeight / scene.heightPx;
+    c.controls = scene.controls;
     const int waves = ClampToRange(Bar::Waves, scene.bars.waves);
     const double timeBar = ClampToRange(Bar::Time, scene.bars.time) / 100.0;
     const WorldBounds& f = c.frame;

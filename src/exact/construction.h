@@ -43,7 +43,11 @@ struct Construction {
     HitRow wavelets;  // where the wavelets' rays meet the boundary
     HitRow rays;      // where the drawn rays meet the boundary
     bool showReflected = false;
-    double lineHeight = 3;
+    bool showKey = true;
+    // The texts' em height, and the part of the picture under the panel's
+    // controls, where no text may go.
+    double em = 4.4;
+    WorldBounds controls;
 
     bool Refracts() const { return optics.verdict != CriticalVerdict::Greater; }
     // The wave's speed in medium 1, c1.

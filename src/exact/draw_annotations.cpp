@@ -2,8 +2,11 @@
 #include <cmath>
 
 #include "exact/geometry.h"
+#include "exact/key.h"
+#include "exact/labels.h"
 #include "exact/palette.h"
 #include "exact/pen.h"
+#include "exact/proof.h"
 #include "exact/steps.h"
 
 namespace orvath::exact {
@@ -59,10 +62,30 @@ void DrawArrowheads(const Construction& c, Surface& s) {
 
 }  // namespace
 
-void DrawAnnotations(const Construction& c, Surface& s) {
+void DrawAnnotations(const Construction& c, const Shown& shown, Surface& s) {
     s.BeginPart(Part::Annotations);
     DrawArrowheads(c, s);
-    DrawProof(c, s);
+    LabelLayout layout(c);
+    const ProofFigure proof = MakeProofFigure(c);
+    DrawProofLines(c, proof, layout, s);
+
+    // The values first, beside the construction; then the key in a corner,
+    // the media's names and the proof's names, each where the texts before
+    // it leave room. Every text comes after every line, on its backing.
+    std::vector<PlacedText> texts;
+    PlaceProofValues(c, proof, layout, texts);
+    const std::vector<KeyEntry> entries =
+        c.showKey ? KeyEntries(c, shown) : std::vector<KeyEntry>();
+    const std::optional<Box> key = PlaceKey(c, entries, layout);
+    PlaceMediaNames(c, layout, texts);
+    PlaceProofNames(c, proof, layout, texts);
+    if (!texts.empty() || key) {
+        s.SetFont(F(layout.Em()));
+    }
+    PrintPlaced(texts, s);
+    if (key) {
+        DrawKey(entries, *key, layout, s);
+    }
 }
 
 }  // namespace orvath::exact

@@ -11,17 +11,18 @@ void DrawExactPicture(const Scene& scene, const ExactChoices& choices, Surface& 
     // The frame must hold some of both media.
     const float width = scene.xRight - scene.xLeft;
     if (!(std::isfinite(width) && width > 0 && scene.yTop > 0 && scene.yBottom < 0 &&
-          scene.c1 > 0 && scene.c2 > 0 && scene.lineHeight > 0)) {
+          scene.c1 > 0 && scene.c2 > 0 && scene.heightPx > 0)) {
         return;
     }
     const Construction c = MakeConstruction(scene, choices);
+    Shown shown;
     DrawAxes(c, surface);
-    DrawEarlierFronts(c, surface);
-    DrawWavelets(c, surface);
+    DrawEarlierFronts(c, surface, shown);
+    DrawWavelets(c, surface, shown);
     DrawCurrentFronts(c, surface);
-    DrawRays(c, surface);
-    DrawTangentPoints(c, surface);
-    DrawAnnotations(c, surface);
+    DrawRays(c, surface, shown);
+    DrawTangentPoints(c, surface, shown);
+    DrawAnnotations(c, shown, surface);
 }
 
 }  // namespace orvath::exact

@@ -32,19 +32,6 @@ Part RayPart(Wave wave) {
                                      : Part::ReflectedRays;
 }
 
-Rgb TrailColour(Wave wave) {
-    return wave == Wave::Incident    ? kIncidentTrail
-           : wave == Wave::Refracted ? kRefractedTrail
-                                     : kReflectedTrail;
-}
-
-Rgb WaveletColour(const Construction& c, Wave wave) {
-    if (wave == Wave::Refracted) {
-        return c.Refracts() ? kRefractedWavelet : kFaintWavelet;
-    }
-    return wave == Wave::Incident ? kIncidentWavelet : kReflectedWavelet;
-}
-
 // The part of a wavelet to draw: the half that faces the way its wave
 // travels, on its own side of the boundary.
 ArcSpans WaveletSpans(Wave wave, const Wavelet& w, ArcSpan forward) {
@@ -76,7 +63,7 @@ void DrawAxes(const Construction& c, Surface& s) {
     s.Line(F(f.right), F(f.bottom), F(f.right), F(f.top), kForeground);
 }
 
-void DrawEarlierFronts(const Construction& c, Surface& s) {
+void DrawEarlierFronts(const Construction& c, Surface& s, Shown& shown) {
     int first = 0;
     int last = 0;
     VisiblePeriods(c, first, last);
@@ -93,6 +80,7 @@ void DrawEarlierFronts(const Construction& c, Surface& s) {
                     (*part).DrawStyle(LineStyle::Dashed);
                     dashed = true;
                 }
+                shown.earlierFronts.at(static_cast<std::size_t>(wave)) = true;
                 DrawSegment(*part, front->a, front->b, TrailColour(wave));
             }
         }
@@ -100,12 +88,13 @@ void DrawEarlierFronts(const Construction& c, Surface& s) {
     s.DrawStyle(LineStyle::Solid);
 }
 
-void DrawWavelets(const Construction& c, Surface& s) {
+void DrawWavelets(const Construction& c, Surface& s, Shown& shown) {
     for (const Wave wave : kWaves) {
         if (wave == Wave::Reflected && !c.showReflected) {
             continue;
         }
-        const Colour colour = WaveletColour(c, wave);
+        const Colour colour = WaveletColour(wave);
+        const bool faint = wave == Wave::Refracted && !c.Refracts();
         const Vec d = c.MediumOf(wave).direction;
         const ArcSpan forward{std::atan2(d.y, d.x) - kPi / 2, kPi};
         Dots centres;
@@ -119,10 +108,17 @@ void DrawWavelets(const Construction& c, Surface& s) {
             if (spans.count > 0 || w->radius == 0) {
                 if (centres.count == 0) {
                     s.BeginPart(WaveletPart(wave));
+                    if (faint) {
+                        s.DrawStyle(LineStyle::Dotted);
+                    }
+                    shown.wavelets.at(static_cast<std::size_t>(wave)) = true;
                 }
                 DrawSpans(s, w->centre, w->radius, spans, colour);
                 centres.Add(w->centre);
             }
+        }
+        if (faint && centres.count > 0) {
+            s.DrawStyle(LineStyle::Solid);
         }
         centres.Draw(s, kCentreDotWidth, colour);
     }
@@ -140,19 +136,20 @@ void DrawCurrentFronts(const Construction& c, Surface& s) {
     }
 }
 
-void DrawRays(const Construction& c, Surface& s) {
+void DrawRays(const Construction& c, Surface& s, Shown& shown) {
     for (const Wave wave : kWaves) {
         LazyPart part(s, RayPart(wave));
         const Colour colour = RayColour(wave);
         for (int i = 0; i < c.rays.count; ++i) {
             if (const auto ray = RayAt(c, wave, c.rays.At(i))) {
                 DrawSegment(*part, ray->a, ray->b, colour);
+                shown.rays.at(static_cast<std::size_t>(wave)) = true;
             }
         }
     }
 }
 
-void DrawTangentPoints(const Construction& c, Surface& s) {
+void DrawTangentPoints(const Construction& c, Surface& s, Shown& shown) {
     constexpr double kSmallest = 0.5;
     const WorldBounds& f = c.frame;
     Dots touches;
@@ -185,6 +182,7 @@ void DrawTangentPoints(const Construction& c, Surface& s) {
         touch({ReachAt(c, c.time), 0});
     }
     if (touches.count > 0) {
+        shown.tangentPoints = true;
         s.BeginPart(Part::TangentPoints);
         touches.Draw(s, kTangentDotWidth, kTangentDot);
     }

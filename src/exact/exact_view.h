@@ -4,6 +4,7 @@
 #include "model/controls.h"
 #include "model/scene.h"
 #include "surface/surface.h"
+#include "surface/theme.h"
 
 namespace orvath::exact {
 
@@ -12,6 +13,8 @@ namespace orvath::exact {
 struct ExactChoices {
     DisplayMode picture = DisplayMode::Wavelets;
     bool reflection = false;
+    bool key = true;               // the key to the picture's colours
+    Theme theme = Theme::Classic;  // the texts' size follows it
 };
 
 // Colours of the three kinds of ray, shared by their fronts.

@@ -45,10 +45,16 @@ struct Scene {
     std::int16_t yBottom = 0;
     // The height of a printed line of text, in world units.
     float lineHeight = 0;
+    // The client area's height in pixels, and the part of the picture that
+    // the panel's controls cover, with room for those put beside them.
+    double heightPx = 0;
+    WorldBounds controls;
 
     // Whether the test found the critical angle (CriticalFlag is -1).
     bool Critical() const { return verdict == CriticalVerdict::Critical; }
-    WorldBounds Bounds() const { return {xLeft, xRight, static_cast<double>(yTop), static_cast<double>(yBottom)}; }
+    WorldBounds Bounds() const {
+        return {xLeft, xRight, static_cast<double>(yTop), static_cast<double>(yBottom)};
+    }
 };
 
 // The scene of a state and the bars; the critical-angle test is made here.

@@ -26,7 +26,7 @@ void SetPhysicalConstants(SimulationState& state, std::int16_t indexTimes100) {
 }
 
 double PrintLineHeight(const SimulationState& state) {
-    constexpr double kFontTwips = 8.25 * 20;
+    constexpr double kFontTwips = kFormFontPoints * 20;
     constexpr double kLineSpacing = 1.15;
     return kFontTwips * kLineSpacing * (state.yTop - state.yBottom) / state.screenScaleHeight;
 }

@@ -28,6 +28,10 @@ void SetSpeeds(SimulationState& state, std::int16_t indexTimes100);
 // the index bar's value.
 void SetPhysicalConstants(SimulationState& state, std::int16_t indexTimes100);
 
+// The form's font size in points: the panel's buttons and labels and the
+// text printed on the classic pictures.
+inline constexpr double kFormFontPoints = 8.25;
+
 // The height of one line of text printed on the picture, in world units: the
 // form's 8.25-point font with its line spacing, on the client height.
 double PrintLineHeight(const SimulationState& state);

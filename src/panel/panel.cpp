@@ -173,10 +173,34 @@ void Panel::SetSpeed(TimerSpeed speed) {
     Notify([&](PanelObserver& o) { o.SpeedChanged(speed); });
 }
 
+void Panel::SetTheme(Theme theme) {
+    if (theme == theme_) {
+        return;
+    }
+    theme_ = theme;
+    if (view_ == View::Exact) {
+        Redraw();
+    }
+}
+
+void Panel::SetKey(bool shown) {
+    if (shown == key_) {
+        return;
+    }
+    key_ = shown;
+    Notify([&](PanelObserver& o) { o.KeyChanged(shown); });
+    if (view_ == View::Exact) {
+        Redraw();
+    }
+}
+
 void Panel::OnAngleChanged() {
     surface_.Cls();
-    surface_.SetCurrent(kMessageX, kMessageY);
-    surface_.Print(CriticalMessage(CurrentScene().verdict));
+    // The exact view prints the message with its values, at their size.
+    if (view_ == View::Classic) {
+        surface_.SetCurrent(kMessageX, kMessageY);
+        surface_.Print(CriticalMessage(CurrentScene().verdict));
+    }
     WriteCaption(Control::AngleLabel, AngleCaption(bars_.angle));
     DrawSelectedMode();
 }
@@ -298,7 +322,7 @@ void Panel::DrawContinuous() {
 }
 
 void Panel::DrawExact() {
-    exact::DrawExactPicture(CurrentScene(), {mode_, reflection_}, surface_);
+    exact::DrawExactPicture(CurrentScene(), {mode_, reflection_, key_, theme_}, surface_);
     Notify([](PanelObserver& o) { o.PictureChanged(); });
 }
 

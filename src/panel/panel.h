@@ -11,6 +11,7 @@
 #include "panel/user_actions.h"
 #include "surface/screen_mapping.h"
 #include "surface/surface.h"
+#include "surface/theme.h"
 
 namespace orvath {
 
@@ -56,6 +57,10 @@ class Panel : public UserActions {
     void StepPeriods(int periods);
     // How fast the timer runs in real time; ticks and pictures stay the same.
     void SetSpeed(TimerSpeed speed);
+    // The exact view's texts grow with the theme, and its key can be hidden;
+    // either redraws the exact view at once.
+    void SetTheme(Theme theme);
+    void SetKey(bool shown);
 
     const BarValues& Bars() const { return bars_; }
     DisplayMode Mode() const { return mode_; }
@@ -63,6 +68,8 @@ class Panel : public UserActions {
     View CurrentView() const { return view_; }
     bool Reflection() const { return reflection_; }
     TimerSpeed Speed() const { return speed_; }
+    Theme CurrentTheme() const { return theme_; }
+    bool Key() const { return key_; }
     // What a redraw now reads: the bars on the client area of start-up.
     Scene CurrentScene() const { return MakeScene(bars_, client_); }
     // The world frame of start-up onto a drawing area of that many pixels.
@@ -111,6 +118,8 @@ class Panel : public UserActions {
     View view_ = View::Classic;
     bool reflection_ = false;
     TimerSpeed speed_ = TimerSpeed::Full;
+    Theme theme_ = Theme::Classic;
+    bool key_ = true;
     bool started_ = false;
 };
 

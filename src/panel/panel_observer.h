@@ -33,6 +33,8 @@ class PanelObserver {
     // The view or the reflection switch has changed.
     virtual void ViewChanged(View /*view*/) {}
     virtual void ReflectionChanged(bool /*shown*/) {}
+    // The exact view's key has been shown or hidden.
+    virtual void KeyChanged(bool /*shown*/) {}
     // Code writes the timer's Enabled, also with the value it already has.
     virtual void TimerEnabledWritten(bool /*enabled*/) {}
     // The timer's speed in real time has changed.

@@ -29,6 +29,7 @@ void DisplayList::Cls() {
     parts_.clear();
     currentX_ = 0;
     currentY_ = 0;
+    font_ = 0;
     ++revision_;
 }
 
@@ -75,8 +76,19 @@ void DisplayList::BeginPart(Part part) {
 
 void DisplayList::Print(std::string_view text) {
     texts_.emplace_back(text);
-    Add(DrawOp::Kind::Print, kForeground, currentX_, currentY_).text =
-        static_cast<int>(texts_.size() - 1);
+    DrawOp& op = Add(DrawOp::Kind::Print, kForeground, currentX_, currentY_);
+    op.text = static_cast<int>(texts_.size() - 1);
+    op.font = font_;
+}
+
+void DisplayList::SetFont(float emHeight) {
+    font_ = emHeight;
+}
+
+void DisplayList::Backing(float x1, float y1, float x2, float y2, Colour colour) {
+    DrawOp& op = Add(DrawOp::Kind::Backing, colour, x1, y1);
+    op.x2 = x2;
+    op.y2 = y2;
 }
 
 }  // namespace orvath

@@ -10,9 +10,11 @@
 namespace orvath {
 
 // One recorded drawing operation, with the pen in force when it was made.
-// Coordinates are world units; for Print the text is texts()[text].
+// Coordinates are world units; for Print the text is texts()[text], in the
+// labels' face `font` high or, when that is 0, in the form's font; a Backing
+// fills the rectangle from (x1, y1) to (x2, y2).
 struct DrawOp {
-    enum class Kind : std::uint8_t { Line, Circle, PSet, Print };
+    enum class Kind : std::uint8_t { Line, Circle, PSet, Print, Backing };
     Kind kind = Kind::Line;
     Colour colour;
     std::uint8_t penStyle = 0;  // the LineStyle of lines and arcs
@@ -23,7 +25,8 @@ struct DrawOp {
     float y2 = 0;
     float start = 0;
     float end = 0;
-    int text = 0;  // Print: index into texts()
+    int text = 0;    // Print: index into texts()
+    float font = 0;  // Print: the em height of the labels' face, or 0
 
     LineStyle Style() const { return static_cast<LineStyle>(penStyle); }
 };
@@ -50,6 +53,8 @@ class DisplayList : public Surface {
     void SetCurrent(float x, float y) override;
     void Print(std::string_view text) override;
     void BeginPart(Part part) override;
+    void SetFont(float emHeight) override;
+    void Backing(float x1, float y1, float x2, float y2, Colour colour) override;
 
     const WorldFrame& Frame() const { return frame_; }
     const std::vector<DrawOp>& Ops() const { return ops_; }
@@ -71,6 +76,7 @@ class DisplayList : public Surface {
     float currentY_ = 0;
     std::uint16_t width_ = 1;
     std::uint8_t style_ = 0;
+    float font_ = 0;
     std::uint64_t revision_ = 0;
 };
 

@@ -19,6 +19,7 @@ std::string_view PartName(Part part) {
         "reflected-front",
         "tangent-points",
         "annotations",
+        "key",
     };
     return kNames.at(static_cast<std::size_t>(part));
 }

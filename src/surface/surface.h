@@ -38,8 +38,9 @@ enum class Part : std::uint8_t {
     ReflectedFront,
     TangentPoints,
     Annotations,
+    Key,
 };
-inline constexpr std::size_t kPartCount = 12;
+inline constexpr std::size_t kPartCount = 13;
 
 // The part's trace name: "axes", "incident-rays", ...
 std::string_view PartName(Part part);
@@ -82,8 +83,16 @@ class Surface {
     virtual void DrawStyle(LineStyle style) = 0;
     // Moves the print position (CurrentX, CurrentY).
     virtual void SetCurrent(float x, float y) = 0;
-    // Text in the form's font, top-left at the current position.
+    // Text, top-left at the current position: in the form's font, or in the
+    // labels' face at the size SetFont gave.
     virtual void Print(std::string_view text) = 0;
+    // The texts printed after it are in the labels' face (label_font.h), an
+    // em high in world units; pictures that never call it print in the
+    // form's font.
+    virtual void SetFont(float emHeight) = 0;
+    // An opaque rectangle with corners (x1, y1) and (x2, y2), painted under
+    // the text printed next so that nothing drawn before shows through it.
+    virtual void Backing(float x1, float y1, float x2, float y2, Colour colour) = 0;
     // The operations that follow, up to the next BeginPart or Cls, belong to
     // the given part of the picture. Pictures that name no parts never call it.
     virtual void BeginPart(Part /*part*/) {}

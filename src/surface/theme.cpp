@@ -16,6 +16,10 @@ constexpr double kProjectorWidth = 3;  // at the reference size
 constexpr double kReferenceWidth = 1920;
 constexpr double kReferenceHeight = 1080;
 constexpr double kProjectorFontScale = 1.3;
+constexpr double kProjectorPrintScale = 1.5;
+constexpr double kClassicTextShare = 0.022;
+constexpr double kProjectorTextShare = 0.033;
+constexpr double kSmallestTextPx = 12;
 
 // The projector colours: saturation goes this part of the way to full, and
 // lightness down by this factor; then further down until the contrast holds,
@@ -210,6 +214,15 @@ double WidthScale(Theme theme, double width, double height) {
 
 double FontScale(Theme theme) {
     return theme == Theme::Projector ? kProjectorFontScale : 1;
+}
+
+double PrintFontScale(Theme theme) {
+    return theme == Theme::Projector ? kProjectorPrintScale : 1;
+}
+
+double LabelTextPx(Theme theme, double pictureHeightPx) {
+    const double share = theme == Theme::Projector ? kProjectorTextShare : kClassicTextShare;
+    return std::max(kSmallestTextPx, share * pictureHeightPx);
 }
 
 }  // namespace orvath

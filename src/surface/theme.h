@@ -46,4 +46,15 @@ double WidthScale(Theme theme, double width, double height);
 // The panel's fonts in the theme, against the classic sizes.
 double FontScale(Theme theme);
 
+// The form's font on the picture in the theme, against the classic size:
+// the projector theme enlarges the printed message.
+double PrintFontScale(Theme theme);
+
+// The type size (em height) of the texts of the exact view and of the
+// information box on a picture heightPx pixels high: 2.2 % of the height,
+// 3.3 % in the projector theme, never below 12 pixels.
+double LabelTextPx(Theme theme, double pictureHeightPx);
+
+// Backings are paper, not ink: every theme paints them in the colour given.
+
 }  // namespace orvath

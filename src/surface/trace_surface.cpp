@@ -73,6 +73,15 @@ void TraceSurface::BeginPart(Part part) {
     out_ << "part " << PartName(part) << '\n';
 }
 
+void TraceSurface::SetFont(float emHeight) {
+    out_ << "font " << TraceNumber(emHeight) << '\n';
+}
+
+void TraceSurface::Backing(float x1, float y1, float x2, float y2, Colour colour) {
+    out_ << "backing " << TraceNumber(x1) << ' ' << TraceNumber(y1) << ' ' << TraceNumber(x2) << ' '
+         << TraceNumber(y2) << ' ' << TraceColour(colour) << '\n';
+}
+
 void TraceSurface::Print(std::string_view text) {
     out_ << "print " << TraceNumber(currentX_) << ' ' << TraceNumber(currentY_) << " \"" << text
          << "\"\n";

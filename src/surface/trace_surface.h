@@ -30,6 +30,8 @@ class TraceSurface : public Surface {
     void SetCurrent(float x, float y) override;
     void Print(std::string_view text) override;
     void BeginPart(Part part) override;
+    void SetFont(float emHeight) override;
+    void Backing(float x1, float y1, float x2, float y2, Colour colour) override;
 
   private:
     std::ostream& out_;

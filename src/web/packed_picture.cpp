@@ -6,6 +6,8 @@
 #include <initializer_list>
 #include <numbers>
 
+#include "model/world_frame.h"
+#include "surface/picture_fonts.h"
 #include "surface/screen_mapping.h"
 #include "surface/view_clip.h"
 
@@ -69,8 +71,19 @@ class Packer {
                 }
                 break;
             case DrawOp::Kind::Print:
+                Font(op);
                 Emit(PackedTag::Text, {X(op.x1), Y(op.y1), static_cast<float>(op.text)});
                 break;
+            case DrawOp::Kind::Backing: {
+                const float x1 = X(op.x1);
+                const float y1 = Y(op.y1);
+                const float x2 = X(op.x2);
+                const float y2 = Y(op.y2);
+                Emit(PackedTag::Backing,
+                     {std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1), std::abs(y2 - y1),
+                      PackedColour(Theme::Classic, op.colour)});
+                break;
+            }
         }
     }
 
@@ -93,6 +106,23 @@ class Packer {
             Emit(PackedTag::Arc, {X(op.x1), Y(op.y1), r, static_cast<float>(-span.start),
                                   static_cast<float>(-(span.start + span.sweep))});
         }
+    }
+
+    // Emits a Font record when the font of the text `op` differs from the
+    // last one.
+    void Font(const DrawOp& op) {
+        const bool label = op.font > 0;
+        const auto size =
+            static_cast<float>(label ? op.font * std::abs(mapping_.ScaleY())
+                                     : kFormFontPoints * kPixelsPerPoint * PrintFontScale(theme_));
+        const PackedFace face = label ? PackedFace::Label : PackedFace::Print;
+        if (haveFont_ && size == fontSize_ && face == face_) {
+            return;
+        }
+        haveFont_ = true;
+        fontSize_ = size;
+        face_ = face;
+        Emit(PackedTag::Font, {size, static_cast<float>(face)});
     }
 
     // Emits a Pen record when the pen of `op` differs from the last one.
@@ -127,9 +157,30 @@ class Packer {
     float penColour_ = 0;
     double penWidth_ = 0;
     int penStyle_ = 0;
+    bool haveFont_ = false;
+    float fontSize_ = 0;
+    PackedFace face_ = PackedFace::Print;
 };
 
+// "Times New Roman, Liberation Serif, serif" as CSS: names with blanks quoted.
+std::string CssList(std::string_view families) {
+    std::string css;
+    while (!families.empty()) {
+        const std::size_t comma = families.find(", ");
+        const std::string_view name = families.substr(0, comma);
+        families.remove_prefix(comma == std::string_view::npos ? families.size() : comma + 2);
+        const bool quoted = name.find(' ') != std::string_view::npos;
+        css += (css.empty() ? "" : ", ") + std::string(quoted ? "\"" : "") + std::string(name) +
+               (quoted ? "\"" : "");
+    }
+    return css;
+}
+
 }  // namespace
+
+std::string CssFamilies(PackedFace face) {
+    return CssList(face == PackedFace::Label ? kLabelFontFamilies : kPrintFontFamilies);
+}
 
 void PackPicture(const DisplayList& list, double widthPx, double heightPx, Theme theme,
                  PackedPicture& packed) {

@@ -18,9 +18,17 @@ namespace orvath::web {
 //   Arc   x y r from to        canvas angles (y down), drawn anticlockwise
 //   Dot   x y                  a dot of the pen's width and colour
 //   Text  x y index            the top-left corner; index into the texts
-// A Pen record comes before the first operation and whenever the pen changes;
-// text is always drawn in the foreground colour.
-enum class PackedTag : int { Pen = 0, Line = 1, Arc = 2, Dot = 3, Text = 4 };
+//   Font  size face            the texts' em height in pixels, and their face:
+//                              0 the form's font, 1 the labels' (picture_fonts.h)
+//   Backing x y w h colour     an opaque rectangle, top-left corner and size
+// A Pen record comes before the first operation and whenever the pen changes,
+// a Font record before the first text and whenever the font changes; text is
+// always drawn in the foreground colour.
+enum class PackedTag : int { Pen = 0, Line = 1, Arc = 2, Dot = 3, Text = 4, Font = 5, Backing = 6 };
+
+// The faces of Font records, and the CSS font families of each.
+enum class PackedFace : int { Print = 0, Label = 1 };
+std::string CssFamilies(PackedFace face);
 
 struct PackedPicture {
     std::vector<float> records;

@@ -71,7 +71,7 @@ createOrvath().then((m) => {
     if (!call('orvath_command', name)) throw new Error('orvath: no command ' + name);
   };
   const canvas = buildPage(facts);
-  setPictureTags(facts.tags);
+  setPictureFacts(facts.tags, facts.fonts);
   const ctx = canvas.getContext('2d', { alpha: false });
   let width = 0, height = 0, dpr = 1, resized = false;
   let records = null, texts = [], paints = 0;

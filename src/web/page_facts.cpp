@@ -30,10 +30,11 @@ constexpr std::pair<std::string_view, BarKey> kBarKeys[] = {
 };
 
 constexpr std::pair<std::string_view, PackedTag> kTags[] = {
-    {"Pen", PackedTag::Pen}, {"Line", PackedTag::Line}, {"Arc", PackedTag::Arc},
-    {"Dot", PackedTag::Dot}, {"Text", PackedTag::Text},
+    {"Pen", PackedTag::Pen},         {"Line", PackedTag::Line}, {"Arc", PackedTag::Arc},
+    {"Dot", PackedTag::Dot},         {"Text", PackedTag::Text}, {"Font", PackedTag::Font},
+    {"Backing", PackedTag::Backing},
 };
-static_assert(std::size(kTags) == static_cast<std::size_t>(PackedTag::Text) + 1);
+static_assert(std::size(kTags) == static_cast<std::size_t>(PackedTag::Backing) + 1);
 
 std::string Quoted(std::string_view text) {
     std::string out = "\"";
@@ -149,7 +150,9 @@ std::string PageFactsJson() {
     tags += "}";
     return "{\"title\":" + Quoted(kWindowTitle) + ",\"picture\":" + Quoted(kPictureId) +
            ",\"elements\":[" + ElementsJson() + "],\"commands\":[" + commands + "],\"barKeys\":[" +
-           keys + "],\"tags\":" + tags + ",\"linkCopied\":" + Quoted(kLinkCopiedText) + "}";
+           keys + "],\"tags\":" + tags + ",\"linkCopied\":" + Quoted(kLinkCopiedText) +
+           ",\"fonts\":[" + Quoted(CssFamilies(PackedFace::Print)) + "," +
+           Quoted(CssFamilies(PackedFace::Label)) + "]}";
 }
 
 }  // namespace orvath::web

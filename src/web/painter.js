@@ -3,17 +3,19 @@
 // whose transform maps CSS pixels to the backing store.
 'use strict';
 
-const PrintFont = '11px "Times New Roman", "Liberation Serif", serif';  // 8.25 pt at 96 dpi
 // Dash patterns in pen widths: Solid, Dashed (4 on, 2 off), Dotted (1 on, 2 off).
 const DashPatterns = [[], [4, 2], [1, 2]];
 
-// The record tags, as the program names them (page_facts.h).
+// The record tags and the faces' font families, as the program names them
+// (page_facts.h).
 let Tag = {};
-function setPictureTags(tags) {
-  for (const name of ['Pen', 'Line', 'Arc', 'Dot', 'Text']) {
+let Faces = [];
+function setPictureFacts(tags, faces) {
+  for (const name of ['Pen', 'Line', 'Arc', 'Dot', 'Text', 'Font', 'Backing']) {
     if (tags[name] === undefined) throw new Error('orvath: no picture record ' + name);
   }
   Tag = tags;
+  Faces = faces;
 }
 
 function cssColour(packed) {
@@ -25,9 +27,9 @@ function paintPicture(ctx, records, count, texts, width, height) {
   ctx.fillRect(0, 0, width, height);
   ctx.lineCap = 'butt';
   ctx.lineJoin = 'miter';
-  ctx.font = PrintFont;
   let penWidth = 1;
   let colour = '#000';
+  let ascent = 0;
   let open = false;  // whether strokes are gathered in the current path
   const stroke = () => {
     if (open) {
@@ -79,14 +81,23 @@ function paintPicture(ctx, records, count, texts, width, height) {
         }
         i += 3;
         break;
-      case Tag.Text: {  // x y index: top-left corner, baseline one ascent below
+      case Tag.Text:  // x y index: top-left corner, baseline one ascent below
         stroke();
-        const ascent = ctx.measureText('X').fontBoundingBoxAscent;
         ctx.fillStyle = '#000';
         ctx.fillText(texts[r[i + 3]], r[i + 1], r[i + 2] + ascent);
         i += 4;
         break;
-      }
+      case Tag.Font:  // size face
+        ctx.font = r[i + 1] + 'px ' + Faces[r[i + 2]];
+        ascent = ctx.measureText('X').fontBoundingBoxAscent;
+        i += 3;
+        break;
+      case Tag.Backing:  // x y width height colour
+        stroke();
+        ctx.fillStyle = cssColour(r[i + 5]);
+        ctx.fillRect(r[i + 1], r[i + 2], r[i + 3], r[i + 4]);
+        i += 6;
+        break;
       default:
         throw new Error('bad picture record ' + r[i] + ' at ' + i);
     }

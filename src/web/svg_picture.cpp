@@ -6,6 +6,8 @@
 #include <numbers>
 #include <string_view>
 
+#include "surface/picture_fonts.h"
+
 namespace orvath::web {
 namespace {
 
@@ -100,6 +102,18 @@ class SvgWriter {
                     Text(r[i + 1], r[i + 2], static_cast<std::size_t>(r[i + 3]));
                     i += 4;
                     break;
+                case PackedTag::Font:
+                    fontPx_ = r[i + 1];
+                    face_ = static_cast<PackedFace>(r[i + 2]);
+                    i += 3;
+                    break;
+                case PackedTag::Backing:
+                    Stroke();
+                    out_ += "<rect x=\"" + Num(r[i + 1]) + "\" y=\"" + Num(r[i + 2]) +
+                            "\" width=\"" + Num(r[i + 3]) + "\" height=\"" + Num(r[i + 4]) +
+                            "\" fill=\"" + Colour(r[i + 5]) + "\"/>\n";
+                    i += 6;
+                    break;
                 default:
                     i = r.size();
             }
@@ -136,8 +150,11 @@ class SvgWriter {
 
     void Text(double x, double y, std::size_t index) {
         const std::string text = index < texts_.size() ? texts_[index] : std::string();
-        out_ += "<text x=\"" + Num(x) + "\" y=\"" + Num(y + kPrintAscentEm * kPrintFontPx) +
-                "\" font-family=\"Times New Roman\" font-size=\"" + Num(kPrintFontPx) +
+        const bool label = face_ == PackedFace::Label;
+        const double ascent = label ? kLabelAscentEm : kPrintAscentEm;
+        const std::string_view families = label ? kLabelFontFamilies : kPrintFontFamilies;
+        out_ += "<text x=\"" + Num(x) + "\" y=\"" + Num(y + ascent * fontPx_) +
+                "\" font-family=\"" + std::string(families) + "\" font-size=\"" + Num(fontPx_) +
                 "px\" fill=\"#000000\" xml:space=\"preserve\">" + Escaped(text) + "</text>\n";
     }
 
@@ -165,6 +182,8 @@ class SvgWriter {
     std::string colour_ = "#000000";
     double width_ = 1;
     int style_ = 0;
+    double fontPx_ = 0;
+    PackedFace face_ = PackedFace::Print;
 };
 
 }  // namespace

@@ -30,8 +30,8 @@ struct Pinned {
 const Pinned kPinned[] = {
     {"critical", DisplayMode::Wavelets, 30, 50, 2500, false,
      "+refracted-rays +refracted-front +reflected-front", "critical angle"},
-    {"critical beam", DisplayMode::Continuous, 30, 50, 150, false, "+refracted-rays +refracted-front",
-     "θ2 = 90.0°"},
+    {"critical beam", DisplayMode::Continuous, 30, 50, 150, false,
+     "+refracted-rays +refracted-front", "θ2 = 90.0°"},
     {"beyond", DisplayMode::Wavelets, 60, 50, 2500, false,
      "+refracted-wavelets +reflected-front +reflected-rays -refracted-rays -refracted-front",
      "total reflection"},
@@ -56,9 +56,11 @@ bool StartsWith(const std::string& line, const std::string& word) {
 TEST(ExactPicture, PinnedPicturesShowWhatTheyTeach) {
     for (const Pinned& p : kPinned) {
         SCOPED_TRACE(p.name);
-        const Scene scene = testing::FormScene(testing::Bars(p.angle, p.index, 10, p.time), 1920, 1080);
-        const auto trace = testing::TraceLines(
-            [&](Surface& s) { DrawExactPicture(scene, {p.picture, p.reflection}, s); });
+        const Scene scene =
+            testing::FormScene(testing::Bars(p.angle, p.index, 10, p.time), 1920, 1080);
+        const auto trace = testing::TraceLines([&](Surface& s) {
+            DrawExactPicture(scene, {p.picture, p.reflection}, s);
+        });
         const auto has = [&](const std::string& text) {
             return std::any_of(trace.begin(), trace.end(), [&](const std::string& line) {
                 return line.find(text) != std::string::npos;

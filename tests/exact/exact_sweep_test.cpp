@@ -31,11 +31,12 @@ TEST(ExactSweep, EveryPictureFollowsSnellsLawAndItsHitTimes) {
                             DrawExactPicture(scene, choices, list);
                             const auto found = testing::CheckExactPicture(scene, choices, list);
                             if (!found.empty() && ++faulty <= 10) {
-                                faults += (picture == DisplayMode::Wavelets ? "wavelets " : "beam ") +
-                                          std::to_string(angle) + "° n " + std::to_string(index) +
-                                          " waves " + std::to_string(waves) + " time " +
-                                          std::to_string(time) + " width " +
-                                          std::to_string(width) + ": " + found.front() + "\n";
+                                faults +=
+                                    (picture == DisplayMode::Wavelets ? "wavelets " : "beam ") +
+                                    std::to_string(angle) + "° n " + std::to_string(index) +
+                                    " waves " + std::to_string(waves) + " time " +
+                                    std::to_string(time) + " width " + std::to_string(width) +
+                                    ": " + found.front() + "\n";
                             }
                         }
                     }

@@ -40,6 +40,10 @@ class CheckingSurface : public Surface {
     }
     void SetCurrent(float x, float y) override { Take({x, y}); }
     void Print(std::string_view) override { ++ops; }
+    void SetFont(float emHeight) override { Take({emHeight}); }
+    void Backing(float x1, float y1, float x2, float y2, Colour) override {
+        Take({x1, y1, x2, y2});
+    }
 
     bool PenIsUsual() const { return width == 1 && style == LineStyle::Solid; }
 

@@ -1,0 +1,189 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "exact/key.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <numbers>
+
+#include "exact/palette.h"
+#include "exact/pen.h"
+#include "model/media.h"
+#include "surface/picture_fonts.h"
+
+namespace orvath::exact {
+namespace {
+
+constexpr Wave kWaves[] = {Wave::Incident, Wave::Refracted, Wave::Reflected};
+// A sample is this many ems wide, and this far from its text.
+constexpr double kSampleEm = 2.4;
+constexpr double kSampleGapEm = 0.6;
+// The key's frame stands this many ems off its contents.
+constexpr double kMarginEm = 0.5;
+
+std::size_t At(Wave wave) {
+    return static_cast<std::size_t>(wave);
+}
+
+std::string WaveText(Wave wave, bool wavelets) {
+    const char* name = wave == Wave::Incident    ? "incident"
+                       : wave == Wave::Refracted ? "refracted"
+                                                 : "reflected";
+    return std::string(name) + (wavelets ? " rays, front, wavelets" : " rays and front");
+}
+
+std::string Hundredths(int value) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%.2f", value / 100.0);
+    return text;
+}
+
+}  // namespace
+
+std::vector<KeyEntry> KeyEntries(const Construction& c, const Shown& shown) {
+    using Sample = KeyEntry::Sample;
+    std::vector<KeyEntry> entries;
+    for (const Wave wave : kWaves) {
+        if (shown.rays.at(At(wave))) {
+            const bool wavelets = shown.wavelets.at(At(wave));
+            std::vector<Rgb> colours = {RayColour(wave)};
+            if (wavelets) {
+                colours.push_back(WaveletColour(wave));
+            }
+            entries.push_back(
+                {Sample::Line, colours, kFrontWidth, LineStyle::Solid, WaveText(wave, wavelets)});
+        }
+    }
+    if (!c.Refracts() && shown.wavelets.at(At(Wave::Refracted))) {
+        entries.push_back({Sample::Arc,
+                           {WaveletColour(Wave::Refracted)},
+                           1,
+                           LineStyle::Dotted,
+                           "wavelets in medium 2: no front"});
+    }
+    std::vector<Rgb> trails;
+    for (const Wave wave : kWaves) {
+        if (shown.earlierFronts.at(At(wave))) {
+            trails.push_back(TrailColour(wave));
+        }
+    }
+    if (!trails.empty()) {
+        entries.push_back({Sample::Line, trails, 1, LineStyle::Dashed, "fronts a period before"});
+    }
+    if (shown.tangentPoints) {
+        entries.push_back({Sample::Dot,
+                           {kTangentDot},
+                           kTangentDotWidth,
+                           LineStyle::Solid,
+                           "where a wavelet touches its front"});
+    }
+    if (c.optics.angleDeg > 0) {
+        entries.push_back({Sample::Line, {kProof}, 2, LineStyle::Solid, "proof of Snell's law"});
+    }
+    return entries;
+}
+
+std::optional<Box> PlaceKey(const Construction& c, const std::vector<KeyEntry>& entries,
+                            LabelLayout& layout) {
+    if (entries.empty()) {
+        return std::nullopt;
+    }
+    const double em = layout.Em();
+    std::vector<std::string> texts;
+    for (const KeyEntry& entry : entries) {
+        texts.push_back(entry.text);
+    }
+    const Box block = layout.BlockBox({0, 0}, texts);
+    const double margin = kMarginEm * em;
+    const double width = (kSampleEm + kSampleGapEm) * em + (block.right - block.left) + 2 * margin;
+    const double height = (block.top - block.bottom) + 2 * margin;
+    const WorldBounds& f = c.frame;
+    const double gap = 0.5 * em;
+    // Bottom left, bottom right, top right: the panel has the top left.
+    const Vec corners[] = {{f.left + gap, f.bottom + gap + height},
+                           {f.right - gap - width, f.bottom + gap + height},
+                           {f.right - gap - width, f.top - gap}};
+    for (const bool clear : {true, false}) {
+        for (const Vec at : corners) {
+            const Box box{at.x, at.y - height, at.x + width, at.y};
+            if (layout.Free(box, clear)) {
+                layout.Take(box);
+                return box;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+void DrawKey(const std::vector<KeyEntry>& entries, const Box& box, const LabelLayout& layout,
+             Surface& s) {
+    using Sample = KeyEntry::Sample;
+    const double em = layout.Em();
+    s.BeginPart(Part::Key);
+    s.Backing(F(box.left), F(box.top), F(box.right), F(box.bottom), kBackgroundRgb);
+    const Vec corners[] = {
+        {box.left, box.top}, {box.right, box.top}, {box.right, box.bottom}, {box.left, box.bottom}};
+    for (int i = 0; i < 4; ++i) {
+        DrawSegment(s, corners[i], corners[(i + 1) % 4], kKeyFrame);
+    }
+    const double margin = kMarginEm * em;
+    const double textHeight = (kLabelAscentEm + kLabelDescentEm) * em;
+    double top = box.top - margin;
+    for (const KeyEntry& entry : entries) {
+        const double middle = top - textHeight / 2;
+        const double left = box.left + margin;
+        const double each = kSampleEm * em / static_cast<double>(entry.colours.size());
+        s.DrawWidth(entry.width);
+        s.DrawStyle(entry.style);
+        for (std::size_t k = 0; k < entry.colours.size(); ++k) {
+            const double x = left + each * static_cast<double>(k);
+            const Rgb colour = entry.colours[k];
+            switch (entry.sample) {
+                case Sample::Line:
+                    // A second colour of a wave is its wavelets: a small arc.
+                    if (k > 0 && entry.style == LineStyle::Solid) {
+                        s.DrawWidth(1);
+                        s.Circle(F(x + each / 2), F(middle - 0.3 * em), F(0.45 * em), 0,
+                                 F(std::numbers::pi), colour);
+                        s.DrawWidth(entry.width);
+                    } else {
+                        DrawSegment(s, {x + 0.1 * em, middle}, {x + each - 0.1 * em, middle},
+                                    colour);
+                    }
+                    break;
+                case Sample::Arc:
+                    s.Circle(F(x + each / 2), F(middle - 0.4 * em), F(0.6 * em), 0,
+                             F(std::numbers::pi), colour);
+                    break;
+                case Sample::Dot:
+                    s.PSet(F(x + each / 2), F(middle), colour);
+                    break;
+            }
+        }
+        s.DrawWidth(1);
+        s.DrawStyle(LineStyle::Solid);
+        s.SetCurrent(F(left + (kSampleEm + kSampleGapEm) * em), F(top));
+        s.Print(entry.text);
+        top -= layout.LineStep();
+    }
+}
+
+void PlaceMediaNames(const Construction& c, LabelLayout& layout, std::vector<PlacedText>& placed) {
+    const int index = static_cast<int>(std::lround(c.optics.index * 100));
+    const auto pair = MediaPresetAt(index);
+    const std::string above = "medium 1" + (pair ? ": " + std::string(pair->from) : "");
+    const std::string below =
+        "medium 2: " + (pair ? std::string(pair->to) + ", " : "") + "n = " + Hundredths(index);
+    const double em = layout.Em();
+    const WorldBounds& f = c.frame;
+    const double gap = 0.5 * em;
+    const double height = (kLabelAscentEm + kLabelDescentEm) * em;
+    const auto corners = [&](const std::string& text, double top) {
+        const double width = LabelTextWidthEm(text) * em;
+        return std::vector<Vec>{{f.left + gap, top}, {f.right - 2 * gap - width, top}};
+    };
+    layout.PlaceBlock(corners(above, height + gap), {above}, placed);
+    layout.PlaceBlock(corners(below, -gap), {below}, placed);
+}
+
+}  // namespace orvath::exact
