@@ -21,7 +21,8 @@ TEST(ExactSweep, EveryPictureFollowsSnellsLawAndItsHitTimes) {
         for (int angle = 0; angle <= 89; ++angle) {
             for (const int index : {50, 67, 100, 150, 300}) {
                 for (const int waves : {5, 10, 39}) {
-                    for (const int time : {0, 7, 13, 40, 150, 600, 1000, 2575, 3000, 5000}) {
+                    for (const int time :
+                         {0, 7, 13, 40, 77, 150, 300, 600, 1000, 1700, 2575, 3000, 4100, 5000}) {
                         for (const int width : {300, 1920, 4000}) {
                             const Scene scene = testing::FormScene(
                                 testing::Bars(angle, index, waves, time), width, 1000);
@@ -30,12 +31,11 @@ TEST(ExactSweep, EveryPictureFollowsSnellsLawAndItsHitTimes) {
                             DrawExactPicture(scene, choices, list);
                             const auto found = testing::CheckExactPicture(scene, choices, list);
                             if (!found.empty() && ++faulty <= 10) {
-                                faults +=
-                                    (picture == DisplayMode::Wavelets ? "wavelets " : "beam ") +
-                                    std::to_string(angle) + "° n " + std::to_string(index) +
-                                    " waves " + std::to_string(waves) + " time " +
-                                    std::to_string(time) + " width " + std::to_string(width) +
-                                    ": " + found.front() + "\n";
+                                faults += (picture == DisplayMode::Wavelets ? "wavelets " : "beam ") +
+                                          std::to_string(angle) + "° n " + std::to_string(index) +
+                                          " waves " + std::to_string(waves) + " time " +
+                                          std::to_string(time) + " width " +
+                                          std::to_string(width) + ": " + found.front() + "\n";
                             }
                         }
                     }

@@ -416,6 +416,21 @@ class Checker {
                 Fault("tangent point not marked", w);
             }
         }
+        // Every wavelet whose centre is in the frame and which does not
+        // enclose the frame is drawn, a wavelet just sent out as its centre.
+        const double sent = in_.wavelets ? std::floor(time_ / kPeriod) * kPeriod : 0;
+        const double corner = Len(P{in_.xRight - in_.xLeft, in_.yTop - in_.yBottom});
+        for (int i = 0; i < in_.waves && Shown(w == Refracted ? Incident : w); ++i) {
+            const double x = in_.wavelets ? xs_.at(static_cast<std::size_t>(i))
+                                          : hitMin_ + (hitMax_ - hitMin_) * i / (in_.waves - 1);
+            const double hit = HitTime(x);
+            const double from = w == Incident ? sent : restarts ? std::max(sent, hit) : hit;
+            const P centre = P{x, 0} + speed_[w] * (from - hit) * dir_[w];
+            if ((w == Incident ? hit - time_ : time_ - hit) > kTol && Inside(centre) &&
+                speed_[w] * (time_ - from) < corner / 2 && !Marked(centre, centres_[w])) {
+                Fault("wavelet missing", w);
+            }
+        }
     }
 
     void CheckWhole() {
