@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -16,47 +15,23 @@
 namespace orvath {
 namespace {
 
+using testing::Op;
+using testing::ParseOp;
 using testing::TraceLines;
-
-// One trace line taken apart: the operation, its numbers and, for line,
-// circle and pset, the colour ("fg" or "R,G,B").
-struct Op {
-    std::string word;
-    std::vector<double> n;
-    std::string colour;
-};
-
-Op ParseOp(const std::string& line) {
-    std::istringstream in(line);
-    Op op;
-    in >> op.word;
-    for (std::string field; in >> field;) {
-        if (field == "fg" || field.find(',') != std::string::npos) {
-            op.colour = field;
-        } else {
-            op.n.push_back(std::stod(field));
-        }
-    }
-    return op;
-}
 
 // The continuous picture, parsed, in the start-up frame of a 1600x900 client
 // area: x from -200 * 16 / 9 to 0, y from 100 to -100.
 std::vector<Op> Picture(std::int16_t angle, std::int16_t index, std::int16_t waves,
                         std::int16_t time) {
     const Scene scene = testing::FormScene({angle, index, waves, time});
-    std::vector<Op> ops;
-    for (const auto& line : TraceLines([&](Surface& s) { DrawContinuous(scene, s); })) {
-        ops.push_back(ParseOp(line));
-    }
-    return ops;
+    return testing::ParseOps(TraceLines([&](Surface& s) { DrawContinuous(scene, s); }));
 }
 
 std::vector<Op> Select(const std::vector<Op>& ops, const std::string& word,
                        const std::string& colour) {
     std::vector<Op> found;
     for (const auto& op : ops) {
-        if (op.word == word && op.colour == colour) {
+        if (op.kind == word && op.colour == colour) {
             found.push_back(op);
         }
     }
@@ -67,12 +42,12 @@ std::vector<Op> Select(const std::vector<Op>& ops, const std::string& word,
 void ExpectNear(const std::vector<Op>& actual, const std::vector<Op>& expected) {
     ASSERT_EQ(actual.size(), expected.size());
     for (std::size_t k = 0; k < expected.size(); ++k) {
-        SCOPED_TRACE("operation " + std::to_string(k + 1) + ": " + expected[k].word);
-        EXPECT_EQ(actual[k].word, expected[k].word);
+        SCOPED_TRACE("operation " + std::to_string(k + 1) + ": " + expected[k].kind);
+        EXPECT_EQ(actual[k].kind, expected[k].kind);
         EXPECT_EQ(actual[k].colour, expected[k].colour);
-        ASSERT_EQ(actual[k].n.size(), expected[k].n.size());
-        for (std::size_t j = 0; j < expected[k].n.size(); ++j) {
-            EXPECT_NEAR(actual[k].n[j], expected[k].n[j], 5e-4) << "number " << j;
+        ASSERT_EQ(actual[k].numbers.size(), expected[k].numbers.size());
+        for (std::size_t j = 0; j < expected[k].numbers.size(); ++j) {
+            EXPECT_NEAR(actual[k].numbers[j], expected[k].numbers[j], 5e-4) << "number " << j;
         }
     }
 }
@@ -95,7 +70,7 @@ double LeftHitX(double angleDeg) {
 std::vector<Op> LowerHalves(const std::vector<Op>& ops) {
     std::vector<Op> found;
     for (const auto& op : Select(ops, "circle", "fg")) {
-        if (op.n[1] == 0 && std::abs(op.n[3] - kPi) < 1e-6) {
+        if (op.numbers[1] == 0 && std::abs(op.numbers[3] - kPi) < 1e-6) {
             found.push_back(op);
         }
     }
@@ -169,7 +144,7 @@ TEST(ContinuousPicture, BeamEdgesDoNotDependOnTheNumberOfWaves) {
                    {{"line", {kBeamX - 90, 100, hit, 0}, "155,0,0"},
                     {"line", {kBeamX + 90, 100, kBeamX + 90 + shift, 0}, "155,0,0"}});
         const auto wide = std::count_if(ops.begin(), ops.end(), [](const Op& op) {
-            return op.word == "width" && op.n[0] == 5;
+            return op.kind == "width" && op.numbers[0] == 5;
         });
         EXPECT_EQ(wide, waves);
         ASSERT_GE(ops.size(), 2u);
@@ -184,9 +159,9 @@ TEST(ContinuousPicture, PointZeroSitsOnTheBoundary) {
         SCOPED_TRACE("angle " + std::to_string(angle));
         const auto ops = Picture(angle, angle == 55 ? 80 : 300, 8, 1);
         ASSERT_GE(ops.size(), 4u);
-        ASSERT_GE(ops[1].n.size(), 2u);
-        EXPECT_EQ(ops[1].n[1], 0);
-        EXPECT_EQ(ops[3].word, "width") << "a small dot follows point 0";
+        ASSERT_GE(ops[1].numbers.size(), 2u);
+        EXPECT_EQ(ops[1].numbers[1], 0);
+        EXPECT_EQ(ops[3].kind, "width") << "a small dot follows point 0";
         const auto halves = LowerHalves(ops);
         ASSERT_GE(halves.size(), 2u);
         ExpectNear({halves[1]}, {halves[0]});
@@ -203,7 +178,7 @@ TEST(ContinuousPicture, TimeZeroDrawsOnlyALeftEdgeWaveletOfRadiusZero) {
 std::vector<Op> CutArcs(const std::vector<Op>& ops) {
     std::vector<Op> found;
     for (const auto& op : Select(ops, "circle", "fg")) {
-        if (op.n[1] != 0 && op.n[1] < op.n[2]) {
+        if (op.numbers[1] != 0 && op.numbers[1] < op.numbers[2]) {
             found.push_back(op);
         }
     }
@@ -220,7 +195,7 @@ TEST(ContinuousPicture, CutWaveletAboveFortyFiveDegreesWrapsThroughAngleZero) {
     ExpectNear(arcs, {{"circle", {x, 30, 48, 4 * kPi / 3, 1.5 * kPi - cut}, "fg"},
                       {"circle", {x, 30, 48, 1.5 * kPi + cut, 2 * kPi}, "fg"},
                       {"circle", {x, 30, 48, 0, kPi / 3}, "fg"}});
-    EXPECT_GT(arcs[0].n[3], arcs[0].n[4]);
+    EXPECT_GT(arcs[0].numbers[3], arcs[0].numbers[4]);
 }
 
 // 30 degrees, 5 waves, time 1: point 2 at height 15 sqrt(3) is exactly where
@@ -274,14 +249,16 @@ TEST(ContinuousPicture, RefractedFrontTouchesEveryMediumTwoWavelet) {
         const auto ops = Picture(c[0], c[1], c[2], c[3]);
         const auto fronts = Select(ops, "line", kCyan);
         ASSERT_EQ(fronts.size(), 2u);
-        const auto& f = fronts[0].n;
+        const auto& f = fronts[0].numbers;
         const double dx = f[2] - f[0], dy = f[3] - f[1];
         for (const auto& half : LowerHalves(ops)) {
-            const double distance = std::abs(dx * (half.n[1] - f[1]) - dy * (half.n[0] - f[0]));
-            EXPECT_NEAR(distance / std::hypot(dx, dy), half.n[2], 1e-3 * (1 + half.n[2]));
+            const double distance =
+                std::abs(dx * (half.numbers[1] - f[1]) - dy * (half.numbers[0] - f[0]));
+            EXPECT_NEAR(distance / std::hypot(dx, dy), half.numbers[2],
+                        1e-3 * (1 + half.numbers[2]));
         }
         if (c[1] == 100) {
-            const auto& g = fronts[1].n;
+            const auto& g = fronts[1].numbers;
             EXPECT_NEAR(dy / dx, (g[3] - g[1]) / (g[2] - g[0]), 1e-5);
         }
     }

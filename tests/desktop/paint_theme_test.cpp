@@ -68,6 +68,20 @@ TEST(ProjectorTheme, EveryColourUsedIsDarkerMoreSaturatedAndContrastsWithTheBack
             ContrastRatio(ThemeColour(Theme::Projector, colour), kBackgroundRgb);
         EXPECT_GE(contrast, kProjectorContrast);
         EXPECT_GE(contrast, ContrastRatio(*colour, kBackgroundRgb));
+        // Lightness goes down a fifth, then by steps of 0.01 until the
+        // contrast reaches half a point above the floor (to the rounding to 8
+        // bits), and no further.
+        constexpr double kTarget = kProjectorContrast + 0.5;
+        EXPECT_GE(contrast, kTarget - 0.02);
+        if (projected.lightnessF() < 0.8 * classic.lightnessF() - 0.005) {
+            const QColor lighter = QColor::fromHslF(projected.hslHueF(), projected.hslSaturationF(),
+                                                    projected.lightnessF() + 0.012);
+            EXPECT_LT(ContrastRatio({static_cast<std::uint8_t>(lighter.red()),
+                                     static_cast<std::uint8_t>(lighter.green()),
+                                     static_cast<std::uint8_t>(lighter.blue())},
+                                    kBackgroundRgb),
+                      kTarget);
+        }
         EXPECT_GE(projected.hslSaturationF(), classic.hslSaturationF() - 0.01);
         if (classic.hslSaturationF() > 0.05) {
             const double turn = std::abs(projected.hslHueF() - classic.hslHueF());

@@ -84,6 +84,9 @@ TEST(CommandLine, SpeedThemeMediumAndAnimationOptions) {
     EXPECT_EQ(window.commandLine.speed, TimerSpeed::Fiftieth);
     EXPECT_EQ(window.commandLine.theme, Theme::Projector);
     EXPECT_EQ(window.commandLine.settings[Bar::Index], 150);
+    const auto one = Parse({"--speed", "1"});  // 1 is 1x
+    EXPECT_EQ(std::tie(one.error, one.commandLine.speed),
+              std::make_tuple(std::string(), TimerSpeed::Full));
     EXPECT_EQ(Parse({"--export", "a.png", "--theme", "projector"}).error, "");
 }
 

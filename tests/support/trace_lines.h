@@ -35,4 +35,34 @@ inline std::vector<std::string> LinesStartingWith(const std::vector<std::string>
     return found;
 }
 
+// One traced operation: its kind, its numbers in order and its colour.
+struct Op {
+    std::string kind;
+    std::vector<double> numbers;
+    std::string colour;
+    double operator[](std::size_t i) const { return numbers.at(i); }
+};
+
+inline Op ParseOp(const std::string& line) {
+    std::istringstream in(line);
+    Op op;
+    in >> op.kind;
+    for (std::string word; in >> word;) {
+        if (word == "fg" || word.find(',') != std::string::npos) {
+            op.colour = word;
+        } else {
+            op.numbers.push_back(std::stof(word));  // %.9g reads back to the exact float
+        }
+    }
+    return op;
+}
+
+inline std::vector<Op> ParseOps(const std::vector<std::string>& lines) {
+    std::vector<Op> ops;
+    for (const auto& line : lines) {
+        ops.push_back(ParseOp(line));
+    }
+    return ops;
+}
+
 }  // namespace orvath::testing

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstdint>
 #include <numbers>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -16,36 +15,6 @@ namespace orvath::testing {
 
 using Strings = std::vector<std::string>;
 using Numbers = std::vector<double>;
-
-// One traced operation: its kind, its numbers in order and its colour.
-struct Op {
-    std::string kind;
-    Numbers numbers;
-    std::string colour;
-    double operator[](std::size_t i) const { return numbers.at(i); }
-};
-
-inline Op ParseOp(const std::string& line) {
-    std::istringstream in(line);
-    Op op;
-    in >> op.kind;
-    for (std::string word; in >> word;) {
-        if (word == "fg" || word.find(',') != std::string::npos) {
-            op.colour = word;
-        } else {
-            op.numbers.push_back(std::stof(word));  // %.9g reads back to the exact float
-        }
-    }
-    return op;
-}
-
-inline std::vector<Op> ParseOps(const Strings& lines) {
-    std::vector<Op> ops;
-    for (const auto& line : lines) {
-        ops.push_back(ParseOp(line));
-    }
-    return ops;
-}
 
 // "kind:colour" per operation ("width N" for a pen width): what a block draws.
 inline Strings Outline(const Strings& lines) {

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QSvgRenderer>
 #include <algorithm>
+#include <cstdio>
 
 #include "desktop/picture_file.h"
 #include "model/world_frame.h"
@@ -95,17 +96,44 @@ TEST(SvgPicture, RendersAsTheDesktopPaints) {
     }
 }
 
-TEST(SvgPicture, EscapesTextsAndCutsFullCirclesIntoArcs) {
+// In either theme: the foreground as -1 and colours as the theme paints them,
+// a full circle cut into arcs that end where it began, nothing for an arc of
+// no sweep (as on the desktop), a new stroke for a new pen style alone, a wide
+// line just outside the area kept for the edge of it that shows; packing
+// again gives the same.
+TEST(SvgPicture, EscapesTextsCutsArcsAndFollowsThePen) {
+    constexpr Rgb kRed{200, 0, 0};
     DisplayList list;
     list.Scale(-100, 100, 100, -100);
     list.Circle(0, 0, 50, 0, 7, kForeground);
+    list.Circle(0, 0, 30, 2, 2, kForeground);
     list.Print("n < 1 & c2 > c1");
-    PackedPicture packed;
-    PackPicture(list, 200, 200, Theme::Classic, packed);
-    const std::string svg = SvgPicture(packed, 200, 200);
-    EXPECT_NE(svg.find("n &lt; 1 &amp; c2 &gt; c1"), std::string::npos);
-    EXPECT_NE(svg.find("M150 100A50 50 0 0 0 "), std::string::npos) << svg;
-    EXPECT_EQ(std::count(svg.begin(), svg.end(), 'A'), 3);
+    list.DrawStyle(LineStyle::Dotted);
+    list.Line(-50, 10, 50, 10, kForeground);
+    list.DrawStyle(LineStyle::Solid);
+    list.DrawWidth(9);
+    list.Line(-50, 103, 50, 103, kRed);
+    for (const Theme theme : {Theme::Classic, Theme::Projector}) {
+        PackedPicture packed;
+        PackPicture(list, 200, 200, theme, packed);
+        const PackedPicture once = packed;
+        PackPicture(list, 200, 200, theme, packed);
+        EXPECT_EQ(packed, once);
+        EXPECT_EQ(packed.records.at(1), -1);
+        const std::string svg = SvgPicture(packed, 200, 200);
+        EXPECT_NE(svg.find("n &lt; 1 &amp; c2 &gt; c1"), std::string::npos);
+        EXPECT_NE(svg.find("M150 100A50 50 0 0 0 "), std::string::npos) << svg;
+        EXPECT_NE(svg.find("A50 50 0 0 0 150 100\"/>"), std::string::npos) << svg;
+        EXPECT_EQ(std::count(svg.begin(), svg.end(), 'A'), 3);
+        EXPECT_NE(svg.find("stroke-dasharray=\"1 2\" d=\"M50 90L150 90\""), std::string::npos);
+        const Rgb red = ThemeColour(theme, kRed);
+        char path[160];
+        std::snprintf(path, sizeof path,
+                      "stroke=\"#%02x%02x%02x\" stroke-width=\"9\" stroke-linecap=\"butt\" "
+                      "stroke-linejoin=\"miter\" d=\"M50 -3L150 -3\"",
+                      red.r, red.g, red.b);
+        EXPECT_NE(svg.find(path), std::string::npos) << svg;
+    }
 }
 
 }  // namespace
