@@ -201,6 +201,10 @@ void OrvathWindow::SetReflection(bool shown) {
     reflectionSwitch_.setChecked(shown);
 }
 
+void OrvathWindow::SetKey(bool shown) {
+    panel_.SetKey(shown);
+}
+
 void OrvathWindow::SetTheme(Theme theme) {
     panel_.SetTheme(theme);
     canvas_.SetTheme(theme);

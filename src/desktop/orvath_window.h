@@ -12,10 +12,10 @@
 #include <memory>
 
 #include "desktop/canvas.h"
-#include "surface/theme.h"
 #include "model/world_frame.h"
 #include "panel/panel.h"
 #include "panel/tick_schedule.h"
+#include "surface/theme.h"
 
 namespace orvath {
 
@@ -63,6 +63,7 @@ class OrvathWindow : public QWidget, public UserActions, private PanelObserver {
     void DeliverTicks(int count) override;
     void SetView(View view) override;
     void SetReflection(bool shown) override;
+    void SetKey(bool shown) override;
 
     // Paints the picture and sizes the panel's fonts in the theme; the
     // controls stay where they are.

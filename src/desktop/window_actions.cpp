@@ -28,6 +28,7 @@ WindowActions::WindowActions(OrvathWindow& window, ActionHandlers handlers)
       handlers_(std::move(handlers)),
       exactView_(&window),
       reflection_(&window),
+      key_(&window),
       slower_(&window),
       faster_(&window),
       stepForward_(&window),
@@ -54,6 +55,9 @@ WindowActions::WindowActions(OrvathWindow& window, ActionHandlers handlers)
     Add(
         reflection_, QStringLiteral("Reflected wave"), {Qt::Key_R},
         [&window] { window.ReflectionSwitch().toggle(); }, true);
+    Add(
+        key_, QStringLiteral("Key to the colours"), {Qt::Key_K},
+        [&panel] { panel.SetKey(!panel.Key()); }, true);
     Add(slower_, QStringLiteral("Slower"), {Qt::Key_Minus},
         [&panel] { panel.SetSpeed(Slower(panel.Speed())); });
     Add(faster_, QStringLiteral("Faster"), {Qt::Key_Plus},
@@ -140,7 +144,7 @@ void WindowActions::AddMediaActions() {
 
 void WindowActions::BuildMenu() {
     menu_.setObjectName(QStringLiteral("PictureMenu"));
-    menu_.addActions({&exactView_, &reflection_});
+    menu_.addActions({&exactView_, &reflection_, &key_});
     speedMenu_.addActions({&slower_, &faster_});
     speedMenu_.addSeparator();
     for (QAction& speed : speeds_) {
@@ -166,6 +170,7 @@ void WindowActions::ShowState() {
     const Panel& panel = window_.Model();
     exactView_.setChecked(panel.CurrentView() == View::Exact);
     reflection_.setChecked(panel.Reflection());
+    key_.setChecked(panel.Key());
     for (QAction& speed : speeds_) {
         speed.setChecked(speed.data().toInt() == static_cast<int>(panel.Speed()));
     }

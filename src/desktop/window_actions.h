@@ -47,13 +47,14 @@ class WindowActions {
     void AddMediaActions();
     void BuildMenu();
     // Checks the actions that show a state: the view, the reflected wave,
-    // the speed, the pair of media, the theme and the information box.
+    // the key, the speed, the pair of media, the theme and the information box.
     void ShowState();
 
     OrvathWindow& window_;
     ActionHandlers handlers_;
     QAction exactView_;
     QAction reflection_;
+    QAction key_;
     QAction slower_;
     QAction faster_;
     std::deque<QAction> speeds_;  // in the order of kTimerSpeeds

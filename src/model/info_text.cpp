@@ -89,7 +89,7 @@ std::vector<std::string> InfoOverlayLines(const RefractionFacts& facts, View vie
                                         : std::string("Classic view (E: the exact view)"));
     lines.push_back("");
     lines.push_back("Tab: next control    Arrows, Page Up/Down: move a bar");
-    lines.push_back("E: classic or exact view    R: reflected wave in the exact view");
+    lines.push_back("E: classic or exact view    R: reflected wave    K: key to the colours");
     lines.push_back("Space: start/stop the timer    Ctrl+R: back to the start values");
     lines.push_back("- / +: slower / faster    . / ,: a step on / back (with Shift: a period)");
     lines.push_back("1-" + std::to_string(MediaPresets().size()) +

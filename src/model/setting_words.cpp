@@ -106,7 +106,7 @@ std::string ViewOptionError(std::string_view option) {
            std::string(ViewName(View::Classic)) + "'";
 }
 
-std::string ReflectionOptionError(std::string_view option) {
+std::string SwitchOptionError(std::string_view option) {
     return std::string(option) + " needs '" + std::string(SwitchName(true)) + "' or '" +
            std::string(SwitchName(false)) + "'";
 }

@@ -42,6 +42,6 @@ std::optional<bool> SwitchNamed(std::string_view word);
 // "--client needs a size WxH, each side 1 to 16384 pixels".
 std::string SizeOptionError(std::string_view option);
 std::string ViewOptionError(std::string_view option);
-std::string ReflectionOptionError(std::string_view option);
+std::string SwitchOptionError(std::string_view option);
 
 }  // namespace orvath

@@ -147,6 +147,8 @@ std::string UsageText() {
            "                   --trace too\n"
            "  --reflection on|off    in the exact view, show the partially reflected\n"
            "                   wave below the critical angle; with --trace too\n"
+           "  --key on|off     in the exact view, show the key to the colours (the\n"
+           "                   default) or hide it; with --trace too\n"
            "  --mode wavelets|continuous   click that option button\n" +
            barLines +
            Wrapped("  --medium PAIR    set the index bar to a pair of media's index:", MediaWords(),
@@ -244,10 +246,11 @@ std::string ReadOption(std::string_view arg, const std::string_view* value, Comm
         if (!cl.settings.view) {
             return ViewOptionError(arg);
         }
-    } else if (arg == "--reflection") {
-        cl.settings.reflection = value ? SwitchNamed(*value) : std::nullopt;
-        if (!cl.settings.reflection) {
-            return ReflectionOptionError(arg);
+    } else if (arg == "--reflection" || arg == "--key") {
+        auto& setting = arg == "--key" ? cl.settings.key : cl.settings.reflection;
+        setting = value ? SwitchNamed(*value) : std::nullopt;
+        if (!setting) {
+            return SwitchOptionError(arg);
         }
     } else if (arg == "--medium") {
         std::string error;

@@ -60,7 +60,7 @@ class Panel : public UserActions {
     // The exact view's texts grow with the theme, and its key can be hidden;
     // either redraws the exact view at once.
     void SetTheme(Theme theme);
-    void SetKey(bool shown);
+    void SetKey(bool shown) override;
 
     const BarValues& Bars() const { return bars_; }
     DisplayMode Mode() const { return mode_; }

@@ -15,6 +15,7 @@ PanelSettings SettingsShown(const Panel& panel) {
     PanelSettings settings;
     settings.view = panel.CurrentView();
     settings.reflection = panel.Reflection();
+    settings.key = panel.Key();
     settings.mode = panel.Mode();
     for (const Bar bar : kBars) {
         settings[bar] = panel.Bars()[bar];
@@ -28,6 +29,9 @@ void ApplyViewSettings(const PanelSettings& settings, UserActions& user) {
     }
     if (settings.reflection) {
         user.SetReflection(*settings.reflection);
+    }
+    if (settings.key) {
+        user.SetKey(*settings.key);
     }
 }
 

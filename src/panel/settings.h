@@ -12,11 +12,12 @@ namespace orvath {
 
 class Panel;
 
-// Settings a user would make: the view and the reflection switch, the mode's
-// option button, then the angle, index, waves and time bars.
+// Settings a user would make: the view, the reflection switch and the key,
+// the mode's option button, then the angle, index, waves and time bars.
 struct PanelSettings {
     std::optional<View> view;
     std::optional<bool> reflection;
+    std::optional<bool> key;
     std::optional<DisplayMode> mode;
     std::array<std::optional<int>, 4> bars{};  // in the order of Bar
 
@@ -32,8 +33,8 @@ struct PanelSettings {
 // mode and bars. Applied to a panel after start-up, they show the same.
 PanelSettings SettingsShown(const Panel& panel);
 
-// Applies the view and the reflection switch. Before start-up, the first
-// picture is then drawn in them.
+// Applies the view, the reflection switch and the key. Before start-up, the
+// first picture is then drawn in them.
 void ApplyViewSettings(const PanelSettings& settings, UserActions& user);
 
 // Applies the mode and the bars through what a user does, so the handlers run.

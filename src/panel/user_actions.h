@@ -24,6 +24,8 @@ class UserActions {
     virtual void SetView(View view) = 0;
     // Shows or hides the partially reflected wave of the exact view.
     virtual void SetReflection(bool shown) = 0;
+    // Shows or hides the exact view's key to its colours.
+    virtual void SetKey(bool shown) = 0;
 };
 
 }  // namespace orvath

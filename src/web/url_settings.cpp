@@ -77,6 +77,8 @@ void ReadPiece(std::string_view piece, UrlSettings& out) {
         {ViewName(View::Classic), View::Classic}, {ViewName(View::Exact), View::Exact}};
     static const std::pair<std::string_view, bool> kSwitch[2] = {{SwitchName(false), false},
                                                                  {SwitchName(true), true}};
+    static const std::pair<std::string_view, bool> kKeySwitch[2] = {{SwitchName(true), true},
+                                                                    {SwitchName(false), false}};
     const std::size_t equals = piece.find('=');
     const std::string key = PercentDecoded(piece.substr(0, equals));
     const std::string value =
@@ -92,6 +94,10 @@ void ReadPiece(std::string_view piece, UrlSettings& out) {
     }
     if (key == "reflection") {
         s.reflection = Choice(key, value, kSwitch, out.problems);
+        return;
+    }
+    if (key == "key") {
+        s.key = Choice(key, value, kKeySwitch, out.problems);
         return;
     }
     for (const Bar bar : kBars) {
@@ -136,6 +142,9 @@ std::string SettingsFragment(const PanelSettings& settings) {
     }
     if (settings.reflection) {
         pieces.push_back("reflection=" + std::string(SwitchName(*settings.reflection)));
+    }
+    if (settings.key) {
+        pieces.push_back("key=" + std::string(SwitchName(*settings.key)));
     }
     std::string text;
     for (const std::string& piece : pieces) {

@@ -10,7 +10,7 @@
 namespace orvath::web {
 
 // The settings that a link to the page carries after its '#':
-// "mode=continuous&angle=40&index=150&waves=10&time=1500&view=exact&reflection=on".
+// "mode=continuous&angle=40&index=150&waves=10&time=1500&view=exact&reflection=on&key=off".
 // Every key is optional. A key the page does not know, or a value it cannot
 // take, leaves that setting at its start value and adds a line to `problems`.
 struct UrlSettings {

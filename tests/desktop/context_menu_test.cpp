@@ -31,10 +31,10 @@ std::string State(StartedWindow& started) {
     const BarValues& bars = panel.Bars();
     std::ostringstream text;
     text << (panel.CurrentView() == View::Exact ? "exact" : "classic") << " reflection "
-         << panel.Reflection() << " speed " << SpeedName(panel.Speed()) << " bars " << bars.angle
-         << " " << bars.index << " " << bars.waves << " " << bars.time << " mode "
-         << static_cast<int>(panel.Mode()) << " timer " << panel.TimerEnabled() << " theme "
-         << ThemeName(started.window.CurrentTheme()) << " box "
+         << panel.Reflection() << " key " << panel.Key() << " speed " << SpeedName(panel.Speed())
+         << " bars " << bars.angle << " " << bars.index << " " << bars.waves << " " << bars.time
+         << " mode " << static_cast<int>(panel.Mode()) << " timer " << panel.TimerEnabled()
+         << " theme " << ThemeName(started.window.CurrentTheme()) << " box "
          << started.desktop->Overlay().isVisible();
     return text.str();
 }
@@ -66,10 +66,11 @@ TEST(ContextMenu, EveryItemHasAKeyThatDoesWhatTheItemDoes) {
             entries.append(entry->text());
         }
     }
-    EXPECT_EQ(entries, QStringList({"Exact view", "Reflected wave", "Speed and steps",
-                                    "Pair of media", "Projector theme", "Start or stop the timer",
-                                    "Back to the start values", "Save picture\u2026",
-                                    "Copy picture", "Save animation\u2026", "Information box"}));
+    EXPECT_EQ(entries,
+              QStringList({"Exact view", "Reflected wave", "Key to the colours", "Speed and steps",
+                           "Pair of media", "Projector theme", "Start or stop the timer",
+                           "Back to the start values", "Save picture\u2026", "Copy picture",
+                           "Save animation\u2026", "Information box"}));
     QSet<QKeySequence> keys;
     const std::size_t count = Items(shown.Menu()).size();
     for (std::size_t i = 0; i < count; ++i) {
@@ -123,7 +124,8 @@ TEST(ContextMenu, OpensOnARightClickOnThePictureTheMenuKeyAndShiftF10) {
         }
     }
     menu.close();
-    EXPECT_EQ(checked, QStringList({"Exact view", "1/4", "Water to air (0.75)"}));
+    EXPECT_EQ(checked,
+              QStringList({"Exact view", "Key to the colours", "1/4", "Water to air (0.75)"}));
 }
 
 // Choosing a pair moves the index bar as a user would: its Change runs the

@@ -69,7 +69,8 @@ TEST(UrlSettings, TheLinkOfAPanelBringsItBack) {
         panel.MoveBar(bar, value);
     }
     const std::string link = SettingsFragment(SettingsShown(panel));
-    EXPECT_EQ(link, "mode=continuous&angle=61&index=99&waves=10&time=7&view=exact&reflection=off");
+    EXPECT_EQ(link,
+              "mode=continuous&angle=61&index=99&waves=10&time=7&view=exact&reflection=off&key=on");
 
     Panel copy(picture);
     const UrlSettings read = ParseUrlSettings("#" + link);
