@@ -35,6 +35,7 @@ void Canvas::SetTheme(Theme theme) {
     if (theme != theme_) {
         theme_ = theme;
         update();
+        emit ThemeChanged();
     }
 }
 

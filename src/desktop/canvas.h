@@ -28,6 +28,8 @@ class Canvas : public QWidget {
   signals:
     // The whole drawing area has been painted.
     void Painted();
+    // The picture is painted in another theme.
+    void ThemeChanged();
     // The user asks for the picture's menu, at a point on the screen.
     void MenuRequested(QPoint globalPosition);
 

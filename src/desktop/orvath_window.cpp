@@ -8,7 +8,9 @@
 
 #include "desktop/desktop_features.h"
 #include "desktop/fonts.h"
+#include "desktop/panel_fonts.h"
 #include "model/bar_settings.h"
+#include "model/captions.h"
 #include "model/control_texts.h"
 #include "panel/animation_stats.h"
 
@@ -19,6 +21,8 @@ namespace {
 constexpr qint64 kTickBatchMilliseconds = 12;
 // The options' and the view switches' font, in points.
 constexpr double kOptionFontPoints = 12;
+// The smallest a font of the panel gets to fit its control.
+constexpr double kLeastFittedPoints = 6;
 
 QFont FontOf(const char* family, double points) {
     QFont font(QString::fromUtf8(family));
@@ -218,14 +222,44 @@ void OrvathWindow::ScaleFont(QWidget& widget, double classicPoints) const {
 }
 
 void OrvathWindow::ScaleFonts() {
-    for (const Control control : kControls) {
-        if (const double points = classicPoints_.at(static_cast<std::size_t>(control));
-            points > 0) {
-            ScaleFont(ControlWidget(control), points);
+    if (CurrentTheme() == Theme::Classic) {
+        for (const Control control : kControls) {
+            if (const double points = classicPoints_.at(static_cast<std::size_t>(control));
+                points > 0) {
+                ScaleFont(ControlWidget(control), points);
+            }
         }
+        ScaleFont(exactSwitch_, kOptionFontPoints);
+        ScaleFont(reflectionSwitch_, kOptionFontPoints);
+        return;
     }
-    ScaleFont(exactSwitch_, kOptionFontPoints);
-    ScaleFont(reflectionSwitch_, kOptionFontPoints);
+    // Larger where each text still fits its control, on one line and clear
+    // of the captions above it: the labels in the order they are placed,
+    // with room for their widest captions.
+    QList<QRect> taken;
+    const double period = panel_.CurrentScene().period;
+    for (const Control control : kControls) {
+        const double points = classicPoints_.at(static_cast<std::size_t>(control));
+        if (points <= 0) {
+            continue;
+        }
+        QWidget& widget = ControlWidget(control);
+        QStringList texts;
+        if (auto* label = qobject_cast<QLabel*>(&widget)) {
+            texts.append(label->text());
+            for (const Bar bar : kBars) {
+                if (LabelControl(bar) == control) {
+                    for (const std::string& caption : CaptionsAtTheEnds(bar, period)) {
+                        texts.append(Localised(caption));
+                    }
+                }
+            }
+        }
+        FitFont(widget, texts, points * FontScale(CurrentTheme()), kLeastFittedPoints, taken);
+    }
+    for (QCheckBox* box : {&exactSwitch_, &reflectionSwitch_}) {
+        FitFont(*box, {}, kOptionFontPoints * FontScale(CurrentTheme()), kLeastFittedPoints, taken);
+    }
 }
 
 void OrvathWindow::Placed(Control control, const ControlRect& r) {
@@ -249,7 +283,11 @@ void OrvathWindow::PlaceSwitches(const QRect& waveletsOption) {
 
 void OrvathWindow::LabelFontSet(Control label, double points) {
     classicPoints_.at(static_cast<std::size_t>(label)) = points;
-    ScaleFont(ControlWidget(label), points);
+    if (CurrentTheme() == Theme::Classic) {
+        ScaleFont(ControlWidget(label), points);
+    } else {
+        ScaleFonts();
+    }
 }
 
 void OrvathWindow::CaptionWritten(Control label, std::string_view text) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/captions.h"
 
+#include "model/bar_settings.h"
 #include "model/number_format.h"
 
 namespace orvath {
@@ -27,6 +28,30 @@ std::string TimeBarCaption(std::int16_t timeTimes100, double period) {
 
 std::string WaveletTimeCaption(std::int16_t timeTimes100) {
     return "TIME= " + FormatTwoDecimals(timeTimes100 / 100.0) + " * T";
+}
+
+std::vector<std::string> CaptionsAtTheEnds(Bar bar, double period) {
+    std::vector<std::string> captions;
+    for (const int end : {SettingOf(bar).min, SettingOf(bar).max}) {
+        const auto value = static_cast<std::int16_t>(end);
+        switch (bar) {
+            case Bar::Angle:
+                captions.push_back(AngleCaption(value));
+                break;
+            case Bar::Index:
+                captions.push_back(IndexCaption(value));
+                break;
+            case Bar::Waves:
+                captions.push_back(WavesCaption(value));
+                break;
+            case Bar::Time:
+                captions.insert(captions.end(),
+                                {StartupTimeCaption(value), TimeBarCaption(value, period),
+                                 WaveletTimeCaption(value)});
+                break;
+        }
+    }
+    return captions;
 }
 
 }  // namespace orvath

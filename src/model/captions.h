@@ -3,6 +3,9 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
+
+#include "model/controls.h"
 
 namespace orvath {
 
@@ -18,5 +21,9 @@ std::string StartupTimeCaption(std::int16_t timeTimes100);
 std::string TimeBarCaption(std::int16_t timeTimes100, double period);
 // The time label as the wavelet picture writes it: "TIME= 20.00 * T".
 std::string WaveletTimeCaption(std::int16_t timeTimes100);
+
+// Every caption the bar's label shows at the ends of the bar's range, in each
+// of its forms: what a label must have room for.
+std::vector<std::string> CaptionsAtTheEnds(Bar bar, double period);
 
 }  // namespace orvath

@@ -58,10 +58,18 @@ TEST(InfoOverlay, IsDrawnOverThePictureButNeverIntoIt) {
     EXPECT_TRUE(canvas.rect().contains(box));
     EXPECT_GT(box.left(), canvas.width() / 2);
     EXPECT_GT(box.top(), canvas.height() / 2);
-    // It stays clear of the panel.
-    for (const Control id : kControls) {
-        const QWidget& control = window.ControlWidget(id);
-        EXPECT_FALSE(control.geometry().intersects(box)) << control.objectName().toStdString();
+    // It stays clear of the panel, its text as large as the picture's (2.2 %
+    // of the height, 3.3 % in the projector theme), in either theme.
+    for (const auto& [theme, px] : {std::pair{Theme::Classic, 20}, {Theme::Projector, 30}}) {
+        window.SetTheme(theme);
+        const QRect placed = overlay.geometry();
+        EXPECT_EQ(overlay.font().pixelSize(), px);
+        EXPECT_TRUE(canvas.rect().contains(placed));
+        for (const Control id : kControls) {
+            const QWidget& control = window.ControlWidget(id);
+            EXPECT_FALSE(control.geometry().intersects(placed))
+                << control.objectName().toStdString() << " in " << ThemeName(theme);
+        }
     }
 }
 

@@ -8,6 +8,7 @@
 #include <tuple>
 
 #include "desktop/fonts.h"
+#include "desktop/panel_fonts.h"
 #include "desktop/picture_file.h"
 #include "desktop/world_painter.h"
 #include "model/world_frame.h"
@@ -150,6 +151,52 @@ TEST(ProjectorTheme, TheWindowKeepsItsControlsInPlaceAndSavesWhatItShows) {
               projected);
     started.Press(Qt::Key_T);
     EXPECT_EQ(window.LabelWidget(Bar::Angle).font().pointSizeF(), 14);
+}
+
+// In the projector theme every text of the panel fits its control on the
+// screens a class projects on: a caption on one line inside its label and off
+// the others' ink, with the bars at their ends; an option, switch or button's
+// text inside it. The captions grow where there is room.
+TEST(ProjectorTheme, EveryTextOfThePanelFitsItsControl) {
+    for (const auto& [width, height] :
+         {std::pair{1024, 768}, {1280, 720}, {1366, 768}, {1920, 1080}}) {
+        OrvathWindow window(WindowWiring{.realTimeTimer = false});
+        window.StartUp({QRect(0, 0, width, height), 15});
+        window.AddDesktopFeatures();
+        window.SetTheme(Theme::Projector);
+        for (const Bar bar : kBars) {
+            window.MoveBar(bar, SettingOf(bar).max);
+        }
+        const std::string where = std::to_string(width) + "x" + std::to_string(height);
+        QList<QRect> inks;
+        for (const Bar bar : kBars) {
+            const QLabel& label = window.LabelWidget(bar);
+            const QRect ink = LabelInk(label, label.text(), label.font());
+            EXPECT_TRUE(label.geometry().contains(ink))
+                << label.text().toStdString() << " " << where;
+            EXPECT_LE(QFontMetrics(label.font()).horizontalAdvance(label.text()),
+                      label.contentsRect().width())
+                << label.text().toStdString() << " " << where;
+            for (const QRect& other : inks) {
+                EXPECT_FALSE(other.intersects(ink)) << label.text().toStdString() << " " << where;
+            }
+            inks.append(ink);
+            if (width == 1920) {
+                EXPECT_GT(label.font().pointSizeF(), 14.5) << "grows at " << where;
+            }
+        }
+        std::vector<QAbstractButton*> buttons = {&window.ExactSwitch(), &window.ReflectionSwitch()};
+        for (const Button button :
+             {Button::Continuous, Button::Wavelets, Button::Start, Button::Stop}) {
+            buttons.push_back(&window.ButtonWidget(button));
+        }
+        for (const QAbstractButton* button : buttons) {
+            EXPECT_LE(button->sizeHint().width(), button->width())
+                << button->text().toStdString() << " " << where;
+            EXPECT_LE(button->sizeHint().height(), button->height())
+                << button->text().toStdString() << " " << where;
+        }
+    }
 }
 
 }  // namespace
