@@ -233,32 +233,30 @@ void OrvathWindow::ScaleFonts() {
         ScaleFont(reflectionSwitch_, kOptionFontPoints);
         return;
     }
-    // Larger where each text still fits its control, on one line and clear
-    // of the captions above it: the labels in the order they are placed,
-    // with room for their widest captions.
-    QList<QRect> taken;
+    // Larger where each text still fits its control: the labels all by one
+    // factor, each on one line with room for its widest captions and clear of
+    // the others; each button, option and switch by itself.
+    const double scale = FontScale(CurrentTheme());
     const double period = panel_.CurrentScene().period;
-    for (const Control control : kControls) {
-        const double points = classicPoints_.at(static_cast<std::size_t>(control));
-        if (points <= 0) {
-            continue;
+    std::vector<LabelToFit> labels;
+    for (const Bar bar : kBars) {
+        QLabel& label = LabelWidget(bar);
+        QStringList texts = {label.text()};
+        for (const std::string& caption : CaptionsAtTheEnds(bar, period)) {
+            texts.append(Localised(caption));
         }
-        QWidget& widget = ControlWidget(control);
-        QStringList texts;
-        if (auto* label = qobject_cast<QLabel*>(&widget)) {
-            texts.append(label->text());
-            for (const Bar bar : kBars) {
-                if (LabelControl(bar) == control) {
-                    for (const std::string& caption : CaptionsAtTheEnds(bar, period)) {
-                        texts.append(Localised(caption));
-                    }
-                }
-            }
-        }
-        FitFont(widget, texts, points * FontScale(CurrentTheme()), kLeastFittedPoints, taken);
+        labels.push_back(
+            {&label, texts, classicPoints_.at(static_cast<std::size_t>(LabelControl(bar)))});
+    }
+    FitLabels(labels, scale, kLeastFittedPoints / kFormFontPoints);
+    for (const Button button :
+         {Button::Continuous, Button::Wavelets, Button::Start, Button::Stop}) {
+        FitButton(ButtonWidget(button),
+                  classicPoints_.at(static_cast<std::size_t>(ButtonControl(button))) * scale,
+                  kLeastFittedPoints);
     }
     for (QCheckBox* box : {&exactSwitch_, &reflectionSwitch_}) {
-        FitFont(*box, {}, kOptionFontPoints * FontScale(CurrentTheme()), kLeastFittedPoints, taken);
+        FitButton(*box, kOptionFontPoints * scale, kLeastFittedPoints);
     }
 }
 

@@ -160,10 +160,11 @@ TEST(ProjectorTheme, TheWindowKeepsItsControlsInPlaceAndSavesWhatItShows) {
 TEST(ProjectorTheme, EveryTextOfThePanelFitsItsControl) {
     for (const auto& [width, height] :
          {std::pair{1024, 768}, {1280, 720}, {1366, 768}, {1920, 1080}}) {
+        // Themed before start-up, as the program starts with --theme.
         OrvathWindow window(WindowWiring{.realTimeTimer = false});
+        window.SetTheme(Theme::Projector);
         window.StartUp({QRect(0, 0, width, height), 15});
         window.AddDesktopFeatures();
-        window.SetTheme(Theme::Projector);
         for (const Bar bar : kBars) {
             window.MoveBar(bar, SettingOf(bar).max);
         }
@@ -177,13 +178,20 @@ TEST(ProjectorTheme, EveryTextOfThePanelFitsItsControl) {
             EXPECT_LE(QFontMetrics(label.font()).horizontalAdvance(label.text()),
                       label.contentsRect().width())
                 << label.text().toStdString() << " " << where;
+            // Apart, with a gap a reader sees.
             for (const QRect& other : inks) {
-                EXPECT_FALSE(other.intersects(ink)) << label.text().toStdString() << " " << where;
+                EXPECT_FALSE(other.adjusted(-1, -1, 1, 1).intersects(ink))
+                    << label.text().toStdString() << " " << where;
             }
             inks.append(ink);
             if (width == 1920) {
                 EXPECT_GT(label.font().pointSizeF(), 14.5) << "grows at " << where;
             }
+            // One size for the captions of the bars alike.
+            EXPECT_DOUBLE_EQ(
+                label.font().pointSizeF() / window.LabelWidget(Bar::Angle).font().pointSizeF(),
+                bar == Bar::Waves ? 12.0 / 14 : 1)
+                << where;
         }
         std::vector<QAbstractButton*> buttons = {&window.ExactSwitch(), &window.ReflectionSwitch()};
         for (const Button button :
