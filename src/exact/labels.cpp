@@ -115,19 +115,28 @@ bool LabelLayout::PlaceBlock(const std::vector<Vec>& corners, const std::vector<
 }
 
 bool LabelLayout::PlaceBeside(Vec anchor, const std::vector<Vec>& directions, std::string_view text,
-                              std::vector<PlacedText>& placed) {
+                              std::vector<PlacedText>& placed, int further) {
     const double width = LabelTextWidthEm(text) * em_;
     const double height = (kLabelAscentEm + kLabelDescentEm) * em_;
     const double gap = (2 * kPadEm + 0.2) * em_;
-    std::vector<Vec> corners;
-    for (const Vec d : directions) {
-        // The box's centre goes out along d until the box clears the anchor.
-        const double reach = gap + 0.5 * (std::abs(d.x) * width + std::abs(d.y) * height);
+    // The box's centre goes out along each direction until the box clears
+    // the anchor, and where that is not clear of the lines, a little further.
+    const auto corner = [&](Vec d, int step) {
+        const double reach =
+            gap + 0.5 * (std::abs(d.x) * width + std::abs(d.y) * height) + step * 0.5 * height;
         const Vec centre = anchor + reach * d;
-        corners.push_back({centre.x - width / 2, centre.y + height / 2});
+        return Vec{centre.x - width / 2, centre.y + height / 2};
+    };
+    std::vector<Vec> near;
+    std::vector<Vec> all;
+    for (const Vec d : directions) {
+        near.push_back(corner(d, 0));
+        for (int step = 0; step <= further; ++step) {
+            all.push_back(corner(d, step));
+        }
     }
     for (const bool clear : {true, false}) {
-        for (const Vec at : corners) {
+        for (const Vec at : clear ? all : near) {
             const Box box = TextBox(at, text);
             if (Free(box, clear)) {
                 placed.push_back({at, std::string(text), box});

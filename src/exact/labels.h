@@ -64,9 +64,10 @@ class LabelLayout {
     bool PlaceBlock(const std::vector<Vec>& corners, const std::vector<std::string>& lines,
                     std::vector<PlacedText>& placed, bool always = false);
     // The same for a single text: beside its anchor, towards each direction
-    // in turn (unit vectors), a gap away.
+    // in turn (unit vectors), a gap away, or up to `further` half lines
+    // further where that is clear of the lines.
     bool PlaceBeside(Vec anchor, const std::vector<Vec>& directions, std::string_view text,
-                     std::vector<PlacedText>& placed);
+                     std::vector<PlacedText>& placed, int further = 3);
 
   private:
     WorldBounds frame_;

@@ -174,7 +174,8 @@ void PlaceProofNames(const Construction& c, const ProofFigure& p, LabelLayout& l
     const Vec up{0, 1};
     const Vec down{0, -1};
     const bool critical = o.verdict == CriticalVerdict::Critical;
-    layout.PlaceBeside(0.5 * (p.a + p.b), {up, down}, critical ? "d = c2·Δt" : "d", placed);
+    // Right beside the side it names.
+    layout.PlaceBeside(0.5 * (p.a + p.b), {up, down}, critical ? "d = c2·Δt" : "d", placed, 0);
     // Each leg's name beside its middle, on the side away from the triangle
     // (which lies towards A).
     const Vec alongFront{o.cos1, o.sin1};
