@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <functional>
 #include <numbers>
 
 #include "exact/palette.h"
@@ -43,42 +44,50 @@ std::string Hundredths(int value) {
 std::vector<KeyEntry> KeyEntries(const Construction& c, const Shown& shown) {
     using Sample = KeyEntry::Sample;
     std::vector<KeyEntry> entries;
+    entries.reserve(7);
+    const auto add = [&](Sample sample, std::initializer_list<Rgb> colours, int width,
+                         LineStyle style, std::string text) {
+        KeyEntry& entry = entries.emplace_back();
+        entry.sample = sample;
+        for (const Rgb colour : colours) {
+            entry.colours.at(entry.count++) = colour;
+        }
+        entry.width = width;
+        entry.style = style;
+        entry.text = std::move(text);
+        return std::ref(entry);
+    };
     for (const Wave wave : kWaves) {
         if (shown.rays.at(At(wave))) {
             const bool wavelets = shown.wavelets.at(At(wave));
-            std::vector<Rgb> colours = {RayColour(wave)};
+            KeyEntry& entry = add(Sample::Line, {RayColour(wave)}, kFrontWidth, LineStyle::Solid,
+                                  WaveText(wave, wavelets));
             if (wavelets) {
-                colours.push_back(WaveletColour(wave));
+                entry.colours.at(entry.count++) = WaveletColour(wave);
             }
-            entries.push_back(
-                {Sample::Line, colours, kFrontWidth, LineStyle::Solid, WaveText(wave, wavelets)});
         }
     }
     if (!c.Refracts() && shown.wavelets.at(At(Wave::Refracted))) {
-        entries.push_back({Sample::Arc,
-                           {WaveletColour(Wave::Refracted)},
-                           1,
-                           LineStyle::Dotted,
-                           "wavelets in medium 2: no front"});
+        add(Sample::Arc, {WaveletColour(Wave::Refracted)}, 1, LineStyle::Dotted,
+            "wavelets in medium 2: no front");
     }
-    std::vector<Rgb> trails;
+    KeyEntry trails;
     for (const Wave wave : kWaves) {
         if (shown.earlierFronts.at(At(wave))) {
-            trails.push_back(TrailColour(wave));
+            trails.colours.at(trails.count++) = TrailColour(wave);
         }
     }
-    if (!trails.empty()) {
-        entries.push_back({Sample::Line, trails, 1, LineStyle::Dashed, "fronts a period before"});
+    if (trails.count > 0) {
+        KeyEntry& entry = add(Sample::Line, {}, 1, LineStyle::Dashed, "fronts a period before");
+        entry.colours = trails.colours;
+        entry.count = trails.count;
     }
     if (shown.tangentPoints) {
-        entries.push_back({Sample::Dot,
-                           {kTangentDot},
-                           kTangentDotWidth,
-                           LineStyle::Solid,
-                           "where a wavelet touches its front"});
+        add(Sample::Dot, {kTangentDot}, kTangentDotWidth, LineStyle::Solid,
+            "where a wavelet touches its front");
     }
     if (c.optics.angleDeg > 0) {
-        entries.push_back({Sample::Line, {kProof}, 2, LineStyle::Solid, "proof of Snell's law"});
+        add(Sample::Line, {kProof}, 2, LineStyle::Solid, "proof of Snell's law");
     }
     return entries;
 }
@@ -93,7 +102,7 @@ std::optional<Box> PlaceKey(const Construction& c, const std::vector<KeyEntry>& 
     for (const KeyEntry& entry : entries) {
         texts.push_back(entry.text);
     }
-    const Box block = layout.BlockBox({0, 0}, texts);
+    const Box block = layout.Measure(texts).bounds;
     const double margin = kMarginEm * em;
     const double width = (kSampleEm + kSampleGapEm) * em + (block.right - block.left) + 2 * margin;
     const double height = (block.top - block.bottom) + 2 * margin;
@@ -132,10 +141,10 @@ void DrawKey(const std::vector<KeyEntry>& entries, const Box& box, const LabelLa
     for (const KeyEntry& entry : entries) {
         const double middle = top - textHeight / 2;
         const double left = box.left + margin;
-        const double each = kSampleEm * em / static_cast<double>(entry.colours.size());
+        const double each = kSampleEm * em / static_cast<double>(entry.count);
         s.DrawWidth(entry.width);
         s.DrawStyle(entry.style);
-        for (std::size_t k = 0; k < entry.colours.size(); ++k) {
+        for (std::size_t k = 0; k < entry.count; ++k) {
             const double x = left + each * static_cast<double>(k);
             const Rgb colour = entry.colours[k];
             switch (entry.sample) {
@@ -182,8 +191,8 @@ void PlaceMediaNames(const Construction& c, LabelLayout& layout, std::vector<Pla
         const double width = LabelTextWidthEm(text) * em;
         return std::vector<Vec>{{f.left + gap, top}, {f.right - 2 * gap - width, top}};
     };
-    layout.PlaceBlock(corners(above, height + gap), {above}, placed);
-    layout.PlaceBlock(corners(below, -gap), {below}, placed);
+    layout.PlaceBlock(layout.Measure({above}), corners(above, height + gap), placed);
+    layout.PlaceBlock(layout.Measure({below}), corners(below, -gap), placed);
 }
 
 }  // namespace orvath::exact

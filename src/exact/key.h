@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -13,7 +14,8 @@ namespace orvath::exact {
 struct KeyEntry {
     enum class Sample { Line, Arc, Dot };
     Sample sample = Sample::Line;
-    std::vector<Rgb> colours;  // side by side
+    std::array<Rgb, 3> colours{};  // side by side, the first `count`
+    std::size_t count = 0;
     int width = 1;
     LineStyle style = LineStyle::Solid;
     std::string text;

@@ -2,6 +2,7 @@
 #include "exact/labels.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "exact/pen.h"
@@ -53,7 +54,10 @@ bool Box::Crosses(const Segment& segment) const {
 LabelLayout::LabelLayout(const Construction& c)
     : frame_(c.frame),
       controls_{c.controls.left, c.controls.bottom, c.controls.right, c.controls.top},
-      em_(c.em) {}
+      em_(c.em) {
+    taken_.reserve(32);
+    sight_.reserve(8);
+}
 
 Box LabelLayout::TextBox(Vec at, std::string_view text) const {
     const double pad = kPadEm * em_;
@@ -62,14 +66,18 @@ Box LabelLayout::TextBox(Vec at, std::string_view text) const {
     return {at.x - pad, at.y - height - pad, at.x + width + pad, at.y + pad};
 }
 
-Box LabelLayout::BlockBox(Vec at, const std::vector<std::string>& lines) const {
-    Box box = TextBox(at, lines.empty() ? std::string_view() : std::string_view(lines.front()));
-    for (std::size_t i = 1; i < lines.size(); ++i) {
-        const Box line = TextBox({at.x, at.y - static_cast<double>(i) * LineStep()}, lines[i]);
-        box.right = std::max(box.right, line.right);
-        box.bottom = line.bottom;
+Block LabelLayout::Measure(std::vector<std::string> lines) const {
+    Block block;
+    block.boxes.reserve(lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        block.boxes.push_back(TextBox({0, -static_cast<double>(i) * LineStep()}, lines[i]));
+        const Box& box = block.boxes.back();
+        block.bounds = i == 0 ? box
+                              : Box{block.bounds.left, box.bottom,
+                                    std::max(block.bounds.right, box.right), block.bounds.top};
     }
-    return box;
+    block.lines = std::move(lines);
+    return block;
 }
 
 bool LabelLayout::Free(const Box& box, bool clear) const {
@@ -84,18 +92,23 @@ bool LabelLayout::Free(const Box& box, bool clear) const {
                                   [&](const Segment& s) { return box.Crosses(s); });
 }
 
-bool LabelLayout::PlaceBlock(const std::vector<Vec>& corners, const std::vector<std::string>& lines,
+bool LabelLayout::PlaceBlock(Block measured, const std::vector<Vec>& corners,
                              std::vector<PlacedText>& placed, bool always) {
+    const Block& block = blocks_.emplace_back(std::move(measured));
+    const auto moved = [](const Box& box, Vec by) {
+        return Box{box.left + by.x, box.bottom + by.y, box.right + by.x, box.top + by.y};
+    };
     const auto take = [&](Vec at) {
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            const Vec line{at.x, at.y - static_cast<double>(i) * LineStep()};
-            placed.push_back({line, lines[i], TextBox(line, lines[i])});
+        for (std::size_t i = 0; i < block.lines.size(); ++i) {
+            placed.push_back({{at.x, at.y - static_cast<double>(i) * LineStep()},
+                              block.lines[i],
+                              moved(block.boxes[i], at)});
             Take(placed.back().backing);
         }
     };
     for (const bool clear : {true, false}) {
         for (const Vec at : corners) {
-            if (Free(BlockBox(at, lines), clear)) {
+            if (Free(moved(block.bounds, at), clear)) {
                 take(at);
                 return true;
             }
@@ -104,18 +117,16 @@ bool LabelLayout::PlaceBlock(const std::vector<Vec>& corners, const std::vector<
     if (always && !corners.empty()) {
         // Into the frame, its top-left first where the block is larger.
         const Vec at = corners.front();
-        const Box box = BlockBox(at, lines);
-        const double x = std::max(frame_.left + (at.x - box.left),
-                                  std::min(at.x, frame_.right - (box.right - at.x)));
-        const double y = std::min(frame_.top - (box.top - at.y),
-                                  std::max(at.y, frame_.bottom + (at.y - box.bottom)));
+        const Box& b = block.bounds;
+        const double x = std::max(frame_.left - b.left, std::min(at.x, frame_.right - b.right));
+        const double y = std::min(frame_.top - b.top, std::max(at.y, frame_.bottom - b.bottom));
         take({x, y});
     }
     return false;
 }
 
-bool LabelLayout::PlaceBeside(Vec anchor, const std::vector<Vec>& directions, std::string_view text,
-                              std::vector<PlacedText>& placed, int further) {
+bool LabelLayout::PlaceBeside(Vec anchor, std::initializer_list<Vec> directions,
+                              std::string_view text, std::vector<PlacedText>& placed, int further) {
     const double width = LabelTextWidthEm(text) * em_;
     const double height = (kLabelAscentEm + kLabelDescentEm) * em_;
     const double gap = (2 * kPadEm + 0.2) * em_;
@@ -127,19 +138,24 @@ bool LabelLayout::PlaceBeside(Vec anchor, const std::vector<Vec>& directions, st
         const Vec centre = anchor + reach * d;
         return Vec{centre.x - width / 2, centre.y + height / 2};
     };
-    std::vector<Vec> near;
-    std::vector<Vec> all;
+    constexpr int kMostDirections = 4;
+    constexpr int kMostSteps = 4;
+    std::array<Vec, kMostDirections * kMostSteps> corners{};
+    const int steps = std::clamp(further + 1, 1, kMostSteps);
+    int count = 0;
     for (const Vec d : directions) {
-        near.push_back(corner(d, 0));
-        for (int step = 0; step <= further; ++step) {
-            all.push_back(corner(d, step));
+        for (int step = 0; step < steps && count < kMostDirections * kMostSteps; ++step) {
+            corners.at(static_cast<std::size_t>(count++)) = corner(d, step);
         }
     }
+    const double pad = kPadEm * em_;
     for (const bool clear : {true, false}) {
-        for (const Vec at : clear ? all : near) {
-            const Box box = TextBox(at, text);
+        // Clear: every step out; else only right beside the anchor.
+        for (int i = 0; i < count; i += clear ? 1 : steps) {
+            const Vec at = corners.at(static_cast<std::size_t>(i));
+            const Box box{at.x - pad, at.y - height - pad, at.x + width + pad, at.y + pad};
             if (Free(box, clear)) {
-                placed.push_back({at, std::string(text), box});
+                placed.push_back({at, text, box});
                 Take(box);
                 return true;
             }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <deque>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,11 +28,19 @@ struct Box {
     bool Crosses(const Segment& segment) const;
 };
 
+// Lines of text printed one under the other, measured from a top-left corner
+// at (0, 0): each line's backing and the whole block's.
+struct Block {
+    std::vector<std::string> lines;
+    std::vector<Box> boxes;
+    Box bounds;
+};
+
 // A text of the picture, placed: its top-left corner and the rectangle its
 // backing covers.
 struct PlacedText {
     Vec at;
-    std::string text;
+    std::string_view text;  // kept by the layout, or a literal
     Box backing;
 };
 
@@ -48,8 +57,8 @@ class LabelLayout {
     double LineStep() const { return 1.3 * em_; }
     // The backing of a text whose top-left corner is `at`.
     Box TextBox(Vec at, std::string_view text) const;
-    // The backing of lines printed one under the other from `at`.
-    Box BlockBox(Vec at, const std::vector<std::string>& lines) const;
+    // Lines printed one under the other, measured.
+    Block Measure(std::vector<std::string> lines) const;
 
     // Lines that a text should leave in sight, when it can.
     void KeepInSight(const Segment& segment) { sight_.push_back(segment); }
@@ -61,12 +70,13 @@ class LabelLayout {
     // Takes the first of the corners (top-left) whose block is free and clear,
     // else the first that is free. With `always`, a picture too small for
     // any still gets the block at the first corner, moved into the frame.
-    bool PlaceBlock(const std::vector<Vec>& corners, const std::vector<std::string>& lines,
-                    std::vector<PlacedText>& placed, bool always = false);
+    // The layout keeps the block, so that its texts last as long as it does.
+    bool PlaceBlock(Block block, const std::vector<Vec>& corners, std::vector<PlacedText>& placed,
+                    bool always = false);
     // The same for a single text: beside its anchor, towards each direction
-    // in turn (unit vectors), a gap away, or up to `further` half lines
-    // further where that is clear of the lines.
-    bool PlaceBeside(Vec anchor, const std::vector<Vec>& directions, std::string_view text,
+    // in turn (unit vectors, at most four), a gap away, or up to `further`
+    // half lines further where that is clear of the lines.
+    bool PlaceBeside(Vec anchor, std::initializer_list<Vec> directions, std::string_view text,
                      std::vector<PlacedText>& placed, int further = 3);
 
   private:
@@ -75,6 +85,7 @@ class LabelLayout {
     double em_;
     std::vector<Box> taken_;
     std::vector<Segment> sight_;
+    std::deque<Block> blocks_;
 };
 
 // Prints the texts on their backings, in the labels' face at its size.

@@ -160,8 +160,8 @@ void DrawProofLines(const Construction& c, const ProofFigure& p, LabelLayout& la
 
 void PlaceProofValues(const Construction& c, const ProofFigure& p, LabelLayout& layout,
                       std::vector<PlacedText>& placed) {
-    const std::vector<std::string> values = Values(c);
-    layout.PlaceBlock(ValueCorners(c, p, layout.BlockBox({0, 0}, values)), values, placed, true);
+    const Block values = layout.Measure(Values(c));
+    layout.PlaceBlock(values, ValueCorners(c, p, values.bounds), placed, true);
 }
 
 void PlaceProofNames(const Construction& c, const ProofFigure& p, LabelLayout& layout,

@@ -25,7 +25,7 @@ void DisplayList::Scale(float x1, float y1, float x2, float y2) {
 
 void DisplayList::Cls() {
     ops_.clear();
-    texts_.clear();
+    textCount_ = 0;
     parts_.clear();
     currentX_ = 0;
     currentY_ = 0;
@@ -75,9 +75,13 @@ void DisplayList::BeginPart(Part part) {
 }
 
 void DisplayList::Print(std::string_view text) {
-    texts_.emplace_back(text);
+    if (textCount_ < texts_.size()) {
+        texts_[textCount_].assign(text);
+    } else {
+        texts_.emplace_back(text);
+    }
     DrawOp& op = Add(DrawOp::Kind::Print, kForeground, currentX_, currentY_);
-    op.text = static_cast<int>(texts_.size() - 1);
+    op.text = static_cast<int>(textCount_++);
     op.font = font_;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -58,7 +59,7 @@ class DisplayList : public Surface {
 
     const WorldFrame& Frame() const { return frame_; }
     const std::vector<DrawOp>& Ops() const { return ops_; }
-    const std::vector<std::string>& Texts() const { return texts_; }
+    std::span<const std::string> Texts() const { return {texts_.data(), textCount_}; }
     // The named parts in order; empty for a picture that names none.
     const std::vector<PartMark>& Parts() const { return parts_; }
     // Grows with every change, so a painter can tell whether to repaint.
@@ -70,7 +71,10 @@ class DisplayList : public Surface {
 
     WorldFrame frame_;
     std::vector<DrawOp> ops_;
+    // The picture's texts are the first textCount_; the strings after them
+    // keep their room for the next picture.
     std::vector<std::string> texts_;
+    std::size_t textCount_ = 0;
     std::vector<PartMark> parts_;
     float currentX_ = 0;
     float currentY_ = 0;

@@ -4,10 +4,12 @@
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRawFont>
 #include <cmath>
 #include <numbers>
 
 #include "desktop/world_painter.h"
+#include "surface/picture_fonts.h"
 
 namespace orvath {
 namespace {
@@ -217,6 +219,62 @@ TEST(WorldPainter, APartialRepaintMatchesTheWholePictureInsideItsRectangle) {
     EXPECT_GT(inked, 50);
     // Outside the rectangle nothing was painted.
     EXPECT_EQ(repaint.pixel(10, 10), QColor(Qt::gray).rgb());
+}
+
+// The labels' widths, measured without Qt, are the face's own: every
+// character's advance as the face has it, and whole texts (which Qt may kern)
+// never wider than measured; a text in the labels' face is painted inside
+// the box the layout gave it.
+TEST(WorldPainter, LabelsAreAsWideAsTheirFaceSaysAndPaintedWhereMeasured) {
+    const QRawFont face(
+        QStringLiteral("/usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf"), 2048,
+        QFont::PreferNoHinting);
+    ASSERT_TRUE(face.isValid());
+    int measured = 0;
+    for (char32_t c = 0x20; c < 0x2300; ++c) {
+        const QString text = QString::fromUcs4(&c, 1);
+        const std::string utf8 = text.toStdString();
+        const double width = LabelTextWidthEm(utf8);
+        const QList<quint32> glyphs = face.glyphIndexesForString(text);
+        if (glyphs.isEmpty() || glyphs.front() == 0 || width == 1) {
+            continue;  // no glyph, or counted as one em like an ideograph
+        }
+        EXPECT_NEAR(width, face.advancesForGlyphIndexes(glyphs).front().x() / 2048, 1e-3)
+            << std::hex << static_cast<unsigned>(c);
+        ++measured;
+    }
+    EXPECT_GT(measured, 400);
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(40);
+    const QFontMetricsF metrics(font);
+    for (const char* text : {"sin θ1 = c1·Δt / d = 0.643", "LESS THAN CRITICAL", "Wavelength λ2",
+                             "medium 2: glass, n = 1.50", "AVAWAY Te Ty"}) {
+        EXPECT_LE(metrics.horizontalAdvance(QString::fromUtf8(text)),
+                  LabelTextWidthEm(text) * 40 + 0.5)
+            << text;
+    }
+    DisplayList list = EmptyPicture();
+    Surface& s = list;
+    s.SetFont(10);
+    s.SetCurrent(-300, 50);
+    s.Print("LESS THAN CRITICAL");
+    const QImage painted = Paint(list);
+    // The box: from (-300, 50) down the face's height, across the measured width.
+    const double px = kArea.height() / 200.0;
+    const QRectF box(QPointF((-300 - kLeft) * px, (100 - 50) * px),
+                     QSizeF(LabelTextWidthEm("LESS THAN CRITICAL") * 10 * px,
+                            (kLabelAscentEm + kLabelDescentEm) * 10 * px));
+    int inside = 0;
+    int outside = 0;
+    for (int y = 0; y < painted.height(); ++y) {
+        for (int x = 0; x < painted.width(); ++x) {
+            if (qGray(painted.pixel(x, y)) < 128) {
+                (box.adjusted(-1, -1, 1, 1).contains(x, y) ? inside : outside) += 1;
+            }
+        }
+    }
+    EXPECT_GT(inside, 200);
+    EXPECT_EQ(outside, 0);
 }
 
 }  // namespace

@@ -66,7 +66,7 @@ TEST(DisplayList, LineToAndPrintUseTheCurrentPosition) {
     EXPECT_EQ(text.kind, DrawOp::Kind::Print);
     EXPECT_EQ(text.x1, -50);
     EXPECT_EQ(text.y1, 70);
-    EXPECT_EQ(list.Texts().at(static_cast<std::size_t>(text.text)), "CRITICAL");
+    EXPECT_EQ(list.Texts()[static_cast<std::size_t>(text.text)], "CRITICAL");
 }
 
 TEST(DisplayList, TheRevisionGrowsWithEveryChangeOfThePicture) {
