@@ -30,8 +30,7 @@ Construction MakeConstruction(const Scene& scene, const ExactChoices& choices) {
     c.period = scene.period;
     c.showReflected = choices.reflection || c.optics.verdict != CriticalVerdict::Less;
     c.showKey = choices.key;
-    const double frameHeight = c.frame.top - c.frame.bottom;
-    c.em = LabelTextPx(choices.theme, scene.heightPx) * frameHeight / scene.heightPx;
+    c.em = LabelEm(choices.theme, c.frame.top - c.frame.bottom, scene.heightPx);
     c.controls = scene.controls;
     const int waves = ClampToRange(Bar::Waves, scene.bars.waves);
     const double timeBar = ClampToRange(Bar::Time, scene.bars.time) / 100.0;

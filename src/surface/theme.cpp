@@ -220,6 +220,10 @@ double PrintFontScale(Theme theme) {
     return theme == Theme::Projector ? kProjectorPrintScale : 1;
 }
 
+double LabelEm(Theme theme, double heightUnits, double heightPx) {
+    return LabelTextPx(theme, heightPx) * heightUnits / heightPx;
+}
+
 double LabelTextPx(Theme theme, double pictureHeightPx) {
     const double share = theme == Theme::Projector ? kProjectorTextShare : kClassicTextShare;
     return std::max(kSmallestTextPx, share * pictureHeightPx);

@@ -54,6 +54,9 @@ double PrintFontScale(Theme theme);
 // information box on a picture heightPx pixels high: 2.2 % of the height,
 // 3.3 % in the projector theme, never below 12 pixels.
 double LabelTextPx(Theme theme, double pictureHeightPx);
+// The same em in world units, on a picture `heightUnits` world units and
+// `heightPx` pixels high.
+double LabelEm(Theme theme, double heightUnits, double heightPx);
 
 // Backings are paper, not ink: every theme paints them in the colour given.
 

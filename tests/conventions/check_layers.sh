@@ -11,7 +11,7 @@ src=$1
 level() {
     case $1 in
         model | surface) echo 0 ;;
-        wavelets | continuous | exact) echo 1 ;;
+        wavelets | continuous | exact | instruments) echo 1 ;;
         panel) echo 2 ;;
         desktop | web) echo 3 ;;
         app) echo 4 ;;
