@@ -35,7 +35,7 @@ int RunExport(const CommandLine& commandLine, std::ostream& err) {
     ApplySettings(commandLine.settings, panel);
 
     const QString error =
-        WritePicture(picture, PrintFont(), size, *format, path, commandLine.theme);
+        WritePicture(picture, PrintFont(), size, *format, path, commandLine.theme, commandLine.zoom);
     if (!error.isEmpty()) {
         err << "orvath: " << PrintableName(commandLine.exportFile) << ": " << error.toStdString()
             << '\n';

@@ -9,6 +9,7 @@
 #include "model/timer_speed.h"
 #include "panel/settings.h"
 #include "surface/theme.h"
+#include "surface/zoom.h"
 
 namespace orvath {
 
@@ -26,6 +27,10 @@ struct CommandLine {
     PanelSettings settings;               // the view, --mode, the bar options and --medium
     TimerSpeed speed = TimerSpeed::Full;  // --speed, the window's and the animation's
     Theme theme = Theme::Classic;         // --theme
+    // --zoom F and --centre X,Y (world units), the window's and the
+    // picture's; the middle of the picture when no centre is given.
+    Zoom zoom;
+    bool centreGiven = false;
     int fromTime = 0;                     // --from, --to: the animation's time bar
     int toTime = 5000;
     int framesPerSecond = 25;  // --fps
