@@ -49,8 +49,8 @@ std::vector<double> ExactFeet(const Scene& scene, DisplayMode mode) {
 
 // The distance from (x, y) to the ray through the foot running along
 // (sin, -cos), on the side of the boundary where it runs.
-double DistanceToRay(double footX, double sin, double cos, double x, double y) {
-    return std::abs((x - footX) * cos + y * sin);
+double DistanceToRay(double footX, double sinRay, double cosRay, double x, double y) {
+    return std::abs((x - footX) * cosRay + y * sinRay);
 }
 
 int RoundedInRange(Bar bar, double value) {
@@ -83,11 +83,11 @@ Grab GrabAt(const RayFan& fan, double x, double y, double reach) {
         return grab;
     }
     const bool incident = y > 0;
-    const double sin = incident ? fan.sinIncident : fan.sinRefracted;
-    const double cos = incident ? fan.cosIncident : fan.cosRefracted;
+    const double sinRay = incident ? fan.sinIncident : fan.sinRefracted;
+    const double cosRay = incident ? fan.cosIncident : fan.cosRefracted;
     double nearest = reach;
     for (const double foot : fan.feet) {
-        if (const double d = DistanceToRay(foot, sin, cos, x, y); d <= nearest) {
+        if (const double d = DistanceToRay(foot, sinRay, cosRay, x, y); d <= nearest) {
             nearest = d;
             grab = {incident ? Grip::Incident : Grip::Refracted, foot};
         }
