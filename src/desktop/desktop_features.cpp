@@ -146,9 +146,9 @@ QString DesktopFeatures::SavePicture(const QString& path) const {
 
 void DesktopFeatures::CopyPicture() const {
     const Canvas& canvas = window_.CanvasWidget();
-    QGuiApplication::clipboard()->setImage(
-        RenderPicture(canvas.Picture(), window_.font(), canvas.size(), canvas.CurrentTheme(),
-                      canvas.CurrentZoom()));
+    QGuiApplication::clipboard()->setImage(RenderPicture(canvas.Picture(), window_.font(),
+                                                         canvas.size(), canvas.CurrentTheme(),
+                                                         canvas.CurrentZoom()));
 }
 
 void DesktopFeatures::SaveWithDialog() {

@@ -87,8 +87,7 @@ QImage RenderPicture(const DisplayList& picture, const QFont& printFont, QSize s
 }
 
 QString WritePicture(const DisplayList& picture, const QFont& printFont, QSize size,
-                     PictureFormat format, const QString& path, Theme theme,
-                     const Zoom& zoom) {
+                     PictureFormat format, const QString& path, Theme theme, const Zoom& zoom) {
     // The file is opened first, so that a path it cannot have is refused at once.
     WholeFile file;
     if (const std::string error = file.Open(QFile::encodeName(path).toStdString());

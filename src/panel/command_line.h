@@ -27,16 +27,16 @@ struct CommandLine {
     PanelSettings settings;               // the view, --mode, the bar options and --medium
     TimerSpeed speed = TimerSpeed::Full;  // --speed, the window's and the animation's
     Theme theme = Theme::Classic;         // --theme
-    // --zoom F and --centre X,Y (world units), the window's and the
-    // picture's; the middle of the picture when no centre is given.
-    Zoom zoom;
-    bool centreGiven = false;
     int fromTime = 0;                     // --from, --to: the animation's time bar
     int toTime = 5000;
     int framesPerSecond = 25;  // --fps
     bool autoplay = false;     // start the timer at start-up
     bool quitAtEnd = false;    // quit when the timer stops at the end of the time
     bool stats = false;        // print animation figures when quitting
+    // --zoom F and --centre X,Y (world units), the window's and the
+    // picture's; the middle of the picture when no centre is given.
+    Zoom zoom;
+    bool centreGiven = false;
 };
 
 struct CommandLineResult {
