@@ -72,6 +72,7 @@ bool PictureInput::eventFilter(QObject* watched, QEvent* event) {
             ShowHands();
             return false;
         case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:  // the second press of a quick pair
         case QEvent::MouseMove:
         case QEvent::MouseButtonRelease: {
             auto& mouse = static_cast<QMouseEvent&>(*event);
@@ -81,7 +82,9 @@ bool PictureInput::eventFilter(QObject* watched, QEvent* event) {
                 return true;
             }
             const QPointF at = mouse.position();
-            if (event->type() == QEvent::MouseButtonPress && mouse.button() == Qt::LeftButton) {
+            const bool press = event->type() == QEvent::MouseButtonPress ||
+                               event->type() == QEvent::MouseButtonDblClick;
+            if (press && mouse.button() == Qt::LeftButton) {
                 hands_.Press(kMousePointer, at.x(), at.y(), KindOf(mouse));
             } else if (event->type() == QEvent::MouseMove) {
                 hands_.Move(kMousePointer, at.x(), at.y());
