@@ -24,17 +24,17 @@ struct Size {
 
 // Paints the frames of an animation one after another, round and round; the
 // counters give the median and the worst frame.
-void PaintAnimation(benchmark::State& run, const Setting& setting, Size size) {
+void PaintAnimation(benchmark::State& run, const Setting& setting, Size size, Zoom zoom) {
     const std::vector<DisplayList> frames = RecordAnimation(setting);
     QImage image(size.width, size.height, QImage::Format_RGB32);
     const QFont font = PrintFont();
     // Warms the glyph cache and the painter's first-use set-up.
-    PaintInto(image, frames.front(), font);
+    PaintInto(image, frames.front(), font, zoom);
     std::vector<double> wall;
     std::vector<double> cpu;
     std::size_t next = 0;
     for (auto _ : run) {
-        const PaintTime time = PaintInto(image, frames[next], font);
+        const PaintTime time = PaintInto(image, frames[next], font, zoom);
         wall.push_back(time.wallMs);
         cpu.push_back(time.cpuMs);
         next = (next + 1) % frames.size();
@@ -81,6 +81,34 @@ void TimerTick(benchmark::State& run, DisplayMode mode) {
     for (auto _ : run) {
         time = time >= 5000 ? 0 : time + 1;
         form.MoveBar(Bar::Time, time);
+    }
+}
+
+// One move of a mouse that turns the incident rays, through the window's
+// hands, bar and handlers, with the screen-reader texts and the information
+// box that follow a change of the angle; the paint is not part of it.
+void DragRay(benchmark::State& run, DisplayMode mode) {
+    OrvathWindow form;
+    form.StartUp({QRect(0, 0, kClientWidth, kClientHeight), 15});
+    form.AddDesktopFeatures();
+    form.Click(mode == DisplayMode::Continuous ? Button::Continuous : Button::Wavelets);
+    form.MoveBar(Bar::Waves, 39);
+    QCoreApplication::processEvents();
+    PictureHands& hands = form.Hands();
+    const Panel& panel = form.Model();
+    const RayFan fan = RaysShown(panel.CurrentScene(), panel.Mode(), panel.CurrentView());
+    const double foot = fan.feet[fan.feet.size() / 2];
+    const ScreenMapping mapping = hands.Mapping();
+    hands.Press(0, mapping.X(foot - 60 * fan.sinIncident), mapping.Y(60 * fan.cosIncident),
+                PointerKind::Mouse);
+    int angle = 25;
+    for (auto _ : run) {
+        angle = angle >= 80 ? 10 : angle + 1;
+        const double theta = angle * std::numbers::pi / 180;
+        hands.Move(0, mapping.X(foot - 60 * std::sin(theta)), mapping.Y(60 * std::cos(theta)));
+    }
+    if (panel.Bars().angle != angle) {
+        run.SkipWithError("the drag did not turn the rays");
     }
 }
 
@@ -150,7 +178,7 @@ void RegisterPaintBenchmarks() {
             const auto frames =
                 static_cast<benchmark::IterationCount>(RecordAnimation(c.setting).size());
             benchmark::RegisterBenchmark(("BM_PaintAnimation/" + c.name + "/" + pixels).c_str(),
-                                         PaintAnimation, c.setting, size)
+                                         PaintAnimation, c.setting, size, Zoom{})
                 ->Iterations(2 * frames)
                 ->Unit(benchmark::kMillisecond);
         }
@@ -189,6 +217,26 @@ void RegisterPaintBenchmarks() {
     for (const DisplayMode mode : {DisplayMode::Wavelets, DisplayMode::Continuous}) {
         benchmark::RegisterBenchmark(("BM_TimerTick/" + ModeName(mode) + "/waves:39").c_str(),
                                      TimerTick, mode)
+            ->Unit(benchmark::kMicrosecond);
+    }
+    // Zoomed into the boundary, and into the upper left where the rays and
+    // wavelets are densest, at 1920x1080 (the frame is 355.6 x 200 world units).
+    for (const Case& c : animations) {
+        for (const auto& [place, zoom] :
+             {std::pair{"zoom:3", Zoom{3, -177.8, 0}}, std::pair{"zoom:8", Zoom{8, -150, 0}},
+              std::pair{"zoom:8/upper-left", Zoom{8, -330, 85}}}) {
+            const auto frames =
+                static_cast<benchmark::IterationCount>(RecordAnimation(c.setting).size());
+            benchmark::RegisterBenchmark(
+                ("BM_PaintAnimation/" + c.name + "/1920x1080/" + place).c_str(), PaintAnimation,
+                c.setting, Size{1920, 1080}, zoom)
+                ->Iterations(2 * frames)
+                ->Unit(benchmark::kMillisecond);
+        }
+    }
+    for (const DisplayMode mode : {DisplayMode::Wavelets, DisplayMode::Continuous}) {
+        benchmark::RegisterBenchmark(("BM_DragRay/" + ModeName(mode) + "/waves:39").c_str(),
+                                     DragRay, mode)
             ->Unit(benchmark::kMicrosecond);
     }
     benchmark::RegisterBenchmark("BM_StartUpToFirstPicture", StartUpToFirstPicture)

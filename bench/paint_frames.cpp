@@ -41,12 +41,13 @@ double ThreadCpuMs() {
 
 }  // namespace
 
-PaintTime PaintInto(QImage& image, const DisplayList& picture, const QFont& font) {
+PaintTime PaintInto(QImage& image, const DisplayList& picture, const QFont& font,
+                    const Zoom& zoom) {
     const auto started = std::chrono::steady_clock::now();
     const double cpuStarted = ThreadCpuMs();
     {
         QPainter painter(&image);
-        PaintDisplayList(picture, painter, image.size(), font);
+        PaintDisplayList(picture, painter, image.size(), font, {}, Theme::Classic, zoom);
     }
     return {std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started)
                 .count(),

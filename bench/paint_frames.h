@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "bench/scene.h"
+#include "surface/zoom.h"
 
 namespace orvath::bench {
 
@@ -23,7 +24,8 @@ struct PaintTime {
     double cpuMs = 0;
 };
 
-// Paints one picture onto the whole image.
-PaintTime PaintInto(QImage& image, const DisplayList& picture, const QFont& font);
+// Paints one picture onto the whole image, at the zoom.
+PaintTime PaintInto(QImage& image, const DisplayList& picture, const QFont& font,
+                    const Zoom& zoom = {});
 
 }  // namespace orvath::bench

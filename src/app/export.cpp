@@ -34,8 +34,8 @@ int RunExport(const CommandLine& commandLine, std::ostream& err) {
                   static_cast<float>(size.height() * kTwipsPerPixel));
     ApplySettings(commandLine.settings, panel);
 
-    const QString error =
-        WritePicture(picture, PrintFont(), size, *format, path, commandLine.theme);
+    const QString error = WritePicture(picture, PrintFont(), size, *format, path, commandLine.theme,
+                                       commandLine.zoom);
     if (!error.isEmpty()) {
         err << "orvath: " << PrintableName(commandLine.exportFile) << ": " << error.toStdString()
             << '\n';

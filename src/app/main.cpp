@@ -88,6 +88,7 @@ int main(int argc, char* argv[]) {
     window.StartUp({screen->geometry(), orvath::kTwipsPerInch / screen->logicalDotsPerInchY()});
     window.AddDesktopFeatures();
     orvath::ApplySettings(commandLine.settings, window);
+    window.Hands().SetZoom(commandLine.zoom);
     if (commandLine.autoplay) {
         // The timer starts once the first picture is on the screen: that
         // paint fills a backing store the system has only just handed over,

@@ -2,9 +2,12 @@
 #pragma once
 
 #include <QWidget>
+#include <vector>
 
-#include "surface/theme.h"
+#include "panel/picture_hands.h"
 #include "surface/display_list.h"
+#include "surface/theme.h"
+#include "surface/zoom.h"
 
 namespace orvath {
 
@@ -24,6 +27,12 @@ class Canvas : public QWidget {
     // Repaints in the theme.
     void SetTheme(Theme theme);
     Theme CurrentTheme() const { return theme_; }
+    // Repaints at the zoom.
+    void SetZoom(const Zoom& zoom);
+    const Zoom& CurrentZoom() const { return zoom_; }
+    // The handles drawn over the picture, never into it.
+    void SetHandles(std::vector<HandleMark> handles);
+    const std::vector<HandleMark>& Handles() const { return handles_; }
 
   signals:
     // The whole drawing area has been painted.
@@ -38,7 +47,11 @@ class Canvas : public QWidget {
     void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
+    void PaintHandles(QPainter& painter) const;
+
     DisplayList picture_;
+    Zoom zoom_;
+    std::vector<HandleMark> handles_;
     AnimationStats* stats_ = nullptr;
     Theme theme_ = Theme::Classic;
 };

@@ -70,6 +70,7 @@ DesktopFeatures::DesktopFeatures(OrvathWindow& window)
     : window_(window),
       overlay_(window.CanvasWidget()),
       focusOutline_(window),
+      keys_(window),
       actions_(window, {.savePicture = [this] { SaveWithDialog(); },
                         .copyPicture = [this] { CopyPicture(); },
                         .saveAnimation = [this] { SaveAnimationWithDialog(); },
@@ -79,7 +80,6 @@ DesktopFeatures::DesktopFeatures(OrvathWindow& window)
       chooseAnimationFile_(AskForAnimationFile) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.orvath.Orvath"));
     window_.setWindowIcon(QIcon(QStringLiteral(":/icons/org.orvath.Orvath.svg")));
-    LetKeysReachEveryControl(window_);
     DescribeControls(window_);
     DescribePicture();
     window_.Model().AddObserver(*this);
@@ -140,14 +140,15 @@ QString DesktopFeatures::SavePicture(const QString& path) const {
     }
     const Canvas& canvas = window_.CanvasWidget();
     const QString error = WritePicture(canvas.Picture(), window_.font(), canvas.size(), *format,
-                                       path, canvas.CurrentTheme());
+                                       path, canvas.CurrentTheme(), canvas.CurrentZoom());
     return error.isEmpty() ? error : QStringLiteral("Cannot save %1: %2").arg(path, error);
 }
 
 void DesktopFeatures::CopyPicture() const {
     const Canvas& canvas = window_.CanvasWidget();
-    QGuiApplication::clipboard()->setImage(
-        RenderPicture(canvas.Picture(), window_.font(), canvas.size(), canvas.CurrentTheme()));
+    QGuiApplication::clipboard()->setImage(RenderPicture(canvas.Picture(), window_.font(),
+                                                         canvas.size(), canvas.CurrentTheme(),
+                                                         canvas.CurrentZoom()));
 }
 
 void DesktopFeatures::SaveWithDialog() {

@@ -7,6 +7,7 @@
 #include "desktop/animation_export.h"
 #include "desktop/focus_outline.h"
 #include "desktop/info_overlay.h"
+#include "desktop/keyboard_focus.h"
 #include "desktop/window_actions.h"
 #include "panel/panel_observer.h"
 
@@ -32,10 +33,10 @@ class DesktopFeatures : private PanelObserver {
     void SetFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
     void SetAnimationFileChooser(FileChooser chooser) { chooseAnimationFile_ = std::move(chooser); }
 
-    // Writes the picture as the canvas shows it, in its theme, PNG or SVG by
+    // Writes the picture as the canvas shows it, in its theme and zoom, PNG or SVG by
     // the name's extension. Returns a one-line error, or an empty string.
     QString SavePicture(const QString& path) const;
-    // Puts the picture on the clipboard as an image, in the canvas's theme.
+    // Puts the picture on the clipboard as an image, in the canvas's theme and zoom.
     void CopyPicture() const;
     void ToggleInformation();
 
@@ -66,6 +67,7 @@ class DesktopFeatures : private PanelObserver {
     OrvathWindow& window_;
     InfoOverlay overlay_;
     FocusOutline focusOutline_;
+    ControlKeys keys_;
     WindowActions actions_;
     FileChooser chooseFile_;
     FileChooser chooseAnimationFile_;

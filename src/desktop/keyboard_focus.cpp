@@ -1,21 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop/keyboard_focus.h"
 
+#include <QKeyEvent>
 #include <vector>
 
 #include "desktop/orvath_window.h"
 
 namespace orvath {
 
-void LetKeysReachEveryControl(OrvathWindow& window) {
+ControlKeys::ControlKeys(OrvathWindow& window) {
     std::vector<QWidget*> stops;
-    for (const Control control : {Control::AngleBar, Control::TimeBar, Control::WavesBar,
-                                  Control::ContinuousOption, Control::WaveletsOption}) {
+    for (const Control control :
+         {Control::AngleBar, Control::TimeBar, Control::WavesBar, Control::IndexBar,
+          Control::ContinuousOption, Control::WaveletsOption}) {
         stops.push_back(&window.ControlWidget(control));
     }
     stops.push_back(&window.ExactSwitch());
     stops.push_back(&window.ReflectionSwitch());
-    for (const Control control : {Control::IndexBar, Control::StartButton, Control::StopButton}) {
+    for (const Control control : {Control::StartButton, Control::StopButton}) {
         stops.push_back(&window.ControlWidget(control));
     }
     for (std::size_t i = 0; i < stops.size(); ++i) {
@@ -33,6 +35,24 @@ void LetKeysReachEveryControl(OrvathWindow& window) {
         // set quantities, so up means more.
         window.BarWidget(bar).setInvertedControls(false);
     }
+    for (const Button button :
+         {Button::Continuous, Button::Wavelets, Button::Start, Button::Stop}) {
+        window.ButtonWidget(button).installEventFilter(this);
+    }
+    window.ExactSwitch().installEventFilter(this);
+    window.ReflectionSwitch().installEventFilter(this);
+}
+
+bool ControlKeys::eventFilter(QObject* /*watched*/, QEvent* event) {
+    // The window's Space shortcut gives way to the focused control.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto& key = static_cast<const QKeyEvent&>(*event);
+        if (key.key() == Qt::Key_Space && key.modifiers() == Qt::NoModifier) {
+            event->accept();
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace orvath

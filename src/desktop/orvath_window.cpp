@@ -53,6 +53,7 @@ std::size_t At(Bar bar) {
 OrvathWindow::OrvathWindow(WindowWiring wiring)
     : canvas_(this),
       panel_(wiring.surface ? *wiring.surface : canvas_.Picture()),
+      input_(canvas_, panel_, *this),
       realTimeTimer_(wiring.realTimeTimer),
       stats_(wiring.stats),
       continuousOption_(Caption(TextOf(Control::ContinuousOption)), this),
@@ -91,8 +92,9 @@ void OrvathWindow::SetUpControls() {
         widget.setSingleStep(setting.smallStep);
         widget.setPageStep(setting.largeStep);
         widget.setValue(panel_.Bars()[bar]);
-        // Change is raised when the value is set, not while the thumb is dragged.
-        widget.setTracking(false);
+        // Change is raised at every value the dragged thumb passes, so the
+        // caption and the picture follow it; the repaints keep the display's pace.
+        widget.setTracking(true);
         QLabel& label = LabelWidget(bar);
         label.setParent(this);
         label.setFont(FontOf("MS Sans Serif", kFormFontPoints));
@@ -350,6 +352,7 @@ void OrvathWindow::Shown() {
 
 void OrvathWindow::PictureChanged() {
     canvas_.update();
+    input_.ShowHands();
 }
 
 // Delivers every tick that has fallen due since the timer was enabled, one

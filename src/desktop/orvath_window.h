@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "desktop/canvas.h"
+#include "desktop/picture_input.h"
 #include "model/world_frame.h"
 #include "panel/panel.h"
 #include "panel/tick_schedule.h"
@@ -74,6 +75,8 @@ class OrvathWindow : public QWidget, public UserActions, private PanelObserver {
     const Panel& Model() const { return panel_; }
     Canvas& CanvasWidget() { return canvas_; }
     const Canvas& CanvasWidget() const { return canvas_; }
+    // The hands on the picture: turning the rays, zoom and pan.
+    PictureHands& Hands() { return input_.Hands(); }
     QScrollBar& BarWidget(Bar bar);
     QLabel& LabelWidget(Bar bar);
     const QLabel& LabelWidget(Bar bar) const;
@@ -114,6 +117,7 @@ class OrvathWindow : public QWidget, public UserActions, private PanelObserver {
 
     Canvas canvas_;
     Panel panel_;
+    PictureInput input_;
     bool realTimeTimer_;
     AnimationStats* stats_;
 

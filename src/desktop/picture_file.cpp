@@ -20,8 +20,8 @@ constexpr double kMetresPerInch = 0.0254;
 
 // The picture as PNG bytes in `bytes`; returns the error, or an empty string.
 QString EncodePng(const DisplayList& picture, const QFont& printFont, QSize size, Theme theme,
-                  QByteArray& bytes) {
-    const QImage image = RenderPicture(picture, printFont, size, theme);
+                  const Zoom& zoom, QByteArray& bytes) {
+    const QImage image = RenderPicture(picture, printFont, size, theme, zoom);
     if (image.isNull()) {
         return QStringLiteral("not enough memory for a %1x%2 picture")
             .arg(size.width())
@@ -37,7 +37,7 @@ QString EncodePng(const DisplayList& picture, const QFont& printFont, QSize size
 }
 
 QString EncodeSvg(const DisplayList& picture, const QFont& printFont, QSize size, Theme theme,
-                  QByteArray& bytes) {
+                  const Zoom& zoom, QByteArray& bytes) {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QSvgGenerator svg;
@@ -51,7 +51,7 @@ QString EncodeSvg(const DisplayList& picture, const QFont& printFont, QSize size
     if (!painter.begin(&svg)) {
         return QStringLiteral("cannot start an SVG drawing");
     }
-    PaintDisplayList(picture, painter, size, printFont, {}, theme);
+    PaintDisplayList(picture, painter, size, printFont, {}, theme, zoom);
     painter.end();
     return {};
 }
@@ -72,7 +72,8 @@ std::optional<PictureFormat> PictureFormatFor(const QString& path) {
     return std::nullopt;
 }
 
-QImage RenderPicture(const DisplayList& picture, const QFont& printFont, QSize size, Theme theme) {
+QImage RenderPicture(const DisplayList& picture, const QFont& printFont, QSize size, Theme theme,
+                     const Zoom& zoom) {
     QImage image(size, QImage::Format_RGB32);
     if (image.isNull()) {
         return image;
@@ -81,12 +82,12 @@ QImage RenderPicture(const DisplayList& picture, const QFont& printFont, QSize s
     image.setDotsPerMeterX(dotsPerMetre);
     image.setDotsPerMeterY(dotsPerMetre);
     QPainter painter(&image);
-    PaintDisplayList(picture, painter, size, printFont, {}, theme);
+    PaintDisplayList(picture, painter, size, printFont, {}, theme, zoom);
     return image;
 }
 
 QString WritePicture(const DisplayList& picture, const QFont& printFont, QSize size,
-                     PictureFormat format, const QString& path, Theme theme) {
+                     PictureFormat format, const QString& path, Theme theme, const Zoom& zoom) {
     // The file is opened first, so that a path it cannot have is refused at once.
     WholeFile file;
     if (const std::string error = file.Open(QFile::encodeName(path).toStdString());
@@ -95,8 +96,8 @@ QString WritePicture(const DisplayList& picture, const QFont& printFont, QSize s
     }
     QByteArray bytes;
     const QString error = format == PictureFormat::Png
-                              ? EncodePng(picture, printFont, size, theme, bytes)
-                              : EncodeSvg(picture, printFont, size, theme, bytes);
+                              ? EncodePng(picture, printFont, size, theme, zoom, bytes)
+                              : EncodeSvg(picture, printFont, size, theme, zoom, bytes);
     if (!error.isEmpty()) {
         return error;
     }

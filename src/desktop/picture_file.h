@@ -7,8 +7,9 @@
 #include <QString>
 #include <optional>
 
-#include "surface/theme.h"
 #include "surface/display_list.h"
+#include "surface/theme.h"
+#include "surface/zoom.h"
 
 namespace orvath {
 
@@ -22,15 +23,16 @@ QString OneLine(QString text);
 std::optional<PictureFormat> PictureFormatFor(const QString& path);
 
 // The picture as a raster image of the given size in pixels, painted exactly
-// as the canvas paints it in the theme. Null when an image that large cannot
-// be had.
+// as the canvas paints it in the theme at the zoom. Null when an image that
+// large cannot be had.
 QImage RenderPicture(const DisplayList& picture, const QFont& printFont, QSize size,
-                     Theme theme = Theme::Classic);
+                     Theme theme = Theme::Classic, const Zoom& zoom = {});
 
 // Writes the picture to `path` as PNG (raster, `size` pixels) or SVG (vector,
 // `size` user units), whole or not at all (see WholeFile). Returns why it
 // could not be written, on one line, or an empty string.
 QString WritePicture(const DisplayList& picture, const QFont& printFont, QSize size,
-                     PictureFormat format, const QString& path, Theme theme = Theme::Classic);
+                     PictureFormat format, const QString& path, Theme theme = Theme::Classic,
+                     const Zoom& zoom = {});
 
 }  // namespace orvath

@@ -36,6 +36,9 @@ WindowActions::WindowActions(OrvathWindow& window, ActionHandlers handlers)
       periodForward_(&window),
       periodBack_(&window),
       projector_(&window),
+      zoomIn_(&window),
+      zoomOut_(&window),
+      wholePicture_(&window),
       timer_(&window),
       reset_(&window),
       savePicture_(&window),
@@ -79,6 +82,13 @@ WindowActions::WindowActions(OrvathWindow& window, ActionHandlers handlers)
                                                                       : Theme::Projector);
         },
         true);
+    PictureHands& hands = window.Hands();
+    Add(zoomIn_, QStringLiteral("Zoom in"), {Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_Equal},
+        [&hands] { hands.ZoomIn(); });
+    Add(zoomOut_, QStringLiteral("Zoom out"), {Qt::CTRL | Qt::Key_Minus},
+        [&hands] { hands.ZoomOut(); });
+    Add(wholePicture_, QStringLiteral("Whole picture"), {Qt::CTRL | Qt::Key_0},
+        [&hands] { hands.WholePicture(); });
     Add(timer_, QStringLiteral("Start or stop the timer"), {Qt::Key_Space},
         [&panel] { panel.StartOrStopTimer(); });
     Add(reset_, QStringLiteral("Back to the start values"), {Qt::CTRL | Qt::Key_R},
@@ -158,6 +168,8 @@ void WindowActions::BuildMenu() {
     }
     menu_.addMenu(&mediaMenu_);
     menu_.addAction(&projector_);
+    menu_.addSeparator();
+    menu_.addActions({&zoomIn_, &zoomOut_, &wholePicture_});
     menu_.addSeparator();
     menu_.addActions({&timer_, &reset_});
     menu_.addSeparator();

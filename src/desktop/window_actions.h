@@ -24,8 +24,8 @@ struct ActionHandlers {
 // Everything a user does to the window besides its controls, each a QAction
 // with its key: the view and the reflected wave, the timer's speed and
 // single steps, the pairs of media, the theme, the timer and the start
-// values, saving and copying the picture, saving an animation and the
-// information box. The keys work wherever the focus is in the window; the
+// values, zooming the picture, saving and copying it, saving an animation
+// and the information box. The keys work wherever the focus is in the window; the
 // picture's menu (right click, the Menu key or Shift+F10) lists the same
 // actions with their keys.
 class WindowActions {
@@ -64,6 +64,9 @@ class WindowActions {
     QAction periodBack_;
     std::deque<QAction> media_;  // in the order of MediaPresets()
     QAction projector_;
+    QAction zoomIn_;
+    QAction zoomOut_;
+    QAction wholePicture_;
     QAction timer_;
     QAction reset_;
     QAction savePicture_;

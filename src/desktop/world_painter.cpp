@@ -40,12 +40,17 @@ constexpr double kDegreesPerRadian = 180 / std::numbers::pi;
 // antialiased fringe.
 constexpr double kFringePixels = 1;
 
+ViewRect Box(double x1, double y1, double x2, double y2) {
+    return {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
+}
+
 }  // namespace
 
 WorldPainter::WorldPainter(QPainter& painter, const WorldFrame& frame, QSizeF area, QFont printFont,
-                           const QRectF& visible, Theme theme)
+                           const QRectF& visible, Theme theme, const Zoom& zoom)
     : painter_(painter),
-      mapping_(frame, area.width(), area.height()),
+      mapping_(frame, area.width(), area.height(), zoom),
+      labels_(mapping_),
       printFont_(std::move(printFont)),
       labelFont_(QString::fromUtf8(kLabelFontFamilies.data(),
                                    static_cast<qsizetype>(kLabelFontFamilies.size()))
@@ -67,6 +72,11 @@ QPointF WorldPainter::ToPixels(double x, double y) const {
 
 ViewRect WorldPainter::ToWorld(const QRectF& pixels) const {
     return mapping_.ToWorld(pixels.left(), pixels.top(), pixels.right(), pixels.bottom());
+}
+
+QPointF WorldPainter::InLabel(double x, double y) const {
+    const PixelPoint at = labels_.Place(x, y);
+    return {at.x, at.y};
 }
 
 ViewRect WorldPainter::WithPen(const ViewRect& rect) const {
@@ -102,12 +112,19 @@ void WorldPainter::SetStyle(LineStyle style) {
 }
 
 void WorldPainter::Line(float x1, float y1, float x2, float y2, Colour colour) {
-    const auto seen = ClipSegment({x1, y1, x2, y2}, WithPen(view_));
-    if (!seen || (partial_ && !ClipSegment(*seen, WithPen(visible_)))) {
-        return;
+    QPointF a;
+    QPointF b;
+    if (labels_.Holds(Box(x1, y1, x2, y2))) {
+        a = InLabel(x1, y1);
+        b = InLabel(x2, y2);
+    } else {
+        const auto seen = ClipSegment({x1, y1, x2, y2}, WithPen(view_));
+        if (!seen || (partial_ && !ClipSegment(*seen, WithPen(visible_)))) {
+            return;
+        }
+        a = ToPixels(seen->x1, seen->y1);
+        b = ToPixels(seen->x2, seen->y2);
     }
-    const QPointF a = ToPixels(seen->x1, seen->y1);
-    const QPointF b = ToPixels(seen->x2, seen->y2);
     const bool horizontal = a.y() == b.y() && a.x() != b.x();
     const bool vertical = a.x() == b.x() && a.y() != b.y();
     if (style_ == LineStyle::Solid && (horizontal || vertical)) {
@@ -125,6 +142,18 @@ void WorldPainter::Line(float x1, float y1, float x2, float y2, Colour colour) {
 void WorldPainter::Arc(float x, float y, float radius, float start, float end, Colour colour) {
     const double sweep = CounterClockwiseSweep(start, end);
     if (sweep <= 0 || radius <= 0) {
+        return;
+    }
+    if (labels_.Holds(Box(x - radius, y - radius, x + radius, y + radius))) {
+        const double r = radius * labels_.LabelScale();
+        const QPointF centre = InLabel(x, y);
+        const QRectF box(centre.x() - r, centre.y() - r, 2 * r, 2 * r);
+        QPainterPath path;
+        path.arcMoveTo(box, start * kDegreesPerRadian);
+        path.arcTo(box, start * kDegreesPerRadian, sweep * kDegreesPerRadian);
+        painter_.setPen(PenFor(colour));
+        painter_.setBrush(Qt::NoBrush);
+        painter_.drawPath(path);
         return;
     }
     const ArcSpans spans = VisibleArcSpans(x, y, radius, {start, sweep}, WithPen(view_));
@@ -146,11 +175,12 @@ void WorldPainter::Arc(float x, float y, float radius, float start, float end, C
 }
 
 void WorldPainter::Dot(float x, float y, Colour colour) {
+    const bool inLabel = labels_.Holds(Box(x, y, x, y));
     const ViewRect view = WithPen(visible_);
-    if (x < view.left || x > view.right || y < view.bottom || y > view.top) {
+    if (!inLabel && (x < view.left || x > view.right || y < view.bottom || y > view.top)) {
         return;
     }
-    const QPointF centre = ToPixels(x, y);
+    const QPointF centre = inLabel ? InLabel(x, y) : ToPixels(x, y);
     painter_.setPen(Qt::NoPen);
     painter_.setBrush(ColourOf(colour));
     if (width_ <= 1) {
@@ -166,7 +196,7 @@ void WorldPainter::Text(float x, float y, const QString& text, float emHeight) {
         if (emHeight != labelEm_) {
             // Sized in points for the device, so that a fraction of a pixel counts.
             const double dpi = painter_.device() != nullptr ? painter_.device()->logicalDpiY() : 96;
-            labelFont_.setPointSizeF(emHeight * std::abs(mapping_.ScaleY()) * 72 / dpi);
+            labelFont_.setPointSizeF(emHeight * labels_.LabelScale() * 72 / dpi);
             labelEm_ = emHeight;
         }
         painter_.setFont(labelFont_);
@@ -174,25 +204,30 @@ void WorldPainter::Text(float x, float y, const QString& text, float emHeight) {
         painter_.setFont(printFont_);
     }
     painter_.setPen(kForegroundColour);
-    const QPointF topLeft = ToPixels(x, y);
+    const QPointF topLeft = labels_.Holds(Box(x, y, x, y)) ? InLabel(x, y) : ToPixels(x, y);
     painter_.drawText(QPointF(topLeft.x(), topLeft.y() + painter_.fontMetrics().ascent()), text);
 }
 
 void WorldPainter::Backing(float x1, float y1, float x2, float y2, Colour colour) {
-    const ViewRect box{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
+    const ViewRect box = Box(x1, y1, x2, y2);
+    const QColor fill = ToQColor(colour.value_or(kForegroundRgb));
+    if (labels_.StartLabel(box)) {
+        painter_.fillRect(QRectF(InLabel(x1, y1), InLabel(x2, y2)).normalized(), fill);
+        return;
+    }
     if (box.right < visible_.left || box.left > visible_.right || box.top < visible_.bottom ||
         box.bottom > visible_.top) {
         return;
     }
-    painter_.fillRect(QRectF(ToPixels(x1, y1), ToPixels(x2, y2)).normalized(),
-                      ToQColor(colour.value_or(kForegroundRgb)));
+    painter_.fillRect(QRectF(ToPixels(x1, y1), ToPixels(x2, y2)).normalized(), fill);
 }
 
 void PaintDisplayList(const DisplayList& list, QPainter& painter, QSizeF area,
-                      const QFont& printFont, const QRectF& visible, Theme theme) {
+                      const QFont& printFont, const QRectF& visible, Theme theme,
+                      const Zoom& zoom) {
     painter.fillRect(visible.isEmpty() ? QRectF(QPointF(0, 0), area) : visible, kBackgroundColour);
     painter.setRenderHint(QPainter::Antialiasing, true);
-    WorldPainter world(painter, list.Frame(), area, printFont, visible, theme);
+    WorldPainter world(painter, list.Frame(), area, printFont, visible, theme, zoom);
     for (const DrawOp& op : list.Ops()) {
         world.SetWidth(op.width);
         world.SetStyle(op.Style());

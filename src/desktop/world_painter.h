@@ -12,6 +12,8 @@
 #include "surface/screen_mapping.h"
 #include "surface/theme.h"
 #include "surface/view_clip.h"
+#include "surface/zoom.h"
+#include "surface/zoomed_labels.h"
 
 namespace orvath {
 
@@ -30,11 +32,12 @@ inline const QColor kBackgroundColour = ToQColor(kBackgroundRgb);
 // part being repainted; all of the area when empty) is skipped. Cutting to the
 // whole area, not to the part, keeps dashes and edges where a full paint puts
 // them. The theme's colours and widths are applied here, as the picture is
-// painted.
+// painted. A zoom magnifies the world, not the lines' widths nor the labels
+// (see ZoomedLabels).
 class WorldPainter {
   public:
     WorldPainter(QPainter& painter, const WorldFrame& frame, QSizeF area, QFont printFont,
-                 const QRectF& visible = {}, Theme theme = Theme::Classic);
+                 const QRectF& visible = {}, Theme theme = Theme::Classic, const Zoom& zoom = {});
 
     void SetWidth(int pixels);
     void SetStyle(LineStyle style);
@@ -54,9 +57,12 @@ class WorldPainter {
     QPen PenFor(Colour colour);
     // A rectangle in world units grown by the pen width.
     ViewRect WithPen(const ViewRect& rect) const;
+    // Where a world point of a label is painted.
+    QPointF InLabel(double x, double y) const;
 
     QPainter& painter_;
     ScreenMapping mapping_;
+    ZoomedLabels labels_;
     ViewRect view_;     // the area in world units
     ViewRect visible_;  // the part repainted, in world units
     bool partial_;      // whether only a part of the area is repainted
@@ -70,11 +76,11 @@ class WorldPainter {
     LineStyle style_ = LineStyle::Solid;
 };
 
-// Paints the background and then every operation of the list in the theme;
-// only what falls inside `visible` (all of the area when empty) costs
-// drawing time.
+// Paints the background and then every operation of the list in the theme
+// at the zoom; only what falls inside `visible` (all of the area when empty)
+// costs drawing time.
 void PaintDisplayList(const DisplayList& list, QPainter& painter, QSizeF area,
                       const QFont& printFont, const QRectF& visible = {},
-                      Theme theme = Theme::Classic);
+                      Theme theme = Theme::Classic, const Zoom& zoom = {});
 
 }  // namespace orvath

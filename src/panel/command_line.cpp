@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
+#include <limits>
 
 #include "model/animation_run.h"
 #include "model/bar_settings.h"
@@ -27,6 +29,33 @@ std::optional<int> ParseWhole(std::string_view text, int min, int max) {
         return std::nullopt;
     }
     return value;
+}
+
+// A decimal number such as "2", "-0.5" or "1.25", nothing else.
+std::optional<double> ParseDecimal(std::string_view text) {
+    double value = 0;
+    const char* end = text.data() + text.size();
+    const bool plain = !text.empty() && text.find_first_not_of("-.0123456789") == text.npos;
+    const auto [at, error] = std::from_chars(text.data(), end, value, std::chars_format::fixed);
+    if (!plain || error != std::errc() || at != end || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// The world frame's height and the x of its right edge, as every client
+// area has them; its left edge lies at -kFrameHeight / 2 * width / height.
+constexpr double kFrameTop = 100;
+constexpr double kFrameRight = 0;
+
+std::string ZoomError() {
+    return "--zoom needs a number from " + std::to_string(static_cast<int>(kMinZoom)) + " to " +
+           std::to_string(static_cast<int>(kMaxZoom));
+}
+
+std::string CentreError() {
+    return "--centre needs X,Y in the picture's units: Y from -100 to 100, X from the left "
+           "edge (-200 x width / height) to 0";
 }
 
 std::string WholeNumberError(std::string_view option, int min, int max) {
@@ -156,6 +185,13 @@ std::string UsageText() {
            "  --theme classic|projector    paint the picture as always (the default)\n"
            "                   or for a projector: wide lines, dark colours, large\n"
            "                   panel fonts\n"
+           "  --zoom F         show the picture magnified F times, 1 to 8 (the window\n"
+           "                   and --export); lines and texts keep their size\n"
+           "  --centre X,Y     with --zoom: the point shown in the middle, in the\n"
+           "                   picture's units (Y from -100 at the bottom to 100 at\n"
+           "                   the top, X from -200 x width / height at the left edge\n"
+           "                   to 0 at the right; the boundary is Y = 0); the view\n"
+           "                   stays inside the picture\n"
            "\n"
            "Window:\n"
            "  --speed S        the timer's speed: " +
@@ -221,6 +257,7 @@ struct Given {
     bool speed = false;
     bool theme = false;
     bool timing = false;  // --from, --to or --fps
+    bool zoom = false;
 };
 
 // Reads one option and, when it takes one, its value; says whether it took
@@ -287,6 +324,25 @@ std::string ReadOption(std::string_view arg, const std::string_view* value, Comm
                     : arg == "--export" ? CommandLine::Action::Export
                                         : CommandLine::Action::ExportAnimation;
         (arg == "--trace" ? cl.script : cl.exportFile) = std::string(*value);
+    } else if (arg == "--zoom") {
+        const auto factor = value ? ParseDecimal(*value) : std::nullopt;
+        if (!factor || *factor < kMinZoom || *factor > kMaxZoom) {
+            return ZoomError();
+        }
+        cl.zoom.factor = *factor;
+        given.zoom = true;
+    } else if (arg == "--centre") {
+        const std::size_t comma = value ? value->find(',') : std::string_view::npos;
+        const auto x =
+            comma != std::string_view::npos ? ParseDecimal(value->substr(0, comma)) : std::nullopt;
+        const auto y =
+            comma != std::string_view::npos ? ParseDecimal(value->substr(comma + 1)) : std::nullopt;
+        if (!x || !y || *x > kFrameRight || std::abs(*y) > kFrameTop) {
+            return CentreError();
+        }
+        cl.zoom.centreX = *x;
+        cl.zoom.centreY = *y;
+        cl.centreGiven = true;
     } else if (arg == "--client" || arg == "--size") {
         const auto size = value ? ParsePixelSize(*value) : std::nullopt;
         if (!size) {
@@ -346,6 +402,21 @@ std::string CheckCombination(CommandLine& cl, const Given& given) {
     }
     if ((trace || picture || animation) && (cl.autoplay || cl.quitAtEnd || cl.stats)) {
         return "--autoplay, --quit-at-end and --stats are for the window";
+    }
+    if ((trace || animation) && (given.zoom || cl.centreGiven)) {
+        return "--zoom and --centre are for the window and --export";
+    }
+    if (cl.centreGiven && !given.zoom) {
+        return "--centre needs --zoom";
+    }
+    if (cl.centreGiven && picture &&
+        cl.zoom.centreX < -2 * kFrameTop * cl.clientWidth / cl.clientHeight) {
+        return CentreError();
+    }
+    if (given.zoom && !cl.centreGiven) {
+        // No point: the middle of the picture shown, whatever its shape.
+        cl.zoom.centreX = std::numeric_limits<double>::quiet_NaN();
+        cl.zoom.centreY = std::numeric_limits<double>::quiet_NaN();
     }
     if (given.timing && !animation) {
         return "--from, --to and --fps are used only with --export-animation";

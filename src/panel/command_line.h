@@ -9,6 +9,7 @@
 #include "model/timer_speed.h"
 #include "panel/settings.h"
 #include "surface/theme.h"
+#include "surface/zoom.h"
 
 namespace orvath {
 
@@ -32,6 +33,10 @@ struct CommandLine {
     bool autoplay = false;     // start the timer at start-up
     bool quitAtEnd = false;    // quit when the timer stops at the end of the time
     bool stats = false;        // print animation figures when quitting
+    // --zoom F and --centre X,Y (world units), the window's and the
+    // picture's; the middle of the picture when no centre is given.
+    Zoom zoom;
+    bool centreGiven = false;
 };
 
 struct CommandLineResult {

@@ -64,12 +64,14 @@ void Panel::StartUp(float clientWidthTwips, float clientHeightTwips) {
     DrawSelectedMode();
 }
 
-ScreenMapping Panel::MappingOnto(double widthPx, double heightPx) const {
+WorldFrame Panel::Frame() const {
     const SimulationState state = StateFor(bars_, client_);
-    return {{state.xLeft, static_cast<float>(state.yTop), state.xRight,
-             static_cast<float>(state.yBottom)},
-            widthPx,
-            heightPx};
+    return {state.xLeft, static_cast<float>(state.yTop), state.xRight,
+            static_cast<float>(state.yBottom)};
+}
+
+ScreenMapping Panel::MappingOnto(double widthPx, double heightPx, const Zoom& zoom) const {
+    return {Frame(), widthPx, heightPx, zoom};
 }
 
 void Panel::MoveBar(Bar bar, int value) {

@@ -72,8 +72,11 @@ class Panel : public UserActions {
     bool Key() const { return key_; }
     // What a redraw now reads: the bars on the client area of start-up.
     Scene CurrentScene() const { return MakeScene(bars_, client_); }
-    // The world frame of start-up onto a drawing area of that many pixels.
-    ScreenMapping MappingOnto(double widthPx, double heightPx) const;
+    // The world frame of start-up.
+    WorldFrame Frame() const;
+    // The world frame of start-up onto a drawing area of that many pixels,
+    // shown at the zoom.
+    ScreenMapping MappingOnto(double widthPx, double heightPx, const Zoom& zoom = {}) const;
 
   private:
     // The handlers, one per handled event.

@@ -15,23 +15,36 @@ int Rounded(double value) {
 
 }  // namespace
 
-ScreenMapping::ScreenMapping(const WorldFrame& frame, double widthPx, double heightPx)
-    : frame_(frame),
+ScreenMapping::ScreenMapping(const WorldFrame& frame, double widthPx, double heightPx,
+                             const Zoom& zoom)
+    : zoom_(Limited(zoom, frame)),
+      originX_(frame.left),
+      originY_(frame.top),
       scaleX_(widthPx / (static_cast<double>(frame.right) - frame.left)),
-      scaleY_(heightPx / (static_cast<double>(frame.top) - frame.bottom)),
-      area_(ToWorld(0, 0, widthPx, heightPx)) {}
+      scaleY_(heightPx / (static_cast<double>(frame.top) - frame.bottom)) {
+    if (!zoom_.Whole()) {
+        const double width = static_cast<double>(frame.right) - frame.left;
+        const double height = static_cast<double>(frame.top) - frame.bottom;
+        originX_ = zoom_.centreX - width / zoom_.factor / 2;
+        originY_ = zoom_.centreY + height / zoom_.factor / 2;
+        scaleX_ *= zoom_.factor;
+        scaleY_ *= zoom_.factor;
+    }
+    area_ = ToWorld(0, 0, widthPx, heightPx);
+}
 
 ViewRect ScreenMapping::ToWorld(double left, double top, double right, double bottom) const {
-    const double x1 = frame_.left + left / scaleX_;
-    const double x2 = frame_.left + right / scaleX_;
-    const double y1 = frame_.top - top / scaleY_;
-    const double y2 = frame_.top - bottom / scaleY_;
+    const double x1 = WorldX(left);
+    const double x2 = WorldX(right);
+    const double y1 = WorldY(top);
+    const double y2 = WorldY(bottom);
     return {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
 }
 
 PixelRect ScreenMapping::ToPixelRect(float left, float top, float width, float height) const {
-    const float fromLeft = left - frame_.left;
-    const float fromTop = frame_.top - top;
+    // The panel's single-precision placements, differenced as the panel does.
+    const float fromLeft = left - static_cast<float>(originX_);
+    const float fromTop = static_cast<float>(originY_) - top;
     const double x = fromLeft * scaleX_;
     const double y = fromTop * scaleY_;
     const double w = (x + width * scaleX_) - x;

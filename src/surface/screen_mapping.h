@@ -3,6 +3,7 @@
 
 #include "surface/surface.h"
 #include "surface/view_clip.h"
+#include "surface/zoom.h"
 
 namespace orvath {
 
@@ -18,15 +19,22 @@ struct PixelRect {
 // The one mapping between the world units of a frame and the pixels of an
 // area of widthPx x heightPx that shows it, y down: the window's painter and
 // its widgets, and the page's packer and its elements, all place through it.
+// A zoom shows part of the frame on the whole area; the panel's controls are
+// always placed on the whole picture.
 class ScreenMapping {
   public:
-    ScreenMapping(const WorldFrame& frame, double widthPx, double heightPx);
+    ScreenMapping(const WorldFrame& frame, double widthPx, double heightPx, const Zoom& zoom = {});
 
     // Pixels per world unit across and down (negative when y runs down).
     double ScaleX() const { return scaleX_; }
     double ScaleY() const { return scaleY_; }
-    double X(double x) const { return (x - frame_.left) * scaleX_; }
-    double Y(double y) const { return (frame_.top - y) * scaleY_; }
+    double X(double x) const { return (x - originX_) * scaleX_; }
+    double Y(double y) const { return (originY_ - y) * scaleY_; }
+    // The world point at a pixel.
+    double WorldX(double px) const { return originX_ + px / scaleX_; }
+    double WorldY(double py) const { return originY_ - py / scaleY_; }
+    // The zoom within its limits; the whole picture when none was given.
+    const Zoom& ZoomShown() const { return zoom_; }
 
     // A rectangle of pixels in world units.
     ViewRect ToWorld(double left, double top, double right, double bottom) const;
@@ -41,7 +49,10 @@ class ScreenMapping {
     PixelRect ToPixelRect(float left, float top, float width, float height) const;
 
   private:
-    WorldFrame frame_;
+    Zoom zoom_;
+    // The world point at the area's top-left corner.
+    double originX_;
+    double originY_;
     double scaleX_;
     double scaleY_;
     ViewRect area_;

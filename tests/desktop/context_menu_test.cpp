@@ -35,18 +35,21 @@ std::string State(StartedWindow& started) {
          << " bars " << bars.angle << " " << bars.index << " " << bars.waves << " " << bars.time
          << " mode " << static_cast<int>(panel.Mode()) << " timer " << panel.TimerEnabled()
          << " theme " << ThemeName(started.window.CurrentTheme()) << " box "
-         << started.desktop->Overlay().isVisible();
+         << started.desktop->Overlay().isVisible() << " zoom "
+         << started.window.CanvasWidget().CurrentZoom().factor;
     return text.str();
 }
 
 // A window away from the start values, at a speed from which both slower
-// and faster change it, with the save dialogs cancelled.
+// and faster change it, zoomed so that zooming either way or back to the
+// whole picture changes it, with the save dialogs cancelled.
 constexpr TimerSpeed kStartSpeed = TimerSpeed::Quarter;
 
 struct MenuWindow : StartedWindow {
     MenuWindow() {
         window.MoveBar(Bar::Angle, 30);
         window.Model().SetSpeed(kStartSpeed);
+        window.Hands().SetZoom({2, -100, 0});
         desktop->SetFileChooser([](QWidget&) { return QString(); });
         desktop->SetAnimationFileChooser([](QWidget&) { return QString(); });
     }
@@ -54,7 +57,8 @@ struct MenuWindow : StartedWindow {
 };
 
 // The menu holds the view, the reflected wave, speed and steps, the pairs of
-// media, the theme, the timer, saving and copying and the information box.
+// media, the theme, the zoom, the timer, saving and copying and the
+// information box.
 // Every item shows a key of its own, and pressing it, wherever the focus
 // is, does what choosing the item does; every item but saving, copying and
 // the speed already chosen changes what the window shows.
@@ -66,11 +70,12 @@ TEST(ContextMenu, EveryItemHasAKeyThatDoesWhatTheItemDoes) {
             entries.append(entry->text());
         }
     }
-    EXPECT_EQ(entries,
-              QStringList({"Exact view", "Reflected wave", "Key to the colours", "Speed and steps",
-                           "Pair of media", "Projector theme", "Start or stop the timer",
-                           "Back to the start values", "Save picture\u2026", "Copy picture",
-                           "Save animation\u2026", "Information box"}));
+    EXPECT_EQ(
+        entries,
+        QStringList({"Exact view", "Reflected wave", "Key to the colours", "Speed and steps",
+                     "Pair of media", "Projector theme", "Zoom in", "Zoom out", "Whole picture",
+                     "Start or stop the timer", "Back to the start values", "Save picture\u2026",
+                     "Copy picture", "Save animation\u2026", "Information box"}));
     QSet<QKeySequence> keys;
     const std::size_t count = Items(shown.Menu()).size();
     for (std::size_t i = 0; i < count; ++i) {

@@ -26,14 +26,38 @@ QStringList FocusTour(StartedWindow& started, Qt::Key key, int steps) {
     return visited;
 }
 
-TEST(Keyboard, TabVisitsEveryControlInPanelOrder) {
+TEST(Keyboard, TabFollowsTheScreenBarsFirst) {
     StartedWindow started;
     // The options are one stop, at the selected one.
     EXPECT_EQ(FocusTour(started, Qt::Key_Tab, 9),
-              QStringList({"xronos", "arithkyMATON", "Option2", "ExactView", "Reflection", "N_REFR",
+              QStringList({"xronos", "arithkyMATON", "N_REFR", "Option2", "ExactView", "Reflection",
                            "Command1", "Command2", "prosptosis"}));
     EXPECT_EQ(FocusTour(started, Qt::Key_Backtab, 3),
-              QStringList({"Command2", "Command1", "N_REFR"}));
+              QStringList({"Command2", "Command1", "Reflection"}));
+}
+
+// Space works the focused switch or button; elsewhere it starts and stops
+// the timer.
+TEST(Keyboard, SpaceWorksTheFocusedSwitchOrButton) {
+    StartedWindow started;
+    OrvathWindow& window = started.window;
+    window.ExactSwitch().setFocus();
+    started.Press(Qt::Key_Space);
+    EXPECT_EQ(window.Model().CurrentView(), View::Exact);
+    window.ReflectionSwitch().setFocus();
+    started.Press(Qt::Key_Space);
+    EXPECT_TRUE(window.Model().Reflection());
+    EXPECT_FALSE(window.Model().TimerEnabled());
+    window.ButtonWidget(Button::Start).setFocus();
+    started.Press(Qt::Key_Space);
+    EXPECT_TRUE(window.Model().TimerEnabled());
+    window.ButtonWidget(Button::Stop).setFocus();
+    started.Press(Qt::Key_Space);
+    EXPECT_FALSE(window.Model().TimerEnabled());
+    window.BarWidget(Bar::Waves).setFocus();
+    started.Press(Qt::Key_Space);
+    EXPECT_TRUE(window.Model().TimerEnabled());
+    EXPECT_EQ(window.Model().CurrentView(), View::Exact);
 }
 
 TEST(Keyboard, TheFocusedBarIsRinged) {
@@ -47,6 +71,8 @@ TEST(Keyboard, TheFocusedBarIsRinged) {
     EXPECT_EQ(outline->geometry(), started.window.BarWidget(Bar::Time).rect());
     started.Press(Qt::Key_Tab);
     EXPECT_EQ(outline->Bar(), &started.window.BarWidget(Bar::Waves));
+    started.Press(Qt::Key_Tab);
+    EXPECT_EQ(outline->Bar(), &started.window.BarWidget(Bar::Index));
     // The buttons mark their own focus.
     started.Press(Qt::Key_Tab);
     EXPECT_EQ(outline->Bar(), nullptr);
@@ -61,8 +87,8 @@ TEST(Keyboard, ArrowKeysChooseBetweenTheOptions) {
     EXPECT_EQ(window.Model().Mode(), DisplayMode::Continuous);
     // The continuous picture's handler ran: it sets the time bar to 5.
     EXPECT_EQ(window.Model().Bars().time, 5);
-    EXPECT_EQ(FocusTour(started, Qt::Key_Tab, 3),
-              QStringList({"xronos", "arithkyMATON", "Option1"}));
+    EXPECT_EQ(FocusTour(started, Qt::Key_Tab, 4),
+              QStringList({"xronos", "arithkyMATON", "N_REFR", "Option1"}));
     started.Press(Qt::Key_Down);
     EXPECT_EQ(window.Model().Mode(), DisplayMode::Wavelets);
 }
@@ -99,21 +125,6 @@ TEST(Keyboard, AMovedBarRunsItsHandler) {
     started.Press(Qt::Key_PageUp);
     EXPECT_EQ(started.window.LabelWidget(Bar::Angle).text(), "ANGLE OF INCIDENCE= 30");
     EXPECT_TRUE(started.window.Model().CurrentScene().Critical());
-}
-
-TEST(Keyboard, SpaceStartsAndStopsTheTimerWhereverTheFocusIs) {
-    StartedWindow started;
-    OrvathWindow& window = started.window;
-    for (const Control focus :
-         {Control::AngleBar, Control::ContinuousOption, Control::StopButton}) {
-        SCOPED_TRACE(std::string(ControlName(focus)));
-        window.ControlWidget(focus).setFocus();
-        started.Press(Qt::Key_Space);
-        EXPECT_TRUE(window.Model().TimerEnabled());
-        started.Press(Qt::Key_Space);
-        EXPECT_FALSE(window.Model().TimerEnabled());
-    }
-    EXPECT_EQ(window.Model().Mode(), DisplayMode::Wavelets);
 }
 
 TEST(Keyboard, CtrlRPutsEveryBarBackAndSelectsWavelets) {

@@ -81,6 +81,9 @@ TEST(BadCommandLine, EachGetsOneLineAndStatusTwo) {
                    "orvath: --medium diamond-air: its index 0.41 is outside the index bar's "
                    "0.50 to 3.00\n");
     ExpectRejected({"--speed", "2x"}, "orvath: --speed needs 1x, 1/2, 1/4, 1/10 or 1/50\n");
+    ExpectRejected({"--export", "a.png", "--zoom", "9"},
+                   "orvath: --zoom needs a number from 1 to 8\n");
+    ExpectRejected({"--zoom", "2", "--zoom", "3"}, "orvath: --zoom is given twice\n");
     ExpectRejected({"--export-animation", "run.png"},
                    "orvath: run.png: an animation is a GIF (the name must end in .gif)\n");
     ExpectRejected({"--export-animation", "/nonexistent/run.gif", "--to", "40"},

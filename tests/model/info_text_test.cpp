@@ -106,7 +106,7 @@ TEST(InfoOverlayText, ListsEveryShortcutAndTheViewShown) {
     const std::string classic = Joined(InfoOverlayLines(FactsFor(25, 50), View::Classic, "."));
     for (const char* key :
          {"Tab", "Page Up/Down", "Space", "Ctrl+R", "Ctrl+S", "Ctrl+C", "F1", "E:", "R:", "- / +",
-          ". / ,", "Shift", "1-7:", "T:", "Shift+F10", "Ctrl+Shift+S"}) {
+          ". / ,", "Shift", "1-7:", "T:", "Shift+F10", "Ctrl+Shift+S", "Ctrl+0"}) {
         EXPECT_NE(classic.find(key), std::string::npos) << key;
     }
     EXPECT_NE(classic.find("Classic view"), std::string::npos) << classic;

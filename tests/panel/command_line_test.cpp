@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <tuple>
 
 #include "model/animation_run.h"
@@ -88,6 +89,44 @@ TEST(CommandLine, SpeedThemeMediumAndAnimationOptions) {
     EXPECT_EQ(std::tie(one.error, one.commandLine.speed),
               std::make_tuple(std::string(), TimerSpeed::Full));
     EXPECT_EQ(Parse({"--export", "a.png", "--theme", "projector"}).error, "");
+}
+
+// The zoom goes with the window and the picture; its centre is a point of
+// the picture in world units, checked against the picture's size.
+TEST(CommandLine, ZoomAndCentre) {
+    const auto picture = Parse({"--export", "a.png", "--zoom", "2.5", "--centre", "-120.5,10"});
+    ASSERT_EQ(picture.error, "");
+    EXPECT_EQ(picture.commandLine.zoom, (Zoom{2.5, -120.5, 10}));
+    const auto window = Parse({"--zoom", "8"});
+    ASSERT_EQ(window.error, "");
+    EXPECT_EQ(window.commandLine.zoom.factor, 8);
+    EXPECT_TRUE(std::isnan(window.commandLine.zoom.centreX));  // the middle, whatever the shape
+    const std::string centre =
+        "--centre needs X,Y in the picture's units: Y from -100 to 100, X "
+        "from the left edge (-200 x width / height) to 0";
+    const std::string zoom = "--zoom needs a number from 1 to 8";
+    const std::vector<std::pair<std::vector<std::string_view>, std::string>> bad = {
+        {{"--zoom", "0.9"}, zoom},
+        {{"--zoom", "8.01"}, zoom},
+        {{"--zoom", "2x"}, zoom},
+        {{"--zoom", "1e1"}, zoom},
+        {{"--zoom"}, zoom},
+        {{"--zoom", "2", "--centre", "1,0"}, centre},
+        {{"--zoom", "2", "--centre", "-5,100.5"}, centre},
+        {{"--zoom", "2", "--centre", "-5;0"}, centre},
+        {{"--zoom", "2", "--centre", "-5,"}, centre},
+        {{"--export", "a.png", "--size", "200x100", "--zoom", "2", "--centre", "-401,0"}, centre},
+        {{"--centre", "-5,0"}, "--centre needs --zoom"},
+        {{"--trace", "-", "--zoom", "2"}, "--zoom and --centre are for the window and --export"},
+        {{"--export-animation", "a.gif", "--zoom", "2"},
+         "--zoom and --centre are for the window and --export"},
+    };
+    for (const auto& [args, error] : bad) {
+        EXPECT_EQ(Parse(args).error, error) << args.back();
+    }
+    EXPECT_EQ(Parse({"--export", "a.png", "--size", "200x100", "--zoom", "2", "--centre", "-400,0"})
+                  .error,
+              "");
 }
 
 // Mistakes across options (the end-to-end tests run more through the program).
