@@ -30,6 +30,7 @@ void Canvas::paintEvent(QPaintEvent* event) {
         PaintDisplayList(picture_, painter, size(),
                          parentWidget() ? parentWidget()->font() : font(), event->rect(), theme_,
                          zoom_);
+        PaintOverlay(instruments_, painter, size(), font(), event->rect(), theme_, zoom_);
         PaintHandles(painter);
     }
     // Repaints of a small part, such as the strip under a scroll bar, are not frames.

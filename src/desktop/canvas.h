@@ -32,6 +32,9 @@ class Canvas : public QWidget {
     const Zoom& CurrentZoom() const { return zoom_; }
     // The handles drawn over the picture, never into it.
     void SetHandles(std::vector<HandleMark> handles);
+    // The instruments laid over the picture, never into it.
+    DisplayList& Instruments() { return instruments_; }
+    const DisplayList& Instruments() const { return instruments_; }
     const std::vector<HandleMark>& Handles() const { return handles_; }
 
   signals:
@@ -50,6 +53,7 @@ class Canvas : public QWidget {
     void PaintHandles(QPainter& painter) const;
 
     DisplayList picture_;
+    DisplayList instruments_;
     Zoom zoom_;
     std::vector<HandleMark> handles_;
     AnimationStats* stats_ = nullptr;

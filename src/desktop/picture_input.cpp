@@ -41,14 +41,27 @@ PictureInput::PictureInput(Canvas& canvas, const Panel& panel, UserActions& acti
 void PictureInput::ShowHands() {
     canvas_.SetZoom(hands_.CurrentZoom());
     canvas_.SetHandles(hands_.Handles());
+    DisplayList& instruments = canvas_.Instruments();
+    const auto revision = instruments.Revision();
+    instruments.Cls();
+    hands_.DrawInstruments(instruments);
+    if (instruments.Revision() != revision) {
+        canvas_.update();
+    }
 }
 
 void PictureInput::ShowPointer(HandHint hint) {
-    if (hands_.Turning() != Grip::None) {
+    if (hands_.Turning() != Grip::None || hands_.HoldingInstrument()) {
         canvas_.setCursor(Qt::ClosedHandCursor);
         return;
     }
     switch (hint) {
+        case HandHint::MoveInstrument:
+            canvas_.setCursor(Qt::SizeAllCursor);
+            return;
+        case HandHint::TurnInstrument:
+            canvas_.setCursor(Qt::OpenHandCursor);
+            return;
         case HandHint::TurnIncident:
         case HandHint::TurnRefracted:
             canvas_.setCursor(Qt::OpenHandCursor);

@@ -226,6 +226,11 @@ void PaintDisplayList(const DisplayList& list, QPainter& painter, QSizeF area,
                       const QFont& printFont, const QRectF& visible, Theme theme,
                       const Zoom& zoom) {
     painter.fillRect(visible.isEmpty() ? QRectF(QPointF(0, 0), area) : visible, kBackgroundColour);
+    PaintOverlay(list, painter, area, printFont, visible, theme, zoom);
+}
+
+void PaintOverlay(const DisplayList& list, QPainter& painter, QSizeF area, const QFont& printFont,
+                  const QRectF& visible, Theme theme, const Zoom& zoom) {
     painter.setRenderHint(QPainter::Antialiasing, true);
     WorldPainter world(painter, list.Frame(), area, printFont, visible, theme, zoom);
     for (const DrawOp& op : list.Ops()) {

@@ -83,4 +83,9 @@ void PaintDisplayList(const DisplayList& list, QPainter& painter, QSizeF area,
                       const QFont& printFont, const QRectF& visible = {},
                       Theme theme = Theme::Classic, const Zoom& zoom = {});
 
+// The same for what is laid over a picture already painted: no background.
+void PaintOverlay(const DisplayList& list, QPainter& painter, QSizeF area, const QFont& printFont,
+                  const QRectF& visible = {}, Theme theme = Theme::Classic,
+                  const Zoom& zoom = {});
+
 }  // namespace orvath

@@ -2,9 +2,11 @@
 #include "panel/command_line.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <limits>
+#include <locale>
+#include <sstream>
+#include <string>
 
 #include "model/animation_run.h"
 #include "model/bar_settings.h"
@@ -33,11 +35,16 @@ std::optional<int> ParseWhole(std::string_view text, int min, int max) {
 
 // A decimal number such as "2", "-0.5" or "1.25", nothing else.
 std::optional<double> ParseDecimal(std::string_view text) {
+    if (text.empty() || text.find_first_not_of("-.0123456789") != text.npos) {
+        return std::nullopt;
+    }
+    // A stream in the classic locale: the browser's library has no
+    // from_chars for doubles, and strtod follows the user's locale.
+    std::istringstream stream{std::string(text)};
+    stream.imbue(std::locale::classic());
     double value = 0;
-    const char* end = text.data() + text.size();
-    const bool plain = !text.empty() && text.find_first_not_of("-.0123456789") == text.npos;
-    const auto [at, error] = std::from_chars(text.data(), end, value, std::chars_format::fixed);
-    if (!plain || error != std::errc() || at != end || !std::isfinite(value)) {
+    stream >> value;
+    if (stream.fail() || stream.peek() != std::char_traits<char>::eof() || !std::isfinite(value)) {
         return std::nullopt;
     }
     return value;

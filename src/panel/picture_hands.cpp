@@ -22,6 +22,88 @@ double Distance(double x1, double y1, double x2, double y2) {
 PictureHands::PictureHands(const Panel& panel, UserActions& actions)
     : panel_(panel), actions_(actions) {}
 
+void PictureHands::Changed() const {
+    if (changed_) {
+        changed_();
+    }
+}
+
+void PictureHands::KeepInstruments() {
+    const WorldFrame f = panel_.Frame();
+    const WorldBounds frame{f.left, f.right, f.top, f.bottom};
+    if (!placed_) {
+        lastProtractor_ = instruments::StartProtractor(frame);
+        lastRuler_ = instruments::StartRuler(frame);
+        placed_ = true;
+    }
+    if (protractor_) {
+        protractor_ = KeptInFrame(*protractor_, frame);
+    }
+    if (ruler_) {
+        ruler_ = KeptInFrame(*ruler_, frame);
+    }
+}
+
+void PictureHands::ShowProtractor(bool shown) {
+    KeepInstruments();
+    if (shown == protractor_.has_value()) {
+        return;
+    }
+    if (shown) {
+        protractor_ = lastProtractor_;
+        KeepInstruments();
+    } else {
+        lastProtractor_ = *protractor_;
+        protractor_.reset();
+    }
+    Changed();
+}
+
+void PictureHands::ShowRuler(bool shown) {
+    KeepInstruments();
+    if (shown == ruler_.has_value()) {
+        return;
+    }
+    if (shown) {
+        ruler_ = lastRuler_;
+        KeepInstruments();
+    } else {
+        lastRuler_ = *ruler_;
+        ruler_.reset();
+    }
+    Changed();
+}
+
+void PictureHands::SetProtractor(const instruments::Protractor& protractor) {
+    protractor_ = protractor;
+    KeepInstruments();
+    Changed();
+}
+
+void PictureHands::SetRuler(const instruments::Ruler& ruler) {
+    ruler_ = ruler;
+    KeepInstruments();
+    Changed();
+}
+
+void PictureHands::DrawInstruments(Surface& surface) const {
+    const WorldFrame f = panel_.Frame();
+    surface.Scale(f.left, f.top, f.right, f.bottom);
+    const double em = LabelEm(panel_.CurrentTheme(), f.top - f.bottom, height_);
+    if (protractor_) {
+        instruments::DrawProtractor(*protractor_, em, surface);
+    }
+    if (ruler_) {
+        instruments::DrawRuler(*ruler_, em, surface);
+    }
+}
+
+instruments::Grip PictureHands::InstrumentAt(double x, double y, PointerKind kind) const {
+    const ScreenMapping mapping = Mapping();
+    return instruments::GripAt(protractor_ ? &*protractor_ : nullptr, ruler_ ? &*ruler_ : nullptr,
+                               {mapping.WorldX(x), mapping.WorldY(y)}, Reach(kind));
+}
+
 ScreenMapping PictureHands::Mapping() const {
     return panel_.MappingOnto(width_, height_, zoom_);
 }
@@ -46,6 +128,7 @@ void PictureHands::Show(const Zoom& zoom) {
 void PictureHands::SetArea(double widthPx, double heightPx) {
     width_ = std::max(1.0, widthPx);
     height_ = std::max(1.0, heightPx);
+    KeepInstruments();
     if (Pinching()) {
         StartPinch();
     }
@@ -73,6 +156,12 @@ void PictureHands::Press(int pointer, double x, double y, PointerKind kind) {
         return;
     }
     const ScreenMapping mapping = Mapping();
+    held_ = InstrumentAt(x, y, kind);
+    if (held_ != instruments::Grip::None) {
+        heldX_ = mapping.WorldX(x);
+        heldY_ = mapping.WorldY(y);
+        return;
+    }
     const Panel& p = panel_;
     grab_ = GrabAt(RaysShown(p.CurrentScene(), p.Mode(), p.CurrentView()), mapping.WorldX(x),
                    mapping.WorldY(y), Reach(kind));
@@ -92,6 +181,19 @@ void PictureHands::Move(int pointer, double x, double y) {
     moved->y = y;
     if (Pinching()) {
         FollowPinch();
+    } else if (held_ != instruments::Grip::None) {
+        const ScreenMapping mapping = Mapping();
+        const instruments::Point from{heldX_, heldY_};
+        const instruments::Point to{mapping.WorldX(x), mapping.WorldY(y)};
+        if (protractor_ && (held_ == instruments::Grip::MoveProtractor ||
+                            held_ == instruments::Grip::TurnProtractor)) {
+            protractor_ = Dragged(*protractor_, held_, from, to);
+        } else if (ruler_) {
+            ruler_ = Dragged(*ruler_, held_, from, to);
+        }
+        heldX_ = to.x;
+        heldY_ = to.y;
+        Changed();
     } else if (grab_.grip != Grip::None) {
         Turn(x, y);
     } else {
@@ -109,6 +211,19 @@ void PictureHands::Release(int pointer) {
     const bool wasTurning = grab_.grip != Grip::None;
     // The finger left of a pinch pans from where it is.
     grab_ = {};
+    if (held_ != instruments::Grip::None) {
+        // Dropped near the boundary, the protractor's centre goes onto the
+        // nearest hit point; whatever was dropped stays in the picture.
+        if (held_ == instruments::Grip::MoveProtractor && protractor_) {
+            const Panel& p = panel_;
+            const RayFan fan = RaysShown(p.CurrentScene(), p.Mode(), p.CurrentView());
+            protractor_->centre =
+                instruments::Snapped(protractor_->centre, fan.feet, 0.1 * protractor_->radius);
+        }
+        held_ = instruments::Grip::None;
+        KeepInstruments();
+        Changed();
+    }
     if (wasTurning && changed_) {
         changed_();
     }
@@ -118,6 +233,8 @@ void PictureHands::Cancel() {
     const bool wasHolding = !pointers_.empty();
     pointers_.clear();
     grab_ = {};
+    held_ = instruments::Grip::None;
+    KeepInstruments();
     if (wasHolding && changed_) {
         changed_();
     }
@@ -204,6 +321,15 @@ void PictureHands::SetZoom(const Zoom& zoom) {
 }
 
 HandHint PictureHands::HintAt(double x, double y, PointerKind kind) const {
+    switch (InstrumentAt(x, y, kind)) {
+        case instruments::Grip::None:
+            break;
+        case instruments::Grip::MoveProtractor:
+        case instruments::Grip::MoveRuler:
+            return HandHint::MoveInstrument;
+        default:
+            return HandHint::TurnInstrument;
+    }
     const ScreenMapping mapping = Mapping();
     const Panel& p = panel_;
     switch (GrabAt(RaysShown(p.CurrentScene(), p.Mode(), p.CurrentView()), mapping.WorldX(x),

@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "instruments/instruments.h"
 #include "panel/panel.h"
 #include "panel/ray_grip.h"
 #include "panel/user_actions.h"
@@ -16,7 +17,7 @@ namespace orvath {
 enum class PointerKind { Mouse, Touch, Pen };
 
 // What a press at a point would do, for the pointer's shape.
-enum class HandHint { None, TurnIncident, TurnRefracted, Pan };
+enum class HandHint { None, TurnIncident, TurnRefracted, Pan, MoveInstrument, TurnInstrument };
 
 // A handle drawn over the picture, in pixels, and whether it is held.
 struct HandleMark {
@@ -27,11 +28,13 @@ struct HandleMark {
 };
 
 // The hands on the picture, without any toolkit: pointers pressed on the
-// incident or refracted rays turn them by moving the angle or the index bar
-// as a user would (through `actions`, so the bar's Change runs); pressed on
-// the empty picture they pan it; two at once pinch it; the wheel and the zoom
-// keys magnify it. Positions are pixels of the drawing area, y down. The
-// zoom changes only how the picture is painted.
+// protractor or the ruler, where they are shown, move, turn and stretch
+// them; pressed on the incident or refracted rays they turn them by moving
+// the angle or the index bar as a user would (through `actions`, so the bar's
+// Change runs); pressed on the empty picture they pan it; two at once pinch
+// it; the wheel and the zoom keys magnify it. Positions are pixels of the
+// drawing area, y down. The zoom and the instruments change only how the
+// picture is painted.
 class PictureHands {
   public:
     PictureHands(const Panel& panel, UserActions& actions);
@@ -62,6 +65,20 @@ class PictureHands {
     HandHint HintAt(double x, double y, PointerKind kind) const;
     // What is being turned, if anything.
     Grip Turning() const { return grab_.grip; }
+    // Whether a pointer holds an instrument.
+    bool HoldingInstrument() const { return held_ != instruments::Grip::None; }
+
+    // The instruments, shown where they were last or where they start; kept
+    // in the picture whatever the area.
+    void ShowProtractor(bool shown);
+    void ShowRuler(bool shown);
+    void SetProtractor(const instruments::Protractor& protractor);
+    void SetRuler(const instruments::Ruler& ruler);
+    const std::optional<instruments::Protractor>& ShownProtractor() const { return protractor_; }
+    const std::optional<instruments::Ruler>& ShownRuler() const { return ruler_; }
+    // Draws the instruments shown, in the theme's text size, on a surface
+    // laid over the picture.
+    void DrawInstruments(Surface& surface) const;
     bool Pinching() const { return pointers_.size() >= 2; }
     // The handles to draw: after a touch or a pen, and while a ray is turned.
     std::vector<HandleMark> Handles() const;
@@ -89,6 +106,9 @@ class PictureHands {
     void Turn(double x, double y);
     void Show(const Zoom& zoom);
     double Reach(PointerKind kind) const;
+    instruments::Grip InstrumentAt(double x, double y, PointerKind kind) const;
+    void KeepInstruments();
+    void Changed() const;
 
     const Panel& panel_;
     UserActions& actions_;
@@ -100,6 +120,15 @@ class PictureHands {
     Grab grab_;
     Pinch pinch_;
     bool touched_ = false;  // the last press was a finger or a pen
+    std::optional<instruments::Protractor> protractor_;
+    std::optional<instruments::Ruler> ruler_;
+    // Where they were when last hidden, so that they come back there.
+    instruments::Protractor lastProtractor_;
+    instruments::Ruler lastRuler_;
+    bool placed_ = false;
+    instruments::Grip held_ = instruments::Grip::None;
+    double heldX_ = 0;  // the world point last held
+    double heldY_ = 0;
 };
 
 }  // namespace orvath
