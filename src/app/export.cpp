@@ -9,6 +9,7 @@
 #include "model/message_text.h"
 #include "model/world_frame.h"
 #include "panel/panel.h"
+#include "panel/picture_hands.h"
 #include "panel/settings.h"
 #include "surface/display_list.h"
 
@@ -33,6 +34,17 @@ int RunExport(const CommandLine& commandLine, std::ostream& err) {
     panel.StartUp(static_cast<float>(size.width() * kTwipsPerPixel),
                   static_cast<float>(size.height() * kTwipsPerPixel));
     ApplySettings(commandLine.settings, panel);
+    if (commandLine.mysterySeed) {
+        panel.StartMystery(*commandLine.mysterySeed);
+    }
+    // The instruments go over the picture, where the window shows them first.
+    PictureHands hands(panel, panel);
+    hands.SetArea(size.width(), size.height());
+    hands.ShowProtractor(commandLine.protractor);
+    hands.ShowRuler(commandLine.ruler);
+    if (commandLine.protractor || commandLine.ruler) {
+        hands.DrawInstruments(picture);
+    }
 
     const QString error = WritePicture(picture, PrintFont(), size, *format, path, commandLine.theme,
                                        commandLine.zoom);

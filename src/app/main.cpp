@@ -5,7 +5,6 @@
 
 #include <unistd.h>
 
-#include "panel/command_line.h"
 #include "app/export.h"
 #include "app/export_animation.h"
 #include "app/trace_run.h"
@@ -14,6 +13,7 @@
 #include "desktop/frame_pacer.h"
 #include "desktop/orvath_window.h"
 #include "panel/animation_stats.h"
+#include "panel/command_line.h"
 
 namespace {
 
@@ -88,7 +88,12 @@ int main(int argc, char* argv[]) {
     window.StartUp({screen->geometry(), orvath::kTwipsPerInch / screen->logicalDotsPerInchY()});
     window.AddDesktopFeatures();
     orvath::ApplySettings(commandLine.settings, window);
+    if (commandLine.mysterySeed) {
+        window.StartMystery(*commandLine.mysterySeed);
+    }
     window.Hands().SetZoom(commandLine.zoom);
+    window.Hands().ShowProtractor(commandLine.protractor);
+    window.Hands().ShowRuler(commandLine.ruler);
     if (commandLine.autoplay) {
         // The timer starts once the first picture is on the screen: that
         // paint fills a backing store the system has only just handed over,

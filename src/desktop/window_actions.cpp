@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop/window_actions.h"
 
+#include <QInputDialog>
 #include <QLocale>
+#include <QMessageBox>
 
 #include "desktop/orvath_window.h"
 #include "model/media.h"
+#include "model/mystery.h"
 
 namespace orvath {
 namespace {
@@ -39,6 +42,11 @@ WindowActions::WindowActions(OrvathWindow& window, ActionHandlers handlers)
       zoomIn_(&window),
       zoomOut_(&window),
       wholePicture_(&window),
+      protractor_(&window),
+      ruler_(&window),
+      mystery_(&window),
+      guess_(&window),
+      reveal_(&window),
       timer_(&window),
       reset_(&window),
       savePicture_(&window),
@@ -89,6 +97,7 @@ WindowActions::WindowActions(OrvathWindow& window, ActionHandlers handlers)
         [&hands] { hands.ZoomOut(); });
     Add(wholePicture_, QStringLiteral("Whole picture"), {Qt::CTRL | Qt::Key_0},
         [&hands] { hands.WholePicture(); });
+    AddLessonActions();
     Add(timer_, QStringLiteral("Start or stop the timer"), {Qt::Key_Space},
         [&panel] { panel.StartOrStopTimer(); });
     Add(reset_, QStringLiteral("Back to the start values"), {Qt::CTRL | Qt::Key_R},
@@ -152,6 +161,52 @@ void WindowActions::AddMediaActions() {
     mediaGroup_.setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
 }
 
+void WindowActions::AddLessonActions() {
+    PictureHands& hands = window_.Hands();
+    Panel& panel = window_.Model();
+    Add(
+        protractor_, QStringLiteral("Protractor"), {Qt::Key_P},
+        [&hands] { hands.ShowProtractor(!hands.ShownProtractor()); }, true);
+    Add(
+        ruler_, QStringLiteral("Ruler"), {Qt::Key_L},
+        [&hands] { hands.ShowRuler(!hands.ShownRuler()); }, true);
+    // A new mystery each time, or back to the bars when one is on.
+    Add(
+        mystery_, QStringLiteral("Mystery medium"), {Qt::Key_M},
+        [this, &panel] {
+            if (panel.IndexHidden()) {
+                window_.RevealMystery();
+            } else {
+                window_.StartMystery(NewMysterySeed());
+            }
+        },
+        true);
+    Add(guess_, QStringLiteral("Type the index you measured\u2026"), {Qt::Key_G},
+        [this] { AskForGuess(); });
+    Add(reveal_, QStringLiteral("Reveal the index"), {Qt::SHIFT | Qt::Key_M},
+        [this] { window_.RevealMystery(); });
+}
+
+void WindowActions::AskForGuess() {
+    const Panel& panel = window_.Model();
+    if (!panel.IndexHidden()) {
+        return;
+    }
+    bool given = false;
+    const QString typed = QInputDialog::getText(&window_, QStringLiteral("Mystery medium"),
+                                                QStringLiteral("The relative index you measured:"),
+                                                QLineEdit::Normal, {}, &given);
+    if (!given) {
+        return;
+    }
+    const std::string answer = typed.toStdString();
+    window_.Guess(answer);
+    const std::string message = GuessMessage(JudgeGuess(answer, panel.Bars().index),
+                                             QLocale().decimalPoint().toStdString());
+    QMessageBox::information(&window_, QStringLiteral("Mystery medium"),
+                             QString::fromStdString(message));
+}
+
 void WindowActions::BuildMenu() {
     menu_.setObjectName(QStringLiteral("PictureMenu"));
     menu_.addActions({&exactView_, &reflection_, &key_});
@@ -170,6 +225,8 @@ void WindowActions::BuildMenu() {
     menu_.addAction(&projector_);
     menu_.addSeparator();
     menu_.addActions({&zoomIn_, &zoomOut_, &wholePicture_});
+    menu_.addSeparator();
+    menu_.addActions({&protractor_, &ruler_, &mystery_, &guess_, &reveal_});
     menu_.addSeparator();
     menu_.addActions({&timer_, &reset_});
     menu_.addSeparator();
@@ -191,6 +248,11 @@ void WindowActions::ShowState() {
     }
     projector_.setChecked(window_.CurrentTheme() == Theme::Projector);
     information_.setChecked(handlers_.informationShown());
+    protractor_.setChecked(window_.Hands().ShownProtractor().has_value());
+    ruler_.setChecked(window_.Hands().ShownRuler().has_value());
+    mystery_.setChecked(panel.IndexHidden());
+    guess_.setEnabled(panel.IndexHidden());
+    reveal_.setEnabled(panel.IndexHidden());
 }
 
 void WindowActions::ShowMenu(QPoint globalPosition) {

@@ -25,9 +25,9 @@ struct ActionHandlers {
 // with its key: the view and the reflected wave, the timer's speed and
 // single steps, the pairs of media, the theme, the timer and the start
 // values, zooming the picture, saving and copying it, saving an animation
-// and the information box. The keys work wherever the focus is in the window; the
-// picture's menu (right click, the Menu key or Shift+F10) lists the same
-// actions with their keys.
+// the protractor, the ruler and the mystery medium, and the information box. The keys work wherever
+// the focus is in the window; the picture's menu (right click, the Menu key or Shift+F10) lists the
+// same actions with their keys.
 class WindowActions {
   public:
     WindowActions(OrvathWindow& window, ActionHandlers handlers);
@@ -45,6 +45,9 @@ class WindowActions {
                    const std::function<void()>& run);
     void AddSpeedActions();
     void AddMediaActions();
+    void AddLessonActions();
+    // Asks for the index a student measured and says how close it is.
+    void AskForGuess();
     void BuildMenu();
     // Checks the actions that show a state: the view, the reflected wave,
     // the key, the speed, the pair of media, the theme and the information box.
@@ -67,6 +70,11 @@ class WindowActions {
     QAction zoomIn_;
     QAction zoomOut_;
     QAction wholePicture_;
+    QAction protractor_;
+    QAction ruler_;
+    QAction mystery_;
+    QAction guess_;
+    QAction reveal_;
     QAction timer_;
     QAction reset_;
     QAction savePicture_;

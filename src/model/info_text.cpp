@@ -84,7 +84,8 @@ std::vector<std::string> InfoOverlayLines(const RefractionFacts& facts, View vie
                     ": pairs of media    T: projector theme    Menu, Shift+F10: the menu");
     lines.push_back("Ctrl+S: save the picture    Ctrl+C: copy it    Ctrl+Shift+S: an animation");
     lines.push_back("Ctrl++ / Ctrl+-: zoom    Ctrl+0: the whole picture    Drag a ray: turn it");
-    lines.push_back("F1: hide this");
+    lines.push_back(
+        "P: protractor    L: ruler    M: mystery medium    G: your index    F1: hide this");
     AddPairsLeftOut(lines, decimalPoint);
     return lines;
 }

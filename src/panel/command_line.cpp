@@ -12,6 +12,7 @@
 #include "model/bar_settings.h"
 #include "model/media.h"
 #include "model/message_text.h"
+#include "model/mystery.h"
 #include "model/setting_words.h"
 #include "panel/event_script.h"
 
@@ -168,11 +169,12 @@ std::string UsageText() {
         scriptLines.push_back(std::string(s.word) + " N (" + std::to_string(s.min) + "-" +
                               std::to_string(s.max) + ")");
     }
-    for (const char* word :
-         {"continuous", "wavelets", "timer", "stop", "view exact|classic", "reflection on|off"}) {
+    for (const char* word : {"continuous", "wavelets", "timer", "stop", "view exact|classic",
+                             "reflection on|off", "guess TEXT", "reveal"}) {
         scriptLines.emplace_back(word);
     }
     scriptLines.push_back("tick [K] (1-" + std::to_string(kMaxTicksPerLine) + ")");
+    scriptLines.push_back("mystery N (1-" + std::to_string(kMysterySeedMax) + ")");
     return "Usage: orvath [OPTION]...\n"
            "Shows how a plane wave refracts at the boundary between two media, drawn\n"
            "with secondary wavelets. Without options it opens the window.\n"
@@ -185,6 +187,13 @@ std::string UsageText() {
            "                   wave below the critical angle; with --trace too\n"
            "  --key on|off     in the exact view, show the key to the colours (the\n"
            "                   default) or hide it; with --trace too\n"
+           "  --protractor on|off, --ruler on|off   show a protractor or a ruler (in\n"
+           "                   the picture's units, 30 to a wavelength above the\n"
+           "                   boundary) over the picture; the window and --export\n"
+           "  --mystery N      a mystery medium drawn from seed N (1 to " +
+           std::to_string(kMysterySeedMax) +
+           "): the\n"
+           "                   index is hidden until it is found or revealed\n"
            "  --mode wavelets|continuous   click that option button\n" +
            barLines +
            Wrapped("  --medium PAIR    set the index bar to a pair of media's index:", MediaWords(),
@@ -260,6 +269,7 @@ struct Given {
     bool client = false;
     bool size = false;
     bool index = false;
+    bool instruments = false;
     bool medium = false;
     bool speed = false;
     bool theme = false;
@@ -290,6 +300,20 @@ std::string ReadOption(std::string_view arg, const std::string_view* value, Comm
         if (!cl.settings.view) {
             return ViewOptionError(arg);
         }
+    } else if (arg == "--protractor" || arg == "--ruler") {
+        const auto shown = value ? SwitchNamed(*value) : std::nullopt;
+        if (!shown) {
+            return SwitchOptionError(arg);
+        }
+        (arg == "--ruler" ? cl.ruler : cl.protractor) = *shown;
+        given.instruments = true;
+    } else if (arg == "--mystery") {
+        const auto seed =
+            value ? ParseWhole(*value, kMysterySeedMin, kMysterySeedMax) : std::nullopt;
+        if (!seed) {
+            return WholeNumberError(arg, kMysterySeedMin, kMysterySeedMax);
+        }
+        cl.mysterySeed = *seed;
     } else if (arg == "--reflection" || arg == "--key") {
         auto& setting = arg == "--key" ? cl.settings.key : cl.settings.reflection;
         setting = value ? SwitchNamed(*value) : std::nullopt;
@@ -412,6 +436,15 @@ std::string CheckCombination(CommandLine& cl, const Given& given) {
     }
     if ((trace || animation) && (given.zoom || cl.centreGiven)) {
         return "--zoom and --centre are for the window and --export";
+    }
+    if ((trace || animation) && given.instruments) {
+        return "--protractor and --ruler are for the window and --export";
+    }
+    if (trace && cl.mysterySeed) {
+        return "--trace takes a mystery medium from the script ('mystery N')";
+    }
+    if (cl.mysterySeed && (given.index || given.medium)) {
+        return "--mystery hides the index: it cannot be combined with --index or --medium";
     }
     if (cl.centreGiven && !given.zoom) {
         return "--centre needs --zoom";

@@ -37,6 +37,11 @@ struct CommandLine {
     // picture's; the middle of the picture when no centre is given.
     Zoom zoom;
     bool centreGiven = false;
+    // --protractor on|off and --ruler on|off, the window's and the
+    // picture's; --mystery N, a mystery medium from seed N.
+    bool protractor = false;
+    bool ruler = false;
+    std::optional<int> mysterySeed;
 };
 
 struct CommandLineResult {

@@ -121,3 +121,37 @@ TEST(Hands, FingersPinchAndTurn) {
 
 }  // namespace
 }  // namespace orvath::testing
+
+namespace orvath {
+namespace {
+
+TEST(Hands, KeysShowTheInstrumentsAndHideTheIndexForAMystery) {
+    testing::StartedWindow started;
+    OrvathWindow& window = started.window;
+    const Canvas& canvas = window.CanvasWidget();
+    EXPECT_TRUE(canvas.Instruments().Ops().empty());
+    started.Press(Qt::Key_P);
+    started.Press(Qt::Key_L);
+    ASSERT_TRUE(window.Hands().ShownProtractor() && window.Hands().ShownRuler());
+    EXPECT_FALSE(canvas.Instruments().Ops().empty());
+    // Over the picture, never in it.
+    const auto revision = canvas.Picture().Revision();
+    started.Press(Qt::Key_P);
+    EXPECT_FALSE(window.Hands().ShownProtractor());
+    EXPECT_EQ(canvas.Picture().Revision(), revision);
+
+    started.Press(Qt::Key_M);
+    ASSERT_TRUE(window.Model().IndexHidden());
+    EXPECT_FALSE(window.BarWidget(Bar::Index).isVisible());
+    EXPECT_TRUE(window.LabelWidget(Bar::Index).text().endsWith('?'));
+    const int hidden = window.Model().Bars().index;
+    window.MoveBar(Bar::Index, hidden == 150 ? 160 : 150);
+    EXPECT_EQ(window.Model().Bars().index, hidden);
+    started.Press(Qt::Key_M, Qt::ShiftModifier);
+    EXPECT_FALSE(window.Model().IndexHidden());
+    EXPECT_TRUE(window.BarWidget(Bar::Index).isVisible());
+    EXPECT_FALSE(window.LabelWidget(Bar::Index).text().endsWith('?'));
+}
+
+}  // namespace
+}  // namespace orvath
