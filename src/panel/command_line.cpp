@@ -187,9 +187,11 @@ std::string UsageText() {
            "                   wave below the critical angle; with --trace too\n"
            "  --key on|off     in the exact view, show the key to the colours (the\n"
            "                   default) or hide it; with --trace too\n"
-           "  --protractor on|off, --ruler on|off   show a protractor or a ruler (in\n"
-           "                   the picture's units, 30 to a wavelength above the\n"
-           "                   boundary) over the picture; the window and --export\n"
+           "  --protractor on|off   show a protractor over the picture; the window\n"
+           "                   and --export\n"
+           "  --ruler on|off   show a ruler over the picture, in the picture's units\n"
+           "                   (30 to a wavelength above the boundary); the window\n"
+           "                   and --export\n"
            "  --mystery N      a mystery medium drawn from seed N (1 to " +
            std::to_string(kMysterySeedMax) +
            "): the\n"
