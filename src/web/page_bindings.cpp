@@ -11,6 +11,7 @@
 
 #include "model/bar_settings.h"
 #include "web/page.h"
+#include "web/page_actions.h"
 #include "web/page_facts.h"
 
 namespace {
@@ -49,6 +50,18 @@ EM_JS(void, JsDescription, (const char* id, int length, const char* text), {
 });
 EM_JS(void, JsInformation, (const char* lines), {
     orvathDocument.information(UTF8ToString(lines));
+});
+EM_JS(void, JsValueText, (const char* id, int length, const char* text, int textLength), {
+    orvathDocument.valueText(UTF8ToString(id, length), UTF8ToString(text, textLength));
+});
+EM_JS(void, JsChoice, (const char* id, int length, const char* text, int textLength), {
+    orvathDocument.choice(UTF8ToString(id, length), UTF8ToString(text, textLength));
+});
+EM_JS(void, JsThemeScale, (double scale), {
+    orvathDocument.themeScale(scale);
+});
+EM_JS(void, JsAnnounce, (const char* text, int length), {
+    orvathDocument.announce(UTF8ToString(text, length));
 });
 EM_JS(void, JsWarn, (const char* text), {
     console.warn(UTF8ToString(text));
@@ -93,6 +106,14 @@ class JsDocument : public orvath::web::PageDocument {
         }
         JsInformation(text.c_str());
     }
+    void SetValueText(std::string_view id, std::string_view text) override {
+        JsValueText(id.data(), Length(id), text.data(), Length(text));
+    }
+    void SetChoice(std::string_view id, std::string_view command) override {
+        JsChoice(id.data(), Length(id), command.data(), Length(command));
+    }
+    void SetThemeScale(double scale) override { JsThemeScale(scale); }
+    void Announce(std::string_view text) override { JsAnnounce(text.data(), Length(text)); }
 };
 
 struct Site {
@@ -193,33 +214,19 @@ EMSCRIPTEN_KEEPALIVE void orvath_click(const char* id) {
     }
 }
 
-// The page's keys and switches by name (page_facts.h); returns 0 for a name
-// the program does not know.
+// The page's keys, switches, choosers and menu items by name
+// (page_actions.h); returns 0 for a name the program does not know.
 EMSCRIPTEN_KEEPALIVE int orvath_command(const char* name) {
-    using orvath::web::PageCommand;
-    const auto command = orvath::web::PageCommandNamed(name);
-    if (!command) {
-        return 0;
+    return orvath::web::RunPageCommand(ThePage(), name) ? 1 : 0;
+}
+
+// The commands whose menu items are checked, a line each.
+EMSCRIPTEN_KEEPALIVE const char* orvath_checked() {
+    std::string lines;
+    for (const std::string& command : orvath::web::CheckedCommands(ThePage())) {
+        lines += command + "\n";
     }
-    orvath::web::Page& page = ThePage();
-    switch (*command) {
-        case PageCommand::View:
-            page.ToggleView();
-            break;
-        case PageCommand::Reflection:
-            page.ToggleReflection();
-            break;
-        case PageCommand::Information:
-            page.ToggleInformation();
-            break;
-        case PageCommand::Timer:
-            page.Model().StartOrStopTimer();
-            break;
-        case PageCommand::Reset:
-            page.Model().ResetToStart();
-            break;
-    }
-    return 1;
+    return Handed(lines);
 }
 
 // What the script and the program agree on (page_facts.h), as JSON.
