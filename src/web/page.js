@@ -224,6 +224,69 @@ createOrvath().then((m) => {
     }
   }
 
+  // The run as an animated GIF, frame by frame, painted here as the page
+  // paints, written by the program, behind a box with the progress and a
+  // cancel button; a failed or cancelled save downloads nothing.
+  let saving = null;
+  function saveGif() {
+    if (saving) return;
+    const frames = call('orvath_gif_open');
+    if (!frames) return;
+    const w = m._orvath_gif_width(), h = m._orvath_gif_height();
+    const image = Object.assign(document.createElement('canvas'), { width: w, height: h });
+    const context = image.getContext('2d', { alpha: false, willReadFrequently: true });
+    const box = Object.assign(document.createElement('div'), { id: 'saving' });
+    box.setAttribute('role', 'dialog');
+    box.setAttribute('aria-label', 'Saving the animation');
+    const status = document.createElement('p');
+    const bar = Object.assign(document.createElement('progress'), { max: frames, value: 0 });
+    bar.setAttribute('aria-label', 'Frames saved');
+    const cancel = Object.assign(document.createElement('button'),
+      { type: 'button', id: 'CancelGif', textContent: 'CANCEL' });
+    box.append(status, bar, cancel);
+    document.body.append(box);
+    const focusBefore = document.activeElement;
+    cancel.focus();
+    saving = { cancelled: false };
+    const end = () => {
+      m._orvath_gif_close();
+      box.remove();
+      saving = null;
+      focusBefore?.focus();
+    };
+    cancel.addEventListener('click', () => { saving.cancelled = true; });
+    box.addEventListener('keydown', (event) => {
+      if (event.key === 'Escape') saving.cancelled = true;
+      event.stopPropagation();
+    });
+    let done = 0;
+    const step = () => {
+      if (saving.cancelled) { end(); return; }
+      const begun = performance.now();
+      while (done < frames && performance.now() - begun < 30) {
+        const count = m._orvath_gif_pack();
+        const at = m._orvath_records() >> 2;
+        const frameTexts = m.UTF8ToString(m._orvath_texts()).split('\n');
+        paintPicture(context, m.HEAPF32.subarray(at, at + count), count, frameTexts, w, h);
+        const pixels = context.getImageData(0, 0, w, h).data;
+        m.HEAPU8.set(pixels, m._orvath_gif_pixels());
+        if (!m._orvath_gif_add()) { end(); return; }
+        done++;
+      }
+      bar.value = done;
+      status.textContent = `Frame ${done} of ${frames}`;
+      if (done < frames) { setTimeout(step, 0); return; }
+      const size = m._orvath_gif_finish();
+      if (size) {
+        const at = m._orvath_gif_bytes();
+        download('orvath.gif', new Blob([m.HEAPU8.slice(at, at + size)], { type: 'image/gif' }));
+      }
+      end();
+    };
+    status.textContent = `Frame 0 of ${frames}`;
+    setTimeout(step, 0);
+  }
+
   // What the page's script does itself; every other command is the program's.
   const menu = createMenu(facts.menu, (name) => run(name),
     () => text('orvath_checked').split('\n').filter(Boolean));
@@ -233,7 +296,7 @@ createOrvath().then((m) => {
   };
   const actions = {
     savePng, saveSvg, copyLink, copyPicture, menu: openMenu,
-    saveGif: () => window.orvathSaveGif?.(),
+    saveGif,
   };
   const run = (name) => (actions[name] ? actions[name]() : command(name));
   const copyLinkId = facts.elements.find((e) => e.action === 'copyLink').id;
@@ -285,7 +348,7 @@ createOrvath().then((m) => {
     return names;
   }
   document.addEventListener('keydown', (event) => {
-    if (event.altKey || event.metaKey || menu.isOpen()) return;
+    if (event.altKey || event.metaKey || menu.isOpen() || saving) return;
     const name = keyNames(event).find((n) => shortcuts[n]);
     if (!name) return;
     // A chooser takes its own letters and digits; a selected text is copied.

@@ -3,7 +3,14 @@
 // a screen reader is given: the same program as the window, the same keys.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { launch, openPage, stats, afterPaint, pictureSummary, text, value, pageFile, noWeb } from './browser.mjs';
+import { spawnSync } from 'node:child_process';
+import { mkdtempSync, readFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import path from 'node:path';
+import {
+  launch, openPage, stats, afterPaint, pictureSummary, text, value, pageFile, noWeb, noDesktop,
+  desktop, gifFrames, compareGifFrames,
+} from './browser.mjs';
 
 const skip = noWeb(pageFile);
 let browser;
@@ -205,3 +212,51 @@ test('what a screen reader is given', { skip }, async () => {
   assert.equal(await live.textContent(), 'Speed 1/2.');
   await close(page);
 });
+
+// The page's animation against the window's --export-animation at the same
+// settings: the same frames, delays and changed rectangles; the pixels as
+// close as the canvas and Qt's painter come (see page.test.mjs).
+test('the run saved as a GIF, as the desktop saves it; cancelled, nothing', { skip: skip || noDesktop() },
+  async () => {
+    const dir = mkdtempSync(path.join(tmpdir(), 'orvath-gif-'));
+    const exported = (args) => {
+      const file = path.join(dir, 'run.gif');
+      const run = spawnSync(desktop, ['--export-animation', file, ...args],
+        { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' } });
+      assert.equal(run.status, 0, String(run.stderr));
+      return readFileSync(file);
+    };
+    const runs = [
+      ['#angle=40&index=150&waves=12', ['--angle', '40', '--index', '150', '--waves', '12'], 'key'],
+      ['#mode=continuous&view=exact&theme=projector&speed=1/2',
+        ['--mode', 'continuous', '--view', 'exact', '--theme', 'projector', '--speed', '1/2'], 'button'],
+    ];
+    for (const [link, args, how] of runs) {
+      const page = await openPage(browser, { link, touch: how === 'button' });
+      const [download] = await Promise.all([page.waitForEvent('download'),
+        how === 'key' ? page.keyboard.press('Control+Shift+S') : page.tap('#SaveGif')]);
+      assert.equal(download.suggestedFilename(), 'orvath.gif');
+      const saved = readFileSync(await download.path());
+      const desktopRun = exported(args);
+      const [ours, theirs] = [gifFrames(saved), gifFrames(desktopRun)];
+      assert.equal(ours.length, theirs.length, link);
+      assert.deepEqual(ours.map((f) => f.delay), theirs.map((f) => f.delay), link);
+      const last = ours.length - 1;
+      const shares = await compareGifFrames(page, saved, desktopRun, [0, last >> 1, last]);
+      assert.ok(shares.every((share) => share > 0.97), `${link}: ${shares}`);
+      assert.ok(await page.locator('#saving').isHidden());
+      await close(page);
+    }
+
+    const page = await openPage(browser, { link: '#speed=1/50' });
+    let downloads = 0;
+    page.on('download', () => downloads++);
+    await page.click('#SaveGif');
+    await page.waitForFunction(() => /Frame [1-9]/.test(document.querySelector('#saving p')?.textContent));
+    assert.equal(await page.locator('#CancelGif').evaluate((b) => b === document.activeElement), true);
+    await page.keyboard.press('Enter');
+    await page.locator('#saving').waitFor({ state: 'detached' });
+    await page.waitForTimeout(300);
+    assert.equal(downloads, 0);
+    await close(page);
+  });
