@@ -211,24 +211,32 @@ void Page::Placed(Control control, const ControlRect& rect) {
         for (const PageControl& own : PictureButtons()) {
             ids.push_back(own.id);
         }
-        PlaceBeside(pixels, ids, pixels.width * 2 / 3);
+        PlaceBeside(pixels, ids, pixels.width * 2 / 3, false);
     } else if (control == Control::IndexBar) {
         // As narrow as their texts, so that the row fits beside the bar.
         std::vector<std::string_view> ids;
         for (const PageControl& own : ClassroomControls()) {
             ids.push_back(own.id);
         }
-        PlaceBeside(pixels, ids, 0);
+        PlaceBeside(pixels, ids, 0, true);
     }
 }
 
 void Page::PlaceBeside(const PixelRect& control, const std::vector<std::string_view>& ids,
-                       int leastWidth) {
+                       int leastWidth, bool wrap) {
     PixelRect slot = control;
     for (const std::string_view id : ids) {
-        slot.left += slot.width;
         const auto natural = naturalWidths_.find(id);
-        slot.width = std::max(leastWidth, natural == naturalWidths_.end() ? 0 : natural->second);
+        const int width =
+            std::max(leastWidth, natural == naturalWidths_.end() ? 0 : natural->second);
+        slot.left += slot.width;
+        // What does not fit the page's width goes on a row of its own below,
+        // still right of the control, so that every control can be reached.
+        if (wrap && slot.left + width > width_ && slot.left > control.left + control.width) {
+            slot.left = control.left + control.width;
+            slot.top += slot.height;
+        }
+        slot.width = width;
         document_.Place(id, slot);
     }
 }

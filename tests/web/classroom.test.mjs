@@ -17,6 +17,7 @@ let browser;
 before(async () => { if (!skip) browser = await launch(); });
 after(() => browser?.close());
 
+const viewportWidth = (touch) => (touch ? 768 : 1280);
 const close = async (page) => {
   assert.deepEqual(page.errors, []);
   await page.context().close();
@@ -104,7 +105,11 @@ test('the menu lists every action with its key and runs them', { skip }, async (
 
 test('the classroom row by mouse and by touch', { skip }, async () => {
   for (const touch of [false, true]) {
-    const page = await openPage(browser, { touch, link: '#time=100' });
+    // By touch on a tablet, where the row goes on a second line to fit.
+    const size = touch ? { width: 768, height: 1024, dpr: 2 } : {};
+    const page = await openPage(browser, { touch, link: '#time=100', ...size });
+    const row = await page.locator('#Speed, #Speed ~ *').evaluateAll((all) => all.map((e) => e.getBoundingClientRect().right));
+    assert.ok(row.length >= 8 && Math.max(...row) <= viewportWidth(touch), `${row}`);
     const panel = () => page.locator('#panel > :not([style*="--theme-scale"])').evaluateAll(
       (all) => all.map((e) => [e.id, JSON.stringify(e.getBoundingClientRect())]));
     const placed = await panel();
