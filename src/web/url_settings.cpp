@@ -91,11 +91,10 @@ std::optional<int> MediumIndex(std::string_view value, std::vector<std::string>&
                            fallBack);
         return std::nullopt;
     }
-    std::vector<std::string> words;
-    for (const MediaPair& preset : MediaPresets()) {
-        words.push_back(preset.Word());
-    }
-    problems.push_back("medium=" + QuotedWord(value) + " is not " + Alternatives(words) + fallBack);
+    const std::vector<MediaPair> presets = MediaPresets();
+    problems.push_back("medium=" + QuotedWord(value) + " is not one of the " +
+                       std::to_string(presets.size()) + " pairs of media, such as '" +
+                       presets.front().Word() + "'" + fallBack);
     return std::nullopt;
 }
 
