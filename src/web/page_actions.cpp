@@ -3,8 +3,8 @@
 
 #include <cmath>
 
+#include "model/action_texts.h"
 #include "model/media.h"
-#include "model/number_format.h"
 #include "model/timer_speed.h"
 #include "web/page.h"
 #include "web/page_facts.h"
@@ -12,20 +12,13 @@
 namespace orvath::web {
 namespace {
 
-// "Air to water (1.33)".
-std::string MediaText(const MediaPair& pair) {
-    std::string name = pair.Name();
-    name[0] = static_cast<char>(name[0] - 'a' + 'A');
-    return name + " (" + FormatTwoDecimals(pair.indexTimes100 / 100.0) + ")";
-}
-
 std::vector<PageMenuItem> MakeMenu() {
     std::vector<PageMenuItem> menu = {
-        {"view", "Exact view", "E", {"e"}, "view"},
-        {"reflection", "Reflected wave", "R", {"r"}, "reflection"},
-        {"key", "Key to the colours", "K", {"k"}, "key"},
-        {"slower", "Slower", "-", {"-"}, ""},
-        {"faster", "Faster", "+", {"+"}, ""},
+        {"view", std::string(kExactViewAction), "E", {"e"}, "view"},
+        {"reflection", std::string(kReflectionAction), "R", {"r"}, "reflection"},
+        {"key", std::string(kKeyAction), "K", {"k"}, "key"},
+        {"slower", std::string(kSlowerAction), "-", {"-"}, ""},
+        {"faster", std::string(kFasterAction), "+", {"+"}, ""},
     };
     int digit = 1;
     for (const TimerSpeed speed : kTimerSpeeds) {
@@ -36,31 +29,37 @@ std::vector<PageMenuItem> MakeMenu() {
                         {key},
                         "speed"});
     }
-    menu.insert(menu.end(), {
-                                {"stepForward", "One step forward", ".", {"."}, ""},
-                                {"stepBack", "One step back", ",", {","}, ""},
-                                {"periodForward", "One period forward", "Shift+.", {"Shift+."}, ""},
-                                {"periodBack", "One period back", "Shift+,", {"Shift+,"}, ""},
-                            });
+    menu.insert(
+        menu.end(),
+        {
+            {"stepForward", std::string(kStepForwardAction), ".", {"."}, ""},
+            {"stepBack", std::string(kStepBackAction), ",", {","}, ""},
+            {"periodForward", std::string(kPeriodForwardAction), "Shift+.", {"Shift+."}, ""},
+            {"periodBack", std::string(kPeriodBackAction), "Shift+,", {"Shift+,"}, ""},
+        });
     digit = 1;
     for (const MediaPair& pair : MediaPresets()) {
         const std::string key = std::to_string(digit++);
-        menu.push_back(
-            {std::string(kMediumCommand) + pair.Word(), MediaText(pair), key, {key}, "medium"});
+        menu.push_back({std::string(kMediumCommand) + pair.Word(),
+                        MediaPairText(pair, "."),
+                        key,
+                        {key},
+                        "medium"});
     }
-    menu.insert(menu.end(),
-                {
-                    {"theme", "Projector theme", "T", {"t"}, "theme"},
-                    {"timer", "Start or stop the timer", "Space", {" "}, ""},
-                    {"reset", "Back to the start values", "Ctrl+R", {"Ctrl+r"}, ""},
-                    {"savePng", "Save picture (PNG)", "Ctrl+S", {"Ctrl+s"}, ""},
-                    {"saveSvg", "Save picture (SVG)", "", {}, ""},
-                    {"copyPicture", "Copy picture", "Ctrl+C", {"Ctrl+c"}, ""},
-                    {"saveGif", "Save animation (GIF)", "Ctrl+Shift+S", {"Ctrl+Shift+s"}, ""},
-                    {"copyLink", "Copy link", "", {}, ""},
-                    {"information", "Information box", "F1", {"F1"}, "information"},
-                    {"menu", "Menu", "Shift+F10, Menu", {"Shift+F10", "ContextMenu"}, ""},
-                });
+    menu.insert(
+        menu.end(),
+        {
+            {"theme", std::string(kProjectorAction), "T", {"t"}, "theme"},
+            {"timer", std::string(kTimerAction), "Space", {" "}, ""},
+            {"reset", std::string(kResetAction), "Ctrl+R", {"Ctrl+r"}, ""},
+            {"savePng", "Save picture (PNG)", "Ctrl+S", {"Ctrl+s"}, ""},
+            {"saveSvg", "Save picture (SVG)", "", {}, ""},
+            {"copyPicture", std::string(kCopyPictureAction), "Ctrl+C", {"Ctrl+c"}, ""},
+            {"saveGif", "Save animation (GIF)", "Ctrl+Shift+S", {"Ctrl+Shift+s"}, ""},
+            {"copyLink", "Copy link", "", {}, ""},
+            {"information", std::string(kInformationAction), "F1", {"F1"}, "information"},
+            {"menu", std::string(kMenuAction), "Shift+F10, Menu", {"Shift+F10", "ContextMenu"}, ""},
+        });
     return menu;
 }
 
