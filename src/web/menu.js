@@ -18,6 +18,8 @@ function createMenu(items, run, checked) {
       : item.group ? 'menuitemcheckbox' : 'menuitem';
     entry.setAttribute('role', role);
     entry.dataset.command = item.command;
+    // Its name is the action; the key is told as its shortcut.
+    entry.setAttribute('aria-label', item.text);
     entry.append(Object.assign(document.createElement('span'), { textContent: item.text }),
       Object.assign(document.createElement('kbd'), { textContent: item.keys }));
     if (item.keys) entry.setAttribute('aria-keyshortcuts', item.keys.split(', ')[0].replace('Ctrl', 'Control'));
