@@ -64,11 +64,10 @@ std::vector<std::string> Page::Start(int width, int height, std::string_view fra
             document_.Describe(own.id, own.text);
         }
     }
-    if (url.theme) {
-        theme_ = *url.theme;
-        document_.SetThemeScale(FontScale(theme_));
-    }
-    StartPanel(url.settings, url.speed.value_or(panel_ ? panel_->Speed() : TimerSpeed::Full));
+    // What the link does not set is at its start value, as in a new page.
+    theme_ = url.theme.value_or(Theme::Classic);
+    document_.SetThemeScale(FontScale(theme_));
+    StartPanel(url.settings, url.speed.value_or(TimerSpeed::Full));
     return std::move(url.problems);
 }
 

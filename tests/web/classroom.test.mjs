@@ -148,6 +148,11 @@ test('every setting from the link, bad ones warned once each, and copied back', 
   assert.equal(await checked(page, 'Key'), false);
   await page.click('#CopyLink');
   assert.equal(await page.evaluate(() => location.hash), link);
+  // An edited link starts the page again: what it leaves out is at its start.
+  await page.evaluate(() => { location.hash = '#angle=30'; });
+  await page.waitForFunction(() => document.getElementById('prosptosis').value === '30');
+  assert.equal(await checked(page, 'Projector'), false);
+  assert.equal(await chosen(page, 'Speed'), 'speed 1x');
   await close(page);
 
   const bad = await openPage(browser,
