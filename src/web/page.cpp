@@ -263,7 +263,7 @@ void Page::CaptionWritten(Control label, std::string_view text) {
 
 void Page::BarChanged(Bar bar, int value) {
     document_.SetValue(IdOf(BarControl(bar)), value);
-    DescribeBars();
+    DescribeBar(bar);
     if (bar == Bar::Angle || bar == Bar::Index) {
         DescribeAngle();
         DescribePicture();
@@ -280,6 +280,8 @@ void Page::BarChanged(Bar bar, int value) {
 void Page::OptionSelected(DisplayMode mode) {
     document_.SetChecked(IdOf(Control::ContinuousOption), mode == DisplayMode::Continuous);
     document_.SetChecked(IdOf(Control::WaveletsOption), mode == DisplayMode::Wavelets);
+    // The time bar counts in periods in the continuous picture.
+    DescribeBar(Bar::Time);
     DescribePicture();
 }
 
@@ -348,11 +350,15 @@ void Page::ShowSwitches() {
 }
 
 void Page::DescribeBars() {
-    const RefractionFacts facts = ComputeRefractionFacts(panel_->CurrentScene());
     for (const Bar bar : kBars) {
-        document_.SetValueText(IdOf(BarControl(bar)),
-                               BarValueText(bar, panel_->Bars().waves, facts, decimalPoint_));
+        DescribeBar(bar);
     }
+}
+
+void Page::DescribeBar(Bar bar) {
+    const RefractionFacts facts = ComputeRefractionFacts(panel_->CurrentScene());
+    document_.SetValueText(IdOf(BarControl(bar)),
+                           BarValueText(bar, panel_->Bars().waves, facts, decimalPoint_));
 }
 
 void Page::DescribeAngle() {

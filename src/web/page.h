@@ -119,6 +119,7 @@ class Page : private PanelObserver {
     void ShowSwitches();
     void DescribeAngle();
     void DescribeBars();
+    void DescribeBar(Bar bar);
     void ShowSpeed(TimerSpeed speed);
     void ShowMedium();
     void Announce(std::string_view text);
