@@ -115,9 +115,9 @@ void DesktopFeatures::ReflectionChanged(bool /*shown*/) {
 
 void DesktopFeatures::DescribePicture() {
     const Panel& panel = window_.Model();
-    window_.CanvasWidget().setAccessibleDescription(QString::fromStdString(PictureSummary(
-        panel.Mode(), panel.CurrentView(), panel.Reflection(),
-        ComputeRefractionFacts(panel.CurrentScene()), QLocale().decimalPoint().toStdString())));
+    window_.CanvasWidget().setAccessibleDescription(QString::fromStdString(
+        PictureSummary(panel.Mode(), panel.CurrentView(), panel.Reflection(), panel.CurrentFacts(),
+                       QLocale().decimalPoint().toStdString())));
     RefreshOverlay();
 }
 
@@ -127,7 +127,7 @@ void DesktopFeatures::RefreshOverlay() {
         return;
     }
     const Panel& panel = window_.Model();
-    const RefractionFacts facts = ComputeRefractionFacts(panel.CurrentScene());
+    const RefractionFacts facts = panel.CurrentFacts();
     overlay_.SetLines(
         InfoOverlayLines(facts, panel.CurrentView(), QLocale().decimalPoint().toStdString()));
 }

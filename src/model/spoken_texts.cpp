@@ -4,18 +4,11 @@
 #include <cctype>
 
 #include "model/info_text.h"
+#include "model/mystery.h"
 #include "model/number_format.h"
 
 namespace orvath {
 namespace {
-
-std::string TwoDecimals(double value, std::string_view decimalPoint) {
-    std::string text = FormatTwoDecimals(value);
-    if (const auto point = text.find('.'); point != std::string::npos) {
-        text.replace(point, 1, decimalPoint);
-    }
-    return text;
-}
 
 // "LESS THAN CRITICAL" as a sentence: "Less than critical."
 std::string Sentence(std::string_view capitals) {
@@ -34,9 +27,11 @@ std::string BarValueText(Bar bar, int waves, const RefractionFacts& facts,
         case Bar::Angle:
             return std::to_string(facts.incidenceDeg) + " degrees";
         case Bar::Index:
-            return "relative index " + TwoDecimals(facts.index, decimalPoint);
+            return "relative index " + (facts.indexHidden
+                                            ? std::string(kHiddenValue)
+                                            : FormatFixed(facts.index, 2, decimalPoint));
         case Bar::Time:
-            return "time " + TwoDecimals(facts.time, decimalPoint);
+            return "time " + FormatFixed(facts.time, 2, decimalPoint);
         case Bar::Waves:
             break;
     }

@@ -268,8 +268,7 @@ void Page::BarChanged(Bar bar, int value) {
         DescribeAngle();
         DescribePicture();
         const Scene scene = panel_->CurrentScene();
-        Announce(
-            RefractionAnnouncement(ComputeRefractionFacts(scene), scene.verdict, decimalPoint_));
+        Announce(RefractionAnnouncement(panel_->CurrentFacts(), scene.verdict, decimalPoint_));
     }
     if (bar == Bar::Index) {
         ShowMedium();
@@ -356,21 +355,21 @@ void Page::DescribeBars() {
 }
 
 void Page::DescribeBar(Bar bar) {
-    const RefractionFacts facts = ComputeRefractionFacts(panel_->CurrentScene());
+    const RefractionFacts facts = panel_->CurrentFacts();
     document_.SetValueText(IdOf(BarControl(bar)),
                            BarValueText(bar, panel_->Bars().waves, facts, decimalPoint_));
 }
 
 void Page::DescribeAngle() {
-    const RefractionFacts facts = ComputeRefractionFacts(panel_->CurrentScene());
+    const RefractionFacts facts = panel_->CurrentFacts();
     document_.SetDescription(IdOf(Control::AngleBar), AngleBarDescription(facts, decimalPoint_));
 }
 
 void Page::DescribePicture() {
     const Panel& panel = *panel_;
-    document_.SetDescription(
-        kPictureId, PictureSummary(panel.Mode(), panel.CurrentView(), panel.Reflection(),
-                                   ComputeRefractionFacts(panel.CurrentScene()), decimalPoint_));
+    document_.SetDescription(kPictureId,
+                             PictureSummary(panel.Mode(), panel.CurrentView(), panel.Reflection(),
+                                            panel.CurrentFacts(), decimalPoint_));
     RefreshInformation();
 }
 
@@ -378,7 +377,7 @@ void Page::RefreshInformation() {
     if (!informationShown_) {
         return;
     }
-    const RefractionFacts facts = ComputeRefractionFacts(panel_->CurrentScene());
+    const RefractionFacts facts = panel_->CurrentFacts();
     document_.ShowInformation(
         InfoOverlayLines(facts, panel_->CurrentView(), decimalPoint_, KeysOf::Page));
 }
