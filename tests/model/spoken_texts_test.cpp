@@ -51,6 +51,11 @@ TEST(SpokenTexts, SayTheBarsAndTheWaveInTheCaptionsTerms) {
         const std::string_view said = c.announcement;
         EXPECT_TRUE(summary.ends_with(said.substr(said.find(". ") + 2))) << summary;
     }
+    // A mystery medium's index is not told.
+    RefractionFacts hidden =
+        ComputeRefractionFacts(testing::FormScene(testing::Bars(25, 133, 10, 0), 1920, 1080));
+    hidden.indexHidden = true;
+    EXPECT_EQ(BarValueText(Bar::Index, 10, hidden, "."), "relative index ?");
     EXPECT_EQ(MediaPairText(*MediaPairNamed("glass-air"), ","), "Glass to air (0,67)");
 }
 
