@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "desktop/animation_file.h"
+#include "model/animation_run.h"
 #include "model/timer_speed.h"
 #include "panel/panel.h"
 #include "panel/settings.h"
@@ -25,8 +26,8 @@ struct AnimationSettings {
     TimerSpeed speed = TimerSpeed::Full;
     int fromTime = 0;  // the time bar's first and last value
     int toTime = 5000;
-    int framesPerSecond = 25;
-    QSize size{960, 540};
+    int framesPerSecond = kAnimationFramesPerSecond;
+    QSize size{kAnimationWidth, kAnimationHeight};
 };
 
 // The time bar's value in each frame (see AnimationFrameTimes).

@@ -6,23 +6,15 @@
 #include <QString>
 #include <memory>
 
-struct GifFileType;
+#include "surface/gif_writer.h"
 
 namespace orvath {
 
 class WholeFile;
 
-// The delay of frame `frame` (counted from 0) of an animation played at
-// `framesPerSecond` (> 0), in the hundredths of a second that GIF counts in.
-// The rounding is spread over the frames so that they add up to the right
-// time: at 30 frames a second the delays go 3, 4, 3, 3, 4, 3, ...
-int FrameDelayCentiseconds(int frame, double framesPerSecond);
-
-// Writes an animated GIF that loops forever, one frame at a time, so that a
-// long animation is never held in memory: the writer keeps only the last
-// frame, to write of the next one just the rectangle that changed. Every
-// frame gets a palette of its own made from its own colours (see
-// frame_palette.h), and nothing is dithered: a frame of at most 256
+// Writes an animated GIF (surface/gif_writer.h) into a file. Every frame gets
+// a palette of its own made from its own colours (see
+// surface/frame_palette.h), and nothing is dithered: a frame of at most 256
 // colours is kept exactly; in a richer one the lines' colours stay within a
 // few levels (a solid line's, in practice, exact) and the antialiased blends
 // close to theirs.
@@ -49,23 +41,14 @@ class AnimationFile {
     // Drops the unfinished animation, if there is one.
     void Cancel();
 
-    bool IsOpen() const { return gif_ != nullptr; }
+    bool IsOpen() const { return gif_.IsOpen(); }
 
   private:
-    struct GifCloser {
-        void operator()(GifFileType* gif) const;
-    };
-
-    // Drops the animation and returns `error`.
-    QString Fail(const QString& error);
-    // The error of the last giflib call that failed.
-    QString GifError(int code) const;
+    // Drops the animation and returns the file's error, or else `error`.
+    QString Fail(const std::string& error);
 
     std::unique_ptr<WholeFile> file_;
-    std::unique_ptr<GifFileType, GifCloser> gif_;  // writes into file_
-    QSize size_;
-    int frames_ = 0;
-    QImage last_;  // the frame before, to write only what changed
+    GifWriter gif_;  // writes into file_
 };
 
 }  // namespace orvath

@@ -18,6 +18,7 @@
 #include "model/animation_run.h"
 #include "model/info_text.h"
 #include "model/refraction_facts.h"
+#include "model/spoken_texts.h"
 
 namespace orvath {
 namespace {
@@ -94,6 +95,8 @@ DesktopFeatures::~DesktopFeatures() {
 void DesktopFeatures::BarChanged(Bar bar, int /*value*/) {
     if (bar == Bar::Angle || bar == Bar::Index) {
         UpdateAngleDescription(window_);
+        DescribePicture();
+        return;
     }
     RefreshOverlay();
 }
@@ -113,7 +116,8 @@ void DesktopFeatures::ReflectionChanged(bool /*shown*/) {
 void DesktopFeatures::DescribePicture() {
     const Panel& panel = window_.Model();
     window_.CanvasWidget().setAccessibleDescription(QString::fromStdString(
-        PictureDescription(panel.Mode(), panel.CurrentView(), panel.Reflection())));
+        PictureSummary(panel.Mode(), panel.CurrentView(), panel.Reflection(), panel.CurrentFacts(),
+                       QLocale().decimalPoint().toStdString())));
     RefreshOverlay();
 }
 

@@ -6,18 +6,20 @@
 #include <QMessageBox>
 
 #include "desktop/orvath_window.h"
+#include "model/action_texts.h"
 #include "model/media.h"
 #include "model/mystery.h"
 
 namespace orvath {
 namespace {
 
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 // "Air to water (1.33)", with the locale's decimal separator.
 QString MediaText(const MediaPair& pair) {
-    QString name = QString::fromStdString(pair.Name());
-    name[0] = name[0].toUpper();
-    return QStringLiteral("%1 (%2)").arg(name,
-                                         QLocale().toString(pair.indexTimes100 / 100.0, 'f', 2));
+    return QString::fromStdString(MediaPairText(pair, QLocale().decimalPoint().toStdString()));
 }
 
 QKeySequence Digit(Qt::KeyboardModifiers modifiers, int digit) {
@@ -57,34 +59,31 @@ WindowActions::WindowActions(OrvathWindow& window, ActionHandlers handlers)
       speedGroup_(&window),
       mediaGroup_(&window),
       menu_(&window),
-      speedMenu_(QStringLiteral("Speed and steps"), &menu_),
-      mediaMenu_(QStringLiteral("Pair of media"), &menu_) {
+      speedMenu_(Text(kSpeedMenu), &menu_),
+      mediaMenu_(Text(kMediaMenu), &menu_) {
     Panel& panel = window.Model();
     Add(
-        exactView_, QStringLiteral("Exact view"), {Qt::Key_E},
+        exactView_, Text(kExactViewAction), {Qt::Key_E},
         [&window] { window.ExactSwitch().toggle(); }, true);
     Add(
-        reflection_, QStringLiteral("Reflected wave"), {Qt::Key_R},
+        reflection_, Text(kReflectionAction), {Qt::Key_R},
         [&window] { window.ReflectionSwitch().toggle(); }, true);
     Add(
-        key_, QStringLiteral("Key to the colours"), {Qt::Key_K},
-        [&panel] { panel.SetKey(!panel.Key()); }, true);
-    Add(slower_, QStringLiteral("Slower"), {Qt::Key_Minus},
+        key_, Text(kKeyAction), {Qt::Key_K}, [&panel] { panel.SetKey(!panel.Key()); }, true);
+    Add(slower_, Text(kSlowerAction), {Qt::Key_Minus},
         [&panel] { panel.SetSpeed(Slower(panel.Speed())); });
-    Add(faster_, QStringLiteral("Faster"), {Qt::Key_Plus},
+    Add(faster_, Text(kFasterAction), {Qt::Key_Plus},
         [&panel] { panel.SetSpeed(Faster(panel.Speed())); });
     AddSpeedActions();
-    Add(stepForward_, QStringLiteral("One step forward"), {Qt::Key_Period},
-        [&panel] { panel.StepTime(1); });
-    Add(stepBack_, QStringLiteral("One step back"), {Qt::Key_Comma},
-        [&panel] { panel.StepTime(-1); });
-    Add(periodForward_, QStringLiteral("One period forward"), {Qt::SHIFT | Qt::Key_Period},
+    Add(stepForward_, Text(kStepForwardAction), {Qt::Key_Period}, [&panel] { panel.StepTime(1); });
+    Add(stepBack_, Text(kStepBackAction), {Qt::Key_Comma}, [&panel] { panel.StepTime(-1); });
+    Add(periodForward_, Text(kPeriodForwardAction), {Qt::SHIFT | Qt::Key_Period},
         [&panel] { panel.StepPeriods(1); });
-    Add(periodBack_, QStringLiteral("One period back"), {Qt::SHIFT | Qt::Key_Comma},
+    Add(periodBack_, Text(kPeriodBackAction), {Qt::SHIFT | Qt::Key_Comma},
         [&panel] { panel.StepPeriods(-1); });
     AddMediaActions();
     Add(
-        projector_, QStringLiteral("Projector theme"), {Qt::Key_T},
+        projector_, Text(kProjectorAction), {Qt::Key_T},
         [&window] {
             window.SetTheme(window.CurrentTheme() == Theme::Projector ? Theme::Classic
                                                                       : Theme::Projector);
@@ -98,20 +97,16 @@ WindowActions::WindowActions(OrvathWindow& window, ActionHandlers handlers)
     Add(wholePicture_, QStringLiteral("Whole picture"), {Qt::CTRL | Qt::Key_0},
         [&hands] { hands.WholePicture(); });
     AddLessonActions();
-    Add(timer_, QStringLiteral("Start or stop the timer"), {Qt::Key_Space},
-        [&panel] { panel.StartOrStopTimer(); });
-    Add(reset_, QStringLiteral("Back to the start values"), {Qt::CTRL | Qt::Key_R},
-        [&panel] { panel.ResetToStart(); });
+    Add(timer_, Text(kTimerAction), {Qt::Key_Space}, [&panel] { panel.StartOrStopTimer(); });
+    Add(reset_, Text(kResetAction), {Qt::CTRL | Qt::Key_R}, [&panel] { panel.ResetToStart(); });
     Add(savePicture_, QStringLiteral("Save picture\u2026"), {Qt::CTRL | Qt::Key_S},
         handlers_.savePicture);
-    Add(copyPicture_, QStringLiteral("Copy picture"), {Qt::CTRL | Qt::Key_C},
-        handlers_.copyPicture);
+    Add(copyPicture_, Text(kCopyPictureAction), {Qt::CTRL | Qt::Key_C}, handlers_.copyPicture);
     Add(saveAnimation_, QStringLiteral("Save animation\u2026"), {Qt::CTRL | Qt::SHIFT | Qt::Key_S},
         handlers_.saveAnimation);
-    Add(information_, QStringLiteral("Information box"), {Qt::Key_F1}, handlers_.toggleInformation,
-        true);
+    Add(information_, Text(kInformationAction), {Qt::Key_F1}, handlers_.toggleInformation, true);
     // The menu itself, from the keyboard: at the middle of the picture.
-    Add(showMenu_, QStringLiteral("Menu"), {Qt::SHIFT | Qt::Key_F10, Qt::Key_Menu}, [this] {
+    Add(showMenu_, Text(kMenuAction), {Qt::SHIFT | Qt::Key_F10, Qt::Key_Menu}, [this] {
         const Canvas& canvas = window_.CanvasWidget();
         ShowMenu(canvas.mapToGlobal(canvas.rect().center()));
     });

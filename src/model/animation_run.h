@@ -19,6 +19,12 @@ inline constexpr int kMaxAnimationFrameHeight = 2160;
 inline constexpr long long kMaxAnimationFramePixels =
     static_cast<long long>(kMaxAnimationFrameWidth) * kMaxAnimationFrameHeight;
 
+// An animation's size and pace unless asked otherwise: the window's and the
+// page's "save animation" and --export-animation.
+inline constexpr int kAnimationWidth = 960;
+inline constexpr int kAnimationHeight = 540;
+inline constexpr int kAnimationFramesPerSecond = 25;
+
 // The time bar's value in each frame of a run from `fromTime` to `toTime`
 // at the timer's pace for `speed` (1000 steps a second at full speed),
 // `framesPerSecond` (> 0) a second: from fromTime on, as far as the timer

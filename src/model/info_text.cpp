@@ -36,7 +36,7 @@ void AddPairsLeftOut(std::vector<std::string>& lines, std::string_view decimalPo
 }  // namespace
 
 std::vector<std::string> InfoOverlayLines(const RefractionFacts& facts, View view,
-                                          std::string_view decimalPoint) {
+                                          std::string_view decimalPoint, KeysOf keys) {
     const auto two = [&](double value) { return FormatFixed(value, 2, decimalPoint); };
     const auto one = [&](double value) { return FormatFixed(value, 1, decimalPoint); };
     // What tells the index, or kHiddenValue while a mystery medium is on.
@@ -83,9 +83,14 @@ std::vector<std::string> InfoOverlayLines(const RefractionFacts& facts, View vie
     lines.push_back("1-" + std::to_string(MediaPresets().size()) +
                     ": pairs of media    T: projector theme    Menu, Shift+F10: the menu");
     lines.push_back("Ctrl+S: save the picture    Ctrl+C: copy it    Ctrl+Shift+S: an animation");
-    lines.push_back("Ctrl++ / Ctrl+-: zoom    Ctrl+0: the whole picture    Drag a ray: turn it");
-    lines.push_back(
-        "P: protractor    L: ruler    M: mystery medium    G: your index    F1: hide this");
+    if (keys == KeysOf::Window) {
+        lines.push_back(
+            "Ctrl++ / Ctrl+-: zoom    Ctrl+0: the whole picture    Drag a ray: turn it");
+        lines.push_back(
+            "P: protractor    L: ruler    M: mystery medium    G: your index    F1: hide this");
+    } else {
+        lines.push_back("F1: hide this");
+    }
     AddPairsLeftOut(lines, decimalPoint);
     return lines;
 }

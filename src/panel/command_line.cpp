@@ -21,8 +21,6 @@ namespace {
 
 // An animation's default size, and its frame rates: GIF counts delays in
 // hundredths of a second, and viewers show 2 as the shortest.
-constexpr int kAnimationWidth = 960;
-constexpr int kAnimationHeight = 540;
 constexpr int kMaxFramesPerSecond = 50;
 
 // A whole number (optional sign, decimal digits) from min to max.

@@ -6,9 +6,13 @@
 
 #include "model/bar_settings.h"
 #include "model/info_text.h"
+#include "model/media.h"
 #include "model/refraction_facts.h"
+#include "model/spoken_texts.h"
 #include "model/world_frame.h"
 #include "panel/settings.h"
+#include "web/page_actions.h"
+#include "web/page_controls.h"
 #include "web/svg_picture.h"
 #include "web/url_settings.h"
 
@@ -55,23 +59,35 @@ std::vector<std::string> Page::Start(int width, int height, std::string_view fra
     document_.Describe(kExactSwitchId, ExactSwitchText());
     document_.Describe(kReflectionSwitchId, ReflectionSwitchText());
     document_.Describe(kPictureId, {kPictureName, {}, {}, {}});
-    StartPanel(url.settings);
+    for (const auto& controls : {PictureButtons(), ClassroomControls()}) {
+        for (const PageControl& own : controls) {
+            document_.Describe(own.id, own.text);
+        }
+    }
+    // What the link does not set is at its start value, as in a new page.
+    theme_ = url.theme.value_or(Theme::Classic);
+    document_.SetThemeScale(FontScale(theme_));
+    StartPanel(url.settings, url.speed.value_or(TimerSpeed::Full));
     return std::move(url.problems);
 }
 
 void Page::Resize(int width, int height) {
     width_ = width;
     height_ = height;
-    StartPanel(SettingsShown(*panel_));
+    StartPanel(SettingsShown(*panel_), panel_->Speed());
 }
 
-void Page::StartPanel(const PanelSettings& settings) {
+void Page::StartPanel(const PanelSettings& settings, TimerSpeed speed) {
     const bool timerWasOn = panel_ && panel_->TimerEnabled();
     if (panel_) {
         panel_->RemoveObserver(*this);
     }
     panel_ = std::make_unique<Panel>(picture_);
+    panel_->SetTheme(theme_);
+    panel_->SetSpeed(speed);
     panel_->AddObserver(*this);
+    starting_ = true;
+    ShowSpeed(speed);
     ApplyViewSettings(settings, *panel_);
     panel_->StartUp(static_cast<float>(width_ * kTwipsPerPixel),
                     static_cast<float>(height_ * kTwipsPerPixel));
@@ -81,7 +97,10 @@ void Page::StartPanel(const PanelSettings& settings) {
         document_.SetValue(IdOf(BarControl(bar)), panel_->Bars()[bar]);
     }
     DescribeAngle();
+    DescribeBars();
     DescribePicture();
+    ShowMedium();
+    starting_ = false;
     if (timerWasOn) {
         panel_->Click(Button::Start);
     }
@@ -165,7 +184,19 @@ std::string Page::Svg() const {
 }
 
 std::string Page::Fragment() const {
-    return SettingsFragment(SettingsShown(*panel_));
+    return SettingsFragment(SettingsShown(*panel_), panel_->Speed(), theme_);
+}
+
+void Page::SetTheme(Theme theme) {
+    theme_ = theme;
+    panel_->SetTheme(theme);
+    document_.SetThemeScale(FontScale(theme));
+    for (const auto& [label, points] : labelPoints_) {
+        ShowLabelFont(label);
+    }
+    document_.SetChecked(kThemeSwitchId, theme == Theme::Projector);
+    // The packer paints the theme: the same display list is painted anew.
+    packedOnce_ = false;
 }
 
 void Page::Placed(Control control, const ControlRect& rect) {
@@ -176,26 +207,46 @@ void Page::Placed(Control control, const ControlRect& rect) {
     // page's own actions.
     if (control == Control::WaveletsOption) {
         std::vector<std::string_view> ids = {kExactSwitchId, kReflectionSwitchId};
-        for (const PageAction& action : kPageActions) {
-            ids.push_back(action.id);
+        for (const PageControl& own : PictureButtons()) {
+            ids.push_back(own.id);
         }
-        PlaceBeside(pixels, ids);
+        PlaceBeside(pixels, ids, pixels.width * 2 / 3, false);
+    } else if (control == Control::IndexBar) {
+        // As narrow as their texts, so that the row fits beside the bar.
+        std::vector<std::string_view> ids;
+        for (const PageControl& own : ClassroomControls()) {
+            ids.push_back(own.id);
+        }
+        PlaceBeside(pixels, ids, 0, true);
     }
 }
 
-void Page::PlaceBeside(const PixelRect& control, const std::vector<std::string_view>& ids) {
+void Page::PlaceBeside(const PixelRect& control, const std::vector<std::string_view>& ids,
+                       int leastWidth, bool wrap) {
     PixelRect slot = control;
     for (const std::string_view id : ids) {
-        slot.left += slot.width;
         const auto natural = naturalWidths_.find(id);
-        slot.width =
-            std::max(control.width * 2 / 3, natural == naturalWidths_.end() ? 0 : natural->second);
+        const int width =
+            std::max(leastWidth, natural == naturalWidths_.end() ? 0 : natural->second);
+        slot.left += slot.width;
+        // What does not fit the page's width goes on a row of its own below,
+        // still right of the control, so that every control can be reached.
+        if (wrap && slot.left + width > width_ && slot.left > control.left + control.width) {
+            slot.left = control.left + control.width;
+            slot.top += slot.height;
+        }
+        slot.width = width;
         document_.Place(id, slot);
     }
 }
 
 void Page::LabelFontSet(Control label, double points) {
-    document_.SetFontPoints(IdOf(label), points);
+    labelPoints_[label] = points;
+    ShowLabelFont(label);
+}
+
+void Page::ShowLabelFont(Control label) {
+    document_.SetFontPoints(IdOf(label), labelPoints_[label] * FontScale(theme_));
 }
 
 void Page::CaptionWritten(Control label, std::string_view text) {
@@ -212,8 +263,15 @@ void Page::CaptionWritten(Control label, std::string_view text) {
 
 void Page::BarChanged(Bar bar, int value) {
     document_.SetValue(IdOf(BarControl(bar)), value);
+    DescribeBar(bar);
     if (bar == Bar::Angle || bar == Bar::Index) {
         DescribeAngle();
+        DescribePicture();
+        const Scene scene = panel_->CurrentScene();
+        Announce(RefractionAnnouncement(panel_->CurrentFacts(), scene.verdict, decimalPoint_));
+    }
+    if (bar == Bar::Index) {
+        ShowMedium();
     }
     RefreshInformation();
 }
@@ -221,6 +279,8 @@ void Page::BarChanged(Bar bar, int value) {
 void Page::OptionSelected(DisplayMode mode) {
     document_.SetChecked(IdOf(Control::ContinuousOption), mode == DisplayMode::Continuous);
     document_.SetChecked(IdOf(Control::WaveletsOption), mode == DisplayMode::Wavelets);
+    // The time bar counts in periods in the continuous picture.
+    DescribeBar(Bar::Time);
     DescribePicture();
 }
 
@@ -245,6 +305,37 @@ void Page::TimerEnabledWritten(bool enabled) {
     } else {
         stats_.TimerStopped();
     }
+    Announce(TimerAnnouncement(enabled));
+}
+
+void Page::KeyChanged(bool shown) {
+    document_.SetChecked(kKeySwitchId, shown);
+}
+
+void Page::SpeedChanged(TimerSpeed speed) {
+    if (running_) {
+        schedule_.ChangeSpeed(TimePoint(clock_()), speed);
+    }
+    ShowSpeed(speed);
+    Announce(SpeedAnnouncement(speed));
+}
+
+void Page::ShowSpeed(TimerSpeed speed) {
+    stats_.SpeedSet(speed);
+    document_.SetChoice(kSpeedChooserId,
+                        std::string(kSpeedCommand) + std::string(SpeedName(speed)));
+}
+
+void Page::ShowMedium() {
+    const auto pair = MediaPresetAt(panel_->Bars().index);
+    document_.SetChoice(kMediumChooserId,
+                        pair ? std::string(kMediumCommand) + pair->Word() : std::string());
+}
+
+void Page::Announce(std::string_view text) {
+    if (!starting_) {
+        document_.Announce(text);
+    }
 }
 
 void Page::ShowSwitches() {
@@ -253,6 +344,20 @@ void Page::ShowSwitches() {
     document_.SetChecked(IdOf(Control::WaveletsOption), panel.Mode() == DisplayMode::Wavelets);
     document_.SetChecked(kExactSwitchId, panel.CurrentView() == View::Exact);
     document_.SetChecked(kReflectionSwitchId, panel.Reflection());
+    document_.SetChecked(kKeySwitchId, panel.Key());
+    document_.SetChecked(kThemeSwitchId, theme_ == Theme::Projector);
+}
+
+void Page::DescribeBars() {
+    for (const Bar bar : kBars) {
+        DescribeBar(bar);
+    }
+}
+
+void Page::DescribeBar(Bar bar) {
+    const RefractionFacts facts = panel_->CurrentFacts();
+    document_.SetValueText(IdOf(BarControl(bar)),
+                           BarValueText(bar, panel_->Bars().waves, facts, decimalPoint_));
 }
 
 void Page::DescribeAngle() {
@@ -262,8 +367,9 @@ void Page::DescribeAngle() {
 
 void Page::DescribePicture() {
     const Panel& panel = *panel_;
-    document_.SetDescription(
-        kPictureId, PictureDescription(panel.Mode(), panel.CurrentView(), panel.Reflection()));
+    document_.SetDescription(kPictureId,
+                             PictureSummary(panel.Mode(), panel.CurrentView(), panel.Reflection(),
+                                            panel.CurrentFacts(), decimalPoint_));
     RefreshInformation();
 }
 
@@ -272,7 +378,8 @@ void Page::RefreshInformation() {
         return;
     }
     const RefractionFacts facts = panel_->CurrentFacts();
-    document_.ShowInformation(InfoOverlayLines(facts, panel_->CurrentView(), decimalPoint_));
+    document_.ShowInformation(
+        InfoOverlayLines(facts, panel_->CurrentView(), decimalPoint_, KeysOf::Page));
 }
 
 }  // namespace orvath::web

@@ -23,18 +23,13 @@ inline constexpr std::string_view kExactSwitchId = "ExactView";
 inline constexpr std::string_view kReflectionSwitchId = "Reflection";
 inline constexpr std::string_view kPictureId = "picture";
 
-// The page's own buttons, after "STOP TIMER": what the script calls the
-// action, the element's id and the text on it.
-struct PageAction {
-    std::string_view name;
-    std::string_view id;
-    std::string_view caption;
-};
-inline constexpr PageAction kPageActions[] = {
-    {"savePng", "SavePng", "SAVE PNG"},
-    {"saveSvg", "SaveSvg", "SAVE SVG"},
-    {"copyLink", "CopyLink", "COPY LINK"},
-};
+// The page's classroom controls (page_controls.h) that show a state.
+inline constexpr std::string_view kSpeedChooserId = "Speed";
+inline constexpr std::string_view kMediumChooserId = "Medium";
+inline constexpr std::string_view kThemeSwitchId = "Projector";
+inline constexpr std::string_view kKeySwitchId = "Key";
+// The region that speaks what changed.
+inline constexpr std::string_view kAnnouncerId = "announcer";
 // What "COPY LINK" says for a moment once the link is copied.
 inline constexpr std::string_view kLinkCopiedText = "LINK COPIED";
 
@@ -77,6 +72,11 @@ class Page : private PanelObserver {
     void ToggleView();
     void ToggleReflection();
     void ToggleInformation();
+    bool InformationShown() const { return informationShown_; }
+    void SetSpeed(TimerSpeed speed) { panel_->SetSpeed(speed); }
+    void SetTheme(Theme theme);
+    Theme CurrentTheme() const { return theme_; }
+    void ToggleKey() { panel_->SetKey(!panel_->Key()); }
 
     // One display frame: delivers the timer's ticks that have fallen due,
     // one complete redraw each, for at most a batch's time.
@@ -106,13 +106,24 @@ class Page : private PanelObserver {
     void ViewChanged(View view) override;
     void ReflectionChanged(bool shown) override;
     void TimerEnabledWritten(bool enabled) override;
+    void KeyChanged(bool shown) override;
+    void SpeedChanged(TimerSpeed speed) override;
 
     // A new panel started on the current size with these settings.
-    void StartPanel(const PanelSettings& settings);
-    // Puts elements of the page's own to the right of a placed control.
-    void PlaceBeside(const PixelRect& control, const std::vector<std::string_view>& ids);
+    void StartPanel(const PanelSettings& settings, TimerSpeed speed);
+    // Puts elements of the page's own to the right of a placed control, each
+    // as wide as its text and at least `leastWidth`; with `wrap`, on further
+    // rows below where the page is too narrow for one.
+    void PlaceBeside(const PixelRect& control, const std::vector<std::string_view>& ids,
+                     int leastWidth, bool wrap);
     void ShowSwitches();
     void DescribeAngle();
+    void DescribeBars();
+    void DescribeBar(Bar bar);
+    void ShowSpeed(TimerSpeed speed);
+    void ShowMedium();
+    void Announce(std::string_view text);
+    void ShowLabelFont(Control label);
     void DescribePicture();
     void RefreshInformation();
 
@@ -129,6 +140,8 @@ class Page : private PanelObserver {
     std::string decimalPoint_ = ".";
     Theme theme_ = Theme::Classic;
     std::map<std::string, int, std::less<>> naturalWidths_;
+    std::map<Control, double> labelPoints_;  // in the classic theme
+    bool starting_ = false;  // no announcements while a new panel takes its settings
     PackedPicture packed_;
     std::uint64_t packedRevision_ = 0;
     bool packedOnce_ = false;

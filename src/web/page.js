@@ -15,7 +15,10 @@ window.orvathDocument = {
     Object.assign(byId(id).style,
       { left: left + 'px', top: top + 'px', width: width + 'px', height: height + 'px' });
   },
-  font(id, points) { byId(id).style.fontSize = points + 'pt'; },
+  font(id, points) {
+    byId(id).style.fontSize = `calc(${points}pt * var(--fit, 1))`;
+    fitTexts();
+  },
   text(id, text) { byId(id).textContent = text; },
   value(id, value) { byId(id).value = String(value); },
   range(id, min, max) { Object.assign(byId(id), { min, max }); },
@@ -30,7 +33,35 @@ window.orvathDocument = {
     byId('information').textContent = text;
     byId('information').hidden = text === '';
   },
+  valueText(id, text) { byId(id).setAttribute('aria-valuetext', text); },
+  choice(id, command) { byId(id).value = command; },
+  themeScale(scale) {
+    document.body.style.setProperty('--theme-scale', String(scale));
+    fitTexts();
+  },
+  announce(text) {
+    // A new node each time, so that the same words are said again.
+    byId(announcerId).replaceChildren(Object.assign(document.createElement('p'),
+      { textContent: text }));
+  },
 };
+
+let announcerId = '';
+// In a theme with larger fonts, each text shrinks back until it fits its
+// control again, never below its classic size.
+function fitTexts() {
+  const scale = Number(document.body.style.getPropertyValue('--theme-scale') || 1);
+  for (const element of document.querySelectorAll('#panel > .label, #panel > .option, #panel > button')) {
+    element.style.removeProperty('--fit');
+    if (scale <= 1) continue;
+    const fits = () => element.scrollWidth <= element.clientWidth &&
+      element.scrollHeight <= element.clientHeight;
+    for (let fit = 1; !fits() && fit > 1 / scale; ) {
+      fit -= 0.05;
+      element.style.setProperty('--fit', String(Math.max(fit, 1 / scale)));
+    }
+  }
+}
 
 // The panel's elements and the page's own, in the program's order, each with
 // the text the program writes on it.
@@ -40,7 +71,7 @@ function buildPage(facts) {
   canvas.setAttribute('role', 'img');
   document.body.prepend(canvas);
   const panel = byId('panel');
-  for (const { id, kind, text } of facts.elements) {
+  for (const { id, kind, text, action } of facts.elements) {
     let element;
     if (kind === 'bar') {
       element = Object.assign(document.createElement('input'), { type: 'range' });
@@ -53,18 +84,52 @@ function buildPage(facts) {
       element.append(input, text);
     } else if (kind === 'button') {
       element = Object.assign(document.createElement('button'), { type: 'button', textContent: text });
+    } else if (kind === 'chooser') {
+      element = document.createElement('select');
+      const none = Object.assign(document.createElement('option'),
+        { value: '', disabled: true, hidden: true, textContent: '\u2014' });
+      element.append(none, ...facts.menu.filter((item) => item.group === action).map((item) =>
+        Object.assign(document.createElement('option'), { value: item.command, textContent: item.text })));
     } else {
       throw new Error('orvath: an element of unknown kind ' + kind);
     }
     element.id = id;
+    // The page's own controls keep their size in every theme: they must
+    // fit beside the panel's.
+    if (kind === 'switch' || kind === 'chooser' || (kind === 'button' && action !== 'click')) {
+      element.style.setProperty('--theme-scale', '1');
+    }
     panel.append(element);
   }
+  announcerId = facts.announcer;
+  const announcer = Object.assign(document.createElement('div'),
+    { id: facts.announcer, className: 'spoken' });
+  announcer.setAttribute('aria-live', 'polite');
+  announcer.setAttribute('role', 'status');
+  document.body.append(announcer);
   return canvas;
 }
 
 createOrvath().then((m) => {
-  const call = (name, ...args) =>
-    m.ccall(name, 'number', args.map((a) => (typeof a === 'string' ? 'string' : 'number')), args);
+  // Strings go through the heap, which grows as needed: the stack, where
+  // ccall would put them, holds a few megabytes only.
+  const call = (name, ...args) => {
+    const held = [];
+    try {
+      const values = args.map((a) => {
+        if (typeof a !== 'string') return a;
+        const size = m.lengthBytesUTF8(a) + 1;
+        const at = m._malloc(size);
+        if (!at) throw new Error('orvath: no memory for a text of ' + size + ' bytes');
+        held.push(at);
+        m.stringToUTF8(a, at, size);
+        return at;
+      });
+      return m['_' + name](...values);
+    } finally {
+      held.forEach((at) => m._free(at));
+    }
+  };
   const text = (name) => m.ccall(name, 'string', [], []);
   const facts = JSON.parse(text('orvath_facts'));
   const command = (name) => {
@@ -159,9 +224,83 @@ createOrvath().then((m) => {
     }
   }
 
-  // What the page's own buttons do, by the names of the program's facts.
-  const actions = { savePng, saveSvg, copyLink };
+  // The run as an animated GIF, frame by frame, painted here as the page
+  // paints, written by the program, behind a box with the progress and a
+  // cancel button; a failed or cancelled save downloads nothing.
+  let saving = null;
+  function saveGif() {
+    if (saving) return;
+    const frames = call('orvath_gif_open');
+    if (!frames) return;
+    const w = m._orvath_gif_width(), h = m._orvath_gif_height();
+    const image = Object.assign(document.createElement('canvas'), { width: w, height: h });
+    const context = image.getContext('2d', { alpha: false, willReadFrequently: true });
+    const box = Object.assign(document.createElement('div'), { id: 'saving' });
+    box.setAttribute('role', 'dialog');
+    box.setAttribute('aria-label', 'Saving the animation');
+    const status = document.createElement('p');
+    const bar = Object.assign(document.createElement('progress'), { max: frames, value: 0 });
+    bar.setAttribute('aria-label', 'Frames saved');
+    const cancel = Object.assign(document.createElement('button'),
+      { type: 'button', id: 'CancelGif', textContent: 'CANCEL' });
+    box.append(status, bar, cancel);
+    document.body.append(box);
+    const focusBefore = document.activeElement;
+    cancel.focus();
+    saving = { cancelled: false };
+    const end = () => {
+      m._orvath_gif_close();
+      box.remove();
+      saving = null;
+      focusBefore?.focus();
+    };
+    cancel.addEventListener('click', () => { saving.cancelled = true; });
+    box.addEventListener('keydown', (event) => {
+      if (event.key === 'Escape') saving.cancelled = true;
+      event.stopPropagation();
+    });
+    let done = 0;
+    const step = () => {
+      if (saving.cancelled) { end(); return; }
+      const begun = performance.now();
+      while (done < frames && performance.now() - begun < 30) {
+        const count = m._orvath_gif_pack();
+        const at = m._orvath_records() >> 2;
+        const frameTexts = m.UTF8ToString(m._orvath_texts()).split('\n');
+        paintPicture(context, m.HEAPF32.subarray(at, at + count), count, frameTexts, w, h);
+        const pixels = context.getImageData(0, 0, w, h).data;
+        m.HEAPU8.set(pixels, m._orvath_gif_pixels());
+        if (!m._orvath_gif_add()) { end(); return; }
+        done++;
+      }
+      bar.value = done;
+      status.textContent = `Frame ${done} of ${frames}`;
+      if (done < frames) { setTimeout(step, 0); return; }
+      const size = m._orvath_gif_finish();
+      if (size) {
+        const at = m._orvath_gif_bytes();
+        download('orvath.gif', new Blob([m.HEAPU8.slice(at, at + size)], { type: 'image/gif' }));
+      }
+      end();
+    };
+    status.textContent = `Frame 0 of ${frames}`;
+    setTimeout(step, 0);
+  }
+
+  // What the page's script does itself; every other command is the program's.
+  const menu = createMenu(facts.menu, (name) => run(name),
+    () => text('orvath_checked').split('\n').filter(Boolean));
+  const openMenu = () => {
+    const box = byId(menuButtonId).getBoundingClientRect();
+    menu.open(box.left, box.bottom);
+  };
+  const actions = {
+    savePng, saveSvg, copyLink, copyPicture, menu: openMenu,
+    saveGif,
+  };
+  const run = (name) => (actions[name] ? actions[name]() : command(name));
   const copyLinkId = facts.elements.find((e) => e.action === 'copyLink').id;
+  const menuButtonId = facts.elements.find((e) => e.action === 'menu').id;
   for (const { id, kind, action } of facts.elements) {
     if (kind === 'bar') {
       byId(id).addEventListener('change', () => call('orvath_move_bar', id, Number(byId(id).value)));
@@ -173,32 +312,50 @@ createOrvath().then((m) => {
       inputOf(id).addEventListener('change', () => call('orvath_click', id));
     } else if (kind === 'switch') {
       inputOf(id).addEventListener('change', () => command(action));
+    } else if (kind === 'chooser') {
+      byId(id).addEventListener('change', () => { if (byId(id).value) command(byId(id).value); });
     } else if (kind === 'button' && action === 'click') {
       byId(id).addEventListener('click', () => call('orvath_click', id));
     } else if (kind === 'button') {
-      if (!actions[action]) throw new Error('orvath: no action ' + action);
-      byId(id).addEventListener('click', actions[action]);
+      byId(id).addEventListener('click', () => run(action));
     }
   }
+  canvas.addEventListener('contextmenu', (event) => {
+    event.preventDefault();
+    menu.open(event.clientX, event.clientY);
+  });
 
-  // The window's shortcuts, wherever the focus is.
-  const shortcuts = {
-    ' ': 'timer', F1: 'information', e: 'view', r: 'reflection', 'Ctrl+r': 'reset',
-    'Ctrl+s': savePng, 'Ctrl+c': copyPicture,
-  };
-  for (const name of Object.values(shortcuts)) {
-    if (typeof name === 'string' && !facts.commands.includes(name)) {
-      throw new Error('orvath: no command ' + name);
+  // The window's shortcuts, wherever the focus is, as the menu lists them.
+  const shortcuts = {};
+  for (const item of facts.menu) {
+    for (const binding of item.bindings) shortcuts[binding] = item.command;
+  }
+  // The names a key press goes by (see page_actions.h).
+  function keyNames(event) {
+    const ctrl = event.ctrlKey ? 'Ctrl+' : '';
+    const key = event.key;
+    const names = [];
+    // A key that Shift changes goes by its unshifted character first.
+    const unshifted = { Period: '.', Comma: ',' }[event.code];
+    if (event.shiftKey && unshifted) names.push(ctrl + 'Shift+' + unshifted);
+    if (key.length === 1) {
+      const shifted = event.shiftKey && key.toLowerCase() !== key.toUpperCase();
+      names.push(ctrl + (shifted ? 'Shift+' : '') + key.toLowerCase());
+    } else {
+      names.push(ctrl + (event.shiftKey ? 'Shift+' : '') + key);
     }
+    if (event.ctrlKey && /^Digit[0-9]$/.test(event.code)) names.push(ctrl + event.code.slice(5));
+    return names;
   }
   document.addEventListener('keydown', (event) => {
-    if (event.altKey || event.metaKey) return;
-    const key = event.key.length === 1 ? event.key.toLowerCase() : event.key;
-    const action = shortcuts[(event.ctrlKey ? 'Ctrl+' : '') + key];
-    if (!action || (event.ctrlKey && key === 'c' && String(getSelection()) !== '')) return;
+    if (event.altKey || event.metaKey || menu.isOpen() || saving) return;
+    const name = keyNames(event).find((n) => shortcuts[n]);
+    if (!name) return;
+    // A chooser takes its own letters and digits; a selected text is copied.
+    if (event.target.tagName === 'SELECT' && name.length === 1 && name !== ' ') return;
+    if (name === 'Ctrl+c' && String(getSelection()) !== '') return;
     event.preventDefault();
-    if (typeof action === 'string') command(action);
-    else action();
+    run(shortcuts[name]);
   });
 
   window.addEventListener('resize', () => { resized = true; });
@@ -210,7 +367,7 @@ createOrvath().then((m) => {
   window.orvathTimeRedraws = (count) => m._orvath_time_redraws(count);
 
   for (const { id, kind, action } of facts.elements) {
-    if (kind === 'switch' || (kind === 'button' && action !== 'click')) {
+    if (kind === 'switch' || kind === 'chooser' || (kind === 'button' && action !== 'click')) {
       byId(id).style.width = 'max-content';
       call('orvath_natural_width', id, Math.ceil(byId(id).getBoundingClientRect().width));
     }

@@ -6,11 +6,14 @@
 
 #include <chrono>
 #include <cstdio>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "model/bar_settings.h"
 #include "web/page.h"
+#include "web/page_actions.h"
+#include "web/page_animation.h"
 #include "web/page_facts.h"
 
 namespace {
@@ -49,6 +52,18 @@ EM_JS(void, JsDescription, (const char* id, int length, const char* text), {
 });
 EM_JS(void, JsInformation, (const char* lines), {
     orvathDocument.information(UTF8ToString(lines));
+});
+EM_JS(void, JsValueText, (const char* id, int length, const char* text, int textLength), {
+    orvathDocument.valueText(UTF8ToString(id, length), UTF8ToString(text, textLength));
+});
+EM_JS(void, JsChoice, (const char* id, int length, const char* text, int textLength), {
+    orvathDocument.choice(UTF8ToString(id, length), UTF8ToString(text, textLength));
+});
+EM_JS(void, JsThemeScale, (double scale), {
+    orvathDocument.themeScale(scale);
+});
+EM_JS(void, JsAnnounce, (const char* text, int length), {
+    orvathDocument.announce(UTF8ToString(text, length));
 });
 EM_JS(void, JsWarn, (const char* text), {
     console.warn(UTF8ToString(text));
@@ -93,6 +108,14 @@ class JsDocument : public orvath::web::PageDocument {
         }
         JsInformation(text.c_str());
     }
+    void SetValueText(std::string_view id, std::string_view text) override {
+        JsValueText(id.data(), Length(id), text.data(), Length(text));
+    }
+    void SetChoice(std::string_view id, std::string_view command) override {
+        JsChoice(id.data(), Length(id), command.data(), Length(command));
+    }
+    void SetThemeScale(double scale) override { JsThemeScale(scale); }
+    void Announce(std::string_view text) override { JsAnnounce(text.data(), Length(text)); }
 };
 
 struct Site {
@@ -105,11 +128,19 @@ struct Site {
                 std::chrono::duration<double, std::milli>(emscripten_get_now()))};
     std::string text;  // the last text handed to the script
     const orvath::web::PackedPicture* packed = nullptr;
+    std::unique_ptr<orvath::web::PageAnimation> animation;  // while one is saved
 };
 
 Site& TheSite() {
     static Site site;
     return site;
+}
+
+// Ends the animation being saved with its error on the console.
+int AnimationFailed(const std::string& error) {
+    JsWarn(("orvath: the animation was not saved: " + error).c_str());
+    TheSite().animation.reset();
+    return 0;
 }
 
 orvath::web::Page& ThePage() {
@@ -193,33 +224,19 @@ EMSCRIPTEN_KEEPALIVE void orvath_click(const char* id) {
     }
 }
 
-// The page's keys and switches by name (page_facts.h); returns 0 for a name
-// the program does not know.
+// The page's keys, switches, choosers and menu items by name
+// (page_actions.h); returns 0 for a name the program does not know.
 EMSCRIPTEN_KEEPALIVE int orvath_command(const char* name) {
-    using orvath::web::PageCommand;
-    const auto command = orvath::web::PageCommandNamed(name);
-    if (!command) {
-        return 0;
+    return orvath::web::RunPageCommand(ThePage(), name) ? 1 : 0;
+}
+
+// The commands whose menu items are checked, a line each.
+EMSCRIPTEN_KEEPALIVE const char* orvath_checked() {
+    std::string lines;
+    for (const std::string& command : orvath::web::CheckedCommands(ThePage())) {
+        lines += command + "\n";
     }
-    orvath::web::Page& page = ThePage();
-    switch (*command) {
-        case PageCommand::View:
-            page.ToggleView();
-            break;
-        case PageCommand::Reflection:
-            page.ToggleReflection();
-            break;
-        case PageCommand::Information:
-            page.ToggleInformation();
-            break;
-        case PageCommand::Timer:
-            page.Model().StartOrStopTimer();
-            break;
-        case PageCommand::Reset:
-            page.Model().ResetToStart();
-            break;
-    }
-    return 1;
+    return Handed(lines);
 }
 
 // What the script and the program agree on (page_facts.h), as JSON.
@@ -264,6 +281,72 @@ EMSCRIPTEN_KEEPALIVE const char* orvath_svg() {
 
 EMSCRIPTEN_KEEPALIVE const char* orvath_fragment() {
     return Handed(ThePage().Fragment());
+}
+
+// Saving the run as an animated GIF, a frame at a time: returns the number
+// of frames, or 0 with a line on the console.
+EMSCRIPTEN_KEEPALIVE int orvath_gif_open() {
+    orvath::web::Page& page = ThePage();
+    auto& animation = TheSite().animation;
+    animation = std::make_unique<orvath::web::PageAnimation>(
+        orvath::SettingsShown(page.Model()), page.CurrentTheme(), page.Model().Speed());
+    if (const std::string error = animation->Open(); !error.empty()) {
+        return AnimationFailed(error);
+    }
+    return animation->FrameCount();
+}
+
+EMSCRIPTEN_KEEPALIVE int orvath_gif_width() {
+    return TheSite().animation ? TheSite().animation->Width() : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE int orvath_gif_height() {
+    return TheSite().animation ? TheSite().animation->Height() : 0;
+}
+
+// Packs the next frame for painting (orvath_records, orvath_texts); returns
+// the number of floats, or -1 when no animation is being saved.
+EMSCRIPTEN_KEEPALIVE int orvath_gif_pack() {
+    if (!TheSite().animation) {
+        return -1;
+    }
+    TheSite().packed = &TheSite().animation->NextPicture();
+    return static_cast<int>(TheSite().packed->records.size());
+}
+
+// Where the painted frame's RGBA pixels go.
+EMSCRIPTEN_KEEPALIVE std::uint8_t* orvath_gif_pixels() {
+    return TheSite().animation ? TheSite().animation->PixelBuffer() : nullptr;
+}
+
+// Adds the painted frame; 1, or 0 with a line on the console.
+EMSCRIPTEN_KEEPALIVE int orvath_gif_add() {
+    if (!TheSite().animation) {
+        return 0;
+    }
+    const std::string error = TheSite().animation->AddPaintedFrame();
+    return error.empty() ? 1 : AnimationFailed(error);
+}
+
+// Ends the GIF: its size in bytes at orvath_gif_bytes, or 0 with a line on
+// the console.
+EMSCRIPTEN_KEEPALIVE int orvath_gif_finish() {
+    if (!TheSite().animation) {
+        return 0;
+    }
+    const std::string error = TheSite().animation->Finish();
+    return error.empty() ? static_cast<int>(TheSite().animation->Bytes().size())
+                         : AnimationFailed(error);
+}
+
+EMSCRIPTEN_KEEPALIVE const std::uint8_t* orvath_gif_bytes() {
+    return TheSite().animation ? TheSite().animation->Bytes().data() : nullptr;
+}
+
+// Drops the animation, finished or not.
+EMSCRIPTEN_KEEPALIVE void orvath_gif_close() {
+    TheSite().animation.reset();
+    TheSite().packed = nullptr;
 }
 
 // The animation figures as JSON, with the line that --stats prints.

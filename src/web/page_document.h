@@ -29,6 +29,15 @@ class PageDocument {
     virtual void SetDescription(std::string_view id, std::string_view text) = 0;
     // The information box's lines; none hides it.
     virtual void ShowInformation(const std::vector<std::string>& lines) = 0;
+    // What a screen reader says for a bar's value.
+    virtual void SetValueText(std::string_view id, std::string_view text) = 0;
+    // The choice a chooser shows, by its command; none shows no choice.
+    virtual void SetChoice(std::string_view id, std::string_view command) = 0;
+    // The panel's fonts grow by this factor in the theme, as far as each text
+    // still fits its control.
+    virtual void SetThemeScale(double scale) = 0;
+    // Said once by a screen reader, when it is idle.
+    virtual void Announce(std::string_view text) = 0;
 };
 
 }  // namespace orvath::web

@@ -8,6 +8,8 @@
 #include "model/control_texts.h"
 #include "model/controls.h"
 #include "web/packed_picture.h"
+#include "web/page_actions.h"
+#include "web/page_controls.h"
 
 namespace orvath::web {
 namespace {
@@ -18,8 +20,16 @@ constexpr std::pair<std::string_view, PageCommand> kCommands[] = {
     {"information", PageCommand::Information},
     {"timer", PageCommand::Timer},
     {"reset", PageCommand::Reset},
+    {"key", PageCommand::Key},
+    {"theme", PageCommand::Theme},
+    {"slower", PageCommand::Slower},
+    {"faster", PageCommand::Faster},
+    {"stepForward", PageCommand::StepForward},
+    {"stepBack", PageCommand::StepBack},
+    {"periodForward", PageCommand::PeriodForward},
+    {"periodBack", PageCommand::PeriodBack},
 };
-static_assert(std::size(kCommands) == static_cast<std::size_t>(PageCommand::Reset) + 1);
+static_assert(std::size(kCommands) == static_cast<std::size_t>(PageCommand::PeriodBack) + 1);
 
 // The keys a focused bar takes, as the window's scroll bars take them.
 constexpr std::pair<std::string_view, BarKey> kBarKeys[] = {
@@ -36,7 +46,9 @@ constexpr std::pair<std::string_view, PackedTag> kTags[] = {
 };
 static_assert(std::size(kTags) == static_cast<std::size_t>(PackedTag::Backing) + 1);
 
-std::string Quoted(std::string_view text) {
+}  // namespace
+
+std::string JsonQuoted(std::string_view text) {
     std::string out = "\"";
     for (const char c : text) {
         if (c == '"' || c == '\\') {
@@ -51,6 +63,12 @@ std::string Quoted(std::string_view text) {
         }
     }
     return out + "\"";
+}
+
+namespace {
+
+std::string Quoted(std::string_view text) {
+    return JsonQuoted(text);
 }
 
 // One element of the page: its id, its kind (bar, label, option, switch or
@@ -100,9 +118,13 @@ std::string ElementsJson() {
                 ElementJson(kExactSwitchId, "switch", ExactSwitchText().caption, "view"));
             elements.push_back(ElementJson(kReflectionSwitchId, "switch",
                                            ReflectionSwitchText().caption, "reflection"));
+        } else if (control == Control::IndexBar) {
+            for (const PageControl& own : ClassroomControls()) {
+                elements.push_back(ElementJson(own.id, own.kind, own.text.caption, own.command));
+            }
         } else if (control == Control::StopButton) {
-            for (const PageAction& action : kPageActions) {
-                elements.push_back(ElementJson(action.id, "button", action.caption, action.name));
+            for (const PageControl& own : PictureButtons()) {
+                elements.push_back(ElementJson(own.id, own.kind, own.text.caption, own.command));
             }
         }
     }
@@ -151,6 +173,7 @@ std::string PageFactsJson() {
     return "{\"title\":" + Quoted(kWindowTitle) + ",\"picture\":" + Quoted(kPictureId) +
            ",\"elements\":[" + ElementsJson() + "],\"commands\":[" + commands + "],\"barKeys\":[" +
            keys + "],\"tags\":" + tags + ",\"linkCopied\":" + Quoted(kLinkCopiedText) +
+           ",\"menu\":" + PageMenuJson() + ",\"announcer\":" + Quoted(kAnnouncerId) +
            ",\"fonts\":[" + Quoted(CssFamilies(PackedFace::Print)) + "," +
            Quoted(CssFamilies(PackedFace::Label)) + "]}";
 }

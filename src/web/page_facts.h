@@ -10,10 +10,24 @@
 namespace orvath::web {
 
 // What the page's script does on the program's behalf, by name.
-enum class PageCommand { View, Reflection, Information, Timer, Reset };
+enum class PageCommand {
+    View,
+    Reflection,
+    Information,
+    Timer,
+    Reset,
+    Key,
+    Theme,
+    Slower,
+    Faster,
+    StepForward,
+    StepBack,
+    PeriodForward,
+    PeriodBack,
+};
 
 // The command of that name ("view", "reflection", "information", "timer",
-// "reset"), or none.
+// "reset", "key", "theme", "slower", ...), or none.
 std::optional<PageCommand> PageCommandNamed(std::string_view name);
 
 // What a key of the browser (KeyboardEvent.key: "ArrowRight", "PageUp",
@@ -26,5 +40,8 @@ std::optional<BarKey> BarKeyNamed(std::string_view key);
 // record tags. The script builds the page from it and speaks to the program
 // by these names only, so neither side can drift from the other.
 std::string PageFactsJson();
+
+// A text as a JSON string.
+std::string JsonQuoted(std::string_view text);
 
 }  // namespace orvath::web

@@ -2,8 +2,10 @@
 #include "web/url_settings.h"
 
 #include <optional>
+#include <span>
 
 #include "model/bar_settings.h"
+#include "model/media.h"
 #include "model/message_text.h"
 #include "model/setting_words.h"
 
@@ -39,19 +41,60 @@ std::string PercentDecoded(std::string_view text) {
     return out;
 }
 
-// The value's setting when it is one of two words, else a problem line.
+// "'a', 'b' or 'c'".
+std::string Alternatives(std::span<const std::string> words) {
+    std::string text;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        text += (i == 0 ? "" : i + 1 == words.size() ? " or " : ", ") + ("'" + words[i] + "'");
+    }
+    return text;
+}
+
+// The value's setting when it is one of the words, else a problem line; the
+// first word is the start value.
 template <typename T>
 std::optional<T> Choice(std::string_view key, std::string_view value,
-                        const std::pair<std::string_view, T> (&words)[2],
+                        std::span<const std::pair<std::string_view, T>> words,
                         std::vector<std::string>& problems) {
+    std::vector<std::string> names;
     for (const auto& [word, meaning] : words) {
         if (value == word) {
             return meaning;
         }
+        names.emplace_back(word);
     }
-    problems.push_back(std::string(key) + "=" + QuotedWord(value) + " is not '" +
-                       std::string(words[0].first) + "' or '" + std::string(words[1].first) +
-                       "': the start value " + std::string(words[0].first) + " is used");
+    problems.push_back(std::string(key) + "=" + QuotedWord(value) + " is not " +
+                       Alternatives(names) + ": the start value " + names.front() + " is used");
+    return std::nullopt;
+}
+
+template <typename T, std::size_t N>
+std::optional<T> Choice(std::string_view key, std::string_view value,
+                        const std::pair<std::string_view, T> (&words)[N],
+                        std::vector<std::string>& problems) {
+    return Choice(key, value, std::span<const std::pair<std::string_view, T>>(words), problems);
+}
+
+// The index bar's value for a pair of media the bar can take.
+std::optional<int> MediumIndex(std::string_view value, std::vector<std::string>& problems) {
+    const BarSetting& index = SettingOf(Bar::Index);
+    const std::string fallBack =
+        ": the index's start value " + std::to_string(index.start) + " is used";
+    const auto pair = MediaPairNamed(value);
+    if (pair && FitsIndexBar(*pair)) {
+        return pair->indexTimes100;
+    }
+    if (pair) {
+        problems.push_back("medium=" + pair->Word() + ": its index " +
+                           std::to_string(pair->indexTimes100) + " is outside the index bar's " +
+                           std::to_string(index.min) + " to " + std::to_string(index.max) +
+                           fallBack);
+        return std::nullopt;
+    }
+    const std::vector<MediaPair> presets = MediaPresets();
+    problems.push_back("medium=" + QuotedWord(value) + " is not one of the " +
+                       std::to_string(presets.size()) + " pairs of media, such as '" +
+                       presets.front().Word() + "'" + fallBack);
     return std::nullopt;
 }
 
@@ -84,6 +127,25 @@ void ReadPiece(std::string_view piece, UrlSettings& out) {
     const std::string value =
         equals == std::string_view::npos ? std::string() : PercentDecoded(piece.substr(equals + 1));
     PanelSettings& s = out.settings;
+    if (key == "speed") {
+        std::vector<std::pair<std::string_view, TimerSpeed>> speeds;
+        for (const TimerSpeed speed : kTimerSpeeds) {
+            speeds.emplace_back(SpeedName(speed), speed);
+        }
+        out.speed = Choice<TimerSpeed>(key, value, speeds, out.problems);
+        return;
+    }
+    if (key == "theme") {
+        static const std::pair<std::string_view, Theme> kThemes[2] = {
+            {ThemeName(Theme::Classic), Theme::Classic},
+            {ThemeName(Theme::Projector), Theme::Projector}};
+        out.theme = Choice(key, value, kThemes, out.problems);
+        return;
+    }
+    if (key == "medium") {
+        s[Bar::Index] = MediumIndex(value, out.problems);
+        return;
+    }
     if (key == "mode") {
         s.mode = Choice(key, value, kModes, out.problems);
         return;
@@ -115,6 +177,12 @@ UrlSettings ParseUrlSettings(std::string_view fragment) {
     UrlSettings out;
     if (!fragment.empty() && (fragment.front() == '#' || fragment.front() == '?')) {
         fragment.remove_prefix(1);
+    }
+    if (fragment.size() > kMaxLinkSettings) {
+        out.problems.push_back("the link's settings are " + std::to_string(fragment.size()) +
+                               " characters long, more than " + std::to_string(kMaxLinkSettings) +
+                               ": the start values are used");
+        return out;
     }
     while (!fragment.empty()) {
         const std::size_t end = fragment.find('&');
@@ -151,6 +219,11 @@ std::string SettingsFragment(const PanelSettings& settings) {
         text += (text.empty() ? "" : "&") + piece;
     }
     return text;
+}
+
+std::string SettingsFragment(const PanelSettings& settings, TimerSpeed speed, Theme theme) {
+    return SettingsFragment(settings) + "&speed=" + std::string(SpeedName(speed)) +
+           "&theme=" + std::string(ThemeName(theme));
 }
 
 }  // namespace orvath::web

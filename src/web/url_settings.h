@@ -1,22 +1,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "model/timer_speed.h"
 #include "panel/settings.h"
+#include "surface/theme.h"
 
 namespace orvath::web {
 
 // The settings that a link to the page carries after its '#':
-// "mode=continuous&angle=40&index=150&waves=10&time=1500&view=exact&reflection=on&key=off".
-// Every key is optional. A key the page does not know, or a value it cannot
-// take, leaves that setting at its start value and adds a line to `problems`.
+// "mode=continuous&angle=40&index=150&waves=10&time=1500&view=exact&reflection=on&key=off
+// &speed=1/10&theme=projector", and "medium=air-water" for the index of a pair
+// of media. Every key is optional; of two that set the same thing the later
+// counts. A key the page does not know, or a value it cannot take, leaves
+// that setting at its start value and adds a line to `problems`.
 struct UrlSettings {
     PanelSettings settings;
+    std::optional<TimerSpeed> speed;
+    std::optional<Theme> theme;
     std::vector<std::string> problems;
 };
+
+// The longest settings a link may carry: many times the longest useful
+// one. A longer link gives the start values and one problem.
+inline constexpr std::size_t kMaxLinkSettings = 2048;
 
 // Reads the part of the address after '#' (or '?'); a leading '#' or '?' is
 // skipped, and so are empty pieces. Values may be percent-encoded.
@@ -25,5 +37,7 @@ UrlSettings ParseUrlSettings(std::string_view fragment);
 // The fragment that gives these settings (SettingsShown of a panel gives its
 // picture): the mode, bar values, view and reflection switch that are set.
 std::string SettingsFragment(const PanelSettings& settings);
+// The same followed by the timer's speed and the theme.
+std::string SettingsFragment(const PanelSettings& settings, TimerSpeed speed, Theme theme);
 
 }  // namespace orvath::web

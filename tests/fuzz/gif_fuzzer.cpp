@@ -20,8 +20,8 @@
 #include <unistd.h>
 
 #include "desktop/animation_file.h"
-#include "desktop/frame_palette.h"
 #include "support/gif_reading.h"
+#include "surface/frame_palette.h"
 
 namespace {
 
@@ -85,7 +85,10 @@ int CheckPalette(const QImage& frame) {
             colours.insert(frame.pixel(x, y));
         }
     }
-    const orvath::FramePalette palette(frame);
+    const QImage pixels = frame.convertToFormat(QImage::Format_RGB32);
+    const orvath::FramePalette palette(
+        {reinterpret_cast<const orvath::Argb*>(pixels.constBits()), pixels.width(), pixels.height(),
+         static_cast<int>(pixels.bytesPerLine() / sizeof(orvath::Argb))});
     const std::vector<QRgb>& entries = palette.Entries();
     if (entries.empty() || entries.size() > 256 ||
         QSet<QRgb>(entries.begin(), entries.end()).size() != static_cast<int>(entries.size())) {

@@ -31,11 +31,12 @@ export function launch() {
   });
 }
 
-// A page of the given size with its first picture painted; its errors and
-// console warnings are kept on it.
-export async function openPage(browser, { width = 1280, height = 720, dpr = 1, link = '' } = {}) {
+// A page of the given size (on a touch screen with `touch`) with its first
+// picture painted; its errors and console warnings are kept on it.
+export async function openPage(browser,
+  { width = 1280, height = 720, dpr = 1, link = '', touch = false } = {}) {
   const context = await browser.newContext(
-    { viewport: { width, height }, deviceScaleFactor: dpr, acceptDownloads: true });
+    { viewport: { width, height }, deviceScaleFactor: dpr, acceptDownloads: true, hasTouch: touch });
   const page = await context.newPage();
   page.errors = [];
   page.warnings = [];
@@ -108,3 +109,64 @@ export function pictureSummary(page) {
 
 export const text = (page, id) => page.locator('#' + id).textContent();
 export const value = (page, id) => page.locator('#' + id).inputValue();
+
+// The frames of a GIF as its blocks give them: each one's delay in
+// hundredths of a second and its rectangle.
+export function gifFrames(bytes) {
+  const frames = [];
+  const tableSize = (packed) => (packed & 0x80 ? 3 << ((packed & 7) + 1) : 0);
+  let at = 13 + tableSize(bytes[10]);
+  let delay = 0;
+  const skipBlocks = () => { while (bytes[at]) at += bytes[at] + 1; at++; };
+  while (at < bytes.length && bytes[at] !== 0x3b) {
+    if (bytes[at] === 0x21) {
+      if (bytes[at + 1] === 0xf9) delay = bytes.readUInt16LE(at + 4);
+      at += 2;
+      skipBlocks();
+    } else if (bytes[at] === 0x2c) {
+      const [left, top, width, height] = [1, 3, 5, 7].map((o) => bytes.readUInt16LE(at + o));
+      frames.push({ delay, left, top, width, height });
+      at += 10 + tableSize(bytes[at + 9]) + 1;
+      skipBlocks();
+    } else {
+      throw new Error(`not a GIF block at ${at}: ${bytes[at]}`);
+    }
+  }
+  return frames;
+}
+
+// How two GIFs' frames compare, for the frames given: for each, the share of
+// either's ink that the other has within one pixel (see compareWithPng).
+export function compareGifFrames(page, a, b, indices) {
+  return page.evaluate(async ({ a, b, indices }) => {
+    const decode = async (bytes, index) => {
+      const decoder = new ImageDecoder({ data: new Uint8Array(bytes), type: 'image/gif' });
+      const { image } = await decoder.decode({ frameIndex: index });
+      const canvas = new OffscreenCanvas(image.displayWidth, image.displayHeight).getContext('2d');
+      canvas.drawImage(image, 0, 0);
+      return canvas.getImageData(0, 0, image.displayWidth, image.displayHeight);
+    };
+    const ink = (d, i) => Math.min(d[i], d[i + 1], d[i + 2]) < 192;
+    const share = (p, q) => {
+      let found = 0, total = 0;
+      for (let y = 1; y < p.height - 1; y++) {
+        for (let x = 1; x < p.width - 1; x++) {
+          if (!ink(p.data, 4 * (y * p.width + x))) continue;
+          total++;
+          let near = false;
+          for (let dy = -1; dy <= 1 && !near; dy++) {
+            for (let dx = -1; dx <= 1 && !near; dx++) near = ink(q.data, 4 * ((y + dy) * p.width + x + dx));
+          }
+          if (near) found++;
+        }
+      }
+      return found / Math.max(total, 1);
+    };
+    const shares = [];
+    for (const index of indices) {
+      const [p, q] = [await decode(a, index), await decode(b, index)];
+      shares.push(Math.min(share(p, q), share(q, p)));
+    }
+    return shares;
+  }, { a: Array.from(a), b: Array.from(b), indices });
+}

@@ -22,6 +22,10 @@ struct RecordingDocument : web::PageDocument {
     std::map<std::string, std::string, std::less<>> names;
     std::map<std::string, std::string, std::less<>> descriptions;
     std::vector<std::string> information;
+    std::map<std::string, std::string, std::less<>> valueTexts;
+    std::map<std::string, std::string, std::less<>> choices;
+    double themeScale = 1;
+    std::vector<std::string> announced;  // not part of what is shown
 
     void Place(std::string_view id, const PixelRect& rect) override {
         rects[std::string(id)] = rect;
@@ -46,11 +50,19 @@ struct RecordingDocument : web::PageDocument {
         descriptions[std::string(id)] = text;
     }
     void ShowInformation(const std::vector<std::string>& lines) override { information = lines; }
+    void SetValueText(std::string_view id, std::string_view text) override {
+        valueTexts[std::string(id)] = text;
+    }
+    void SetChoice(std::string_view id, std::string_view command) override {
+        choices[std::string(id)] = command;
+    }
+    void SetThemeScale(double scale) override { themeScale = scale; }
+    void Announce(std::string_view text) override { announced.emplace_back(text); }
 
     friend bool operator==(const RecordingDocument& a, const RecordingDocument& b) {
         const auto all = [](const RecordingDocument& d) {
             return std::tie(d.rects, d.fonts, d.texts, d.values, d.checked, d.toolTips, d.names,
-                            d.descriptions, d.information);
+                            d.descriptions, d.information, d.valueTexts, d.choices, d.themeScale);
         };
         return all(a) == all(b);
     }

@@ -58,6 +58,51 @@ TEST(UrlSettings, TakesWhatItCanAndReportsTheRest) {
               "time='6000' is not a whole number from 0 to 5000: the start value 2000 is used");
 }
 
+// The classroom settings: speed, theme and a pair of media for the index,
+// the later of medium= and index= counting; bad values as the others.
+TEST(UrlSettings, TakesTheClassroomSettings) {
+    struct Case {
+        const char* fragment;
+        std::optional<TimerSpeed> speed;
+        std::optional<Theme> theme;
+        std::optional<int> index;
+        std::size_t problems;
+    };
+    const Case cases[] = {
+        {"speed=1/10&theme=projector&medium=air-water", TimerSpeed::Tenth, Theme::Projector, 133,
+         0},
+        {"speed=1%2F50&theme=classic&index=99&medium=glass-air", TimerSpeed::Fiftieth,
+         Theme::Classic, 67, 0},
+        {"medium=water-glass&index=120", {}, {}, 120, 0},
+        {"speed=1x&speed=fast&theme=Projector&medium=diamond-air", {}, {}, {}, 3},
+        {"speed=&theme&medium=air&medium=air-water-", {}, {}, {}, 4},
+    };
+    for (const Case& c : cases) {
+        const UrlSettings read = ParseUrlSettings(c.fragment);
+        EXPECT_EQ(read.speed, c.speed) << c.fragment;
+        EXPECT_EQ(read.theme, c.theme) << c.fragment;
+        EXPECT_EQ(read.settings[Bar::Index], c.index) << c.fragment;
+        EXPECT_EQ(read.problems.size(), c.problems) << c.fragment;
+    }
+    // A link of any length: its settings, or the start values and one line.
+    for (const std::size_t length :
+         {kMaxLinkSettings, kMaxLinkSettings + 1, std::size_t{5'000'000}}) {
+        const std::string link = "angle=40&" + std::string(length - 9, '&');
+        const UrlSettings read = ParseUrlSettings(link);
+        EXPECT_EQ(read.settings[Bar::Angle],
+                  length <= kMaxLinkSettings ? std::optional(40) : std::nullopt);
+        EXPECT_EQ(read.problems.size(), length <= kMaxLinkSettings ? 0U : 1U) << length;
+    }
+}
+
+TEST(UrlSettings, SaysWhatABadClassroomSettingCanBe) {
+    EXPECT_EQ(ParseUrlSettings("speed=2").problems.at(0),
+              "speed='2' is not '1x', '1/2', '1/4', '1/10' or '1/50': the start value 1x is used");
+    EXPECT_EQ(ParseUrlSettings("medium=diamond-air").problems.at(0),
+              "medium=diamond-air: its index 41 is outside the index bar's 50 to 300: the "
+              "index's start value 50 is used");
+}
+
 // "Copy link" writes what the panel shows, and the link brings it back.
 TEST(UrlSettings, TheLinkOfAPanelBringsItBack) {
     DisplayList picture;
@@ -68,9 +113,11 @@ TEST(UrlSettings, TheLinkOfAPanelBringsItBack) {
     for (const auto& [bar, value] : {std::pair{Bar::Angle, 61}, {Bar::Index, 99}, {Bar::Time, 7}}) {
         panel.MoveBar(bar, value);
     }
-    const std::string link = SettingsFragment(SettingsShown(panel));
+    const std::string link =
+        SettingsFragment(SettingsShown(panel), TimerSpeed::Quarter, Theme::Projector);
     EXPECT_EQ(link,
-              "mode=continuous&angle=61&index=99&waves=10&time=7&view=exact&reflection=off&key=on");
+              "mode=continuous&angle=61&index=99&waves=10&time=7&view=exact&reflection=off&key=on"
+              "&speed=1/4&theme=projector");
 
     Panel copy(picture);
     const UrlSettings read = ParseUrlSettings("#" + link);
@@ -78,7 +125,7 @@ TEST(UrlSettings, TheLinkOfAPanelBringsItBack) {
     ApplyViewSettings(read.settings, copy);
     copy.StartUp(800 * 15, 600 * 15);
     ApplySettings(read.settings, copy);
-    EXPECT_EQ(SettingsFragment(SettingsShown(copy)), link);
+    EXPECT_EQ(SettingsFragment(SettingsShown(copy), *read.speed, *read.theme), link);
 }
 
 }  // namespace

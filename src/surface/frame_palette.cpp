@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "desktop/frame_palette.h"
+#include "surface/frame_palette.h"
 
 #include <algorithm>
 #include <cmath>
@@ -14,24 +14,24 @@ namespace {
 constexpr std::size_t kMaxCandidates = 8192;
 constexpr std::size_t kPaletteSize = 256;
 
-int Distance(QRgb a, QRgb b) {
-    const int red = qRed(a) - qRed(b);
-    const int green = qGreen(a) - qGreen(b);
-    const int blue = qBlue(a) - qBlue(b);
+int Distance(Argb a, Argb b) {
+    const int red = RedOf(a) - RedOf(b);
+    const int green = GreenOf(a) - GreenOf(b);
+    const int blue = BlueOf(a) - BlueOf(b);
     return red * red + green * green + blue * blue;
 }
 
 struct Colour {
-    QRgb rgb;
+    Argb rgb;
     std::uint32_t pixels;
 };
 
 struct Palette {
-    std::vector<QRgb> entries;
+    std::vector<Argb> entries;
     std::vector<std::uint8_t> entryOf;  // of each colour, in the colours' order
 };
 
-std::uint8_t Nearest(const std::vector<QRgb>& entries, QRgb rgb) {
+std::uint8_t Nearest(const std::vector<Argb>& entries, Argb rgb) {
     int best = std::numeric_limits<int>::max();
     std::size_t nearest = 0;
     for (std::size_t i = 0; i < entries.size() && best > 0; ++i) {
@@ -69,7 +69,7 @@ Palette ChoosePalette(std::vector<Colour>& colours) {
     std::size_t next = std::min_element(colours.begin(), colours.begin() + candidates, morePixels) -
                        colours.begin();
     while (palette.entries.size() < kPaletteSize) {
-        const QRgb entry = colours[next].rgb;
+        const Argb entry = colours[next].rgb;
         const auto entryIndex = static_cast<std::uint8_t>(palette.entries.size());
         palette.entries.push_back(entry);
         double worst = 0;
@@ -97,14 +97,14 @@ Palette ChoosePalette(std::vector<Colour>& colours) {
 // colour, which is never 0, the key of an empty slot.
 class FramePalette::ColourTable {
   public:
-    explicit ColourTable(const QImage& frame) : slots_(kStartSize) {
-        QRgb last = 0;
+    explicit ColourTable(const PixelView& frame) : slots_(kStartSize) {
+        Argb last = 0;
         std::uint32_t* number = nullptr;
-        for (int y = 0; y < frame.height(); ++y) {
-            const auto* line = reinterpret_cast<const QRgb*>(frame.constScanLine(y));
-            for (int x = 0; x < frame.width(); ++x) {
+        for (int y = 0; y < frame.height; ++y) {
+            const Argb* line = frame.Row(y);
+            for (int x = 0; x < frame.width; ++x) {
                 // Runs of one colour are the rule: look each run up once.
-                if (const QRgb key = line[x] | kOpaque; key != last) {
+                if (const Argb key = line[x] | kOpaque; key != last) {
                     last = key;
                     number = &Add(key);
                 }
@@ -125,21 +125,21 @@ class FramePalette::ColourTable {
     }
 
     // The number of a colour of the frame.
-    std::uint32_t& Number(QRgb rgb) { return slots_[Find(rgb | kOpaque)].number; }
-    std::uint32_t Number(QRgb rgb) const { return slots_[Find(rgb | kOpaque)].number; }
+    std::uint32_t& Number(Argb rgb) { return slots_[Find(rgb | kOpaque)].number; }
+    std::uint32_t Number(Argb rgb) const { return slots_[Find(rgb | kOpaque)].number; }
 
-    static constexpr QRgb kOpaque = 0xff000000u;
+    static constexpr Argb kOpaque = 0xff000000u;
 
   private:
     static constexpr std::size_t kStartSize = 4096;  // a power of two
 
     struct Slot {
-        QRgb key = 0;
+        Argb key = 0;
         std::uint32_t number = 0;
     };
 
     // The slot of `key`, or the empty one where it goes.
-    std::size_t Find(QRgb key) const {
+    std::size_t Find(Argb key) const {
         const std::size_t mask = slots_.size() - 1;
         std::uint32_t hash = key;  // mixed so that every channel reaches the low bits
         hash = (hash ^ (hash >> 16)) * 0x7feb352du;
@@ -151,7 +151,7 @@ class FramePalette::ColourTable {
         return i;
     }
 
-    std::uint32_t& Add(QRgb key) {
+    std::uint32_t& Add(Argb key) {
         std::size_t i = Find(key);
         if (slots_[i].key == 0) {
             if (2 * (used_ + 1) > slots_.size()) {
@@ -178,7 +178,7 @@ class FramePalette::ColourTable {
     std::size_t used_ = 0;
 };
 
-FramePalette::FramePalette(const QImage& frame) : table_(std::make_unique<ColourTable>(frame)) {
+FramePalette::FramePalette(const PixelView& frame) : table_(std::make_unique<ColourTable>(frame)) {
     std::vector<Colour> colours = table_->Colours();
     Palette palette = ChoosePalette(colours);
     for (std::size_t i = 0; i < colours.size(); ++i) {
@@ -189,7 +189,7 @@ FramePalette::FramePalette(const QImage& frame) : table_(std::make_unique<Colour
 
 FramePalette::~FramePalette() = default;
 
-std::uint8_t FramePalette::EntryOf(QRgb colour) const {
+std::uint8_t FramePalette::EntryOf(Argb colour) const {
     return static_cast<std::uint8_t>(table_->Number(colour));
 }
 

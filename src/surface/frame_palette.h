@@ -1,12 +1,35 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QImage>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <vector>
 
 namespace orvath {
+
+// A colour as 0xAARRGGBB, the layout of a 32-bit RGB image in memory.
+using Argb = std::uint32_t;
+
+inline constexpr int RedOf(Argb c) {
+    return static_cast<int>((c >> 16) & 0xff);
+}
+inline constexpr int GreenOf(Argb c) {
+    return static_cast<int>((c >> 8) & 0xff);
+}
+inline constexpr int BlueOf(Argb c) {
+    return static_cast<int>(c & 0xff);
+}
+
+// Rows of pixels in memory, `stride` pixels apart.
+struct PixelView {
+    const Argb* pixels = nullptr;
+    int width = 0;
+    int height = 0;
+    int stride = 0;
+
+    const Argb* Row(int y) const { return pixels + static_cast<std::ptrdiff_t>(y) * stride; }
+};
 
 // How a frame becomes a GIF image of at most 256 colours.
 //
@@ -28,24 +51,24 @@ namespace orvath {
 // - Every pixel takes the entry nearest to its colour. Nothing is dithered:
 //   a line or an area of one colour stays one colour.
 //
-// FramePalette makes that palette for one frame (Format_RGB32) and tells each
-// of the frame's colours its entry.
+// FramePalette makes that palette for one frame and tells each of the
+// frame's colours its entry.
 class FramePalette {
   public:
-    explicit FramePalette(const QImage& frame);
+    explicit FramePalette(const PixelView& frame);
     ~FramePalette();
     FramePalette(const FramePalette&) = delete;
     FramePalette& operator=(const FramePalette&) = delete;
 
     // At most 256 entries.
-    const std::vector<QRgb>& Entries() const { return entries_; }
+    const std::vector<Argb>& Entries() const { return entries_; }
     // The entry of a colour the frame holds; alpha is ignored.
-    std::uint8_t EntryOf(QRgb colour) const;
+    std::uint8_t EntryOf(Argb colour) const;
 
   private:
     class ColourTable;
 
-    std::vector<QRgb> entries_;
+    std::vector<Argb> entries_;
     std::unique_ptr<ColourTable> table_;
 };
 

@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "web/page_controls.h"
+
+#include "web/page.h"
+
+namespace orvath::web {
+
+std::span<const PageControl> PictureButtons() {
+    static constexpr PageControl kButtons[] = {
+        {"SavePng",
+         "button",
+         "savePng",
+         {"Save picture as PNG", "Save the picture as a PNG image (Ctrl+S)",
+          "Downloads the picture as a PNG image of the page's size. Ctrl+S does the same.",
+          "SAVE PNG"}},
+        {"SaveSvg",
+         "button",
+         "saveSvg",
+         {"Save picture as SVG", "Save the picture as an SVG drawing",
+          "Downloads the picture as an SVG drawing, for worksheets and slides.", "SAVE SVG"}},
+        {"CopyLink",
+         "button",
+         "copyLink",
+         {"Copy link", "Copy a link to this page with every setting shown now",
+          "Puts a link with the current settings into the address and onto the clipboard, so "
+          "that a class opens the very same picture.",
+          "COPY LINK"}},
+    };
+    return kButtons;
+}
+
+std::span<const PageControl> ClassroomControls() {
+    static constexpr PageControl kControls[] = {
+        {kSpeedChooserId,
+         "chooser",
+         "speed",
+         {"Speed",
+          "How fast the timer runs (- slower, + faster, Ctrl+1 to Ctrl+5)",
+          "Chooses how fast the timer runs: 1x, 1/2, 1/4, 1/10 or 1/50. The pictures stay the "
+          "same at every speed. Minus and plus do the same.",
+          {}}},
+        {"StepBack",
+         "button",
+         "stepBack",
+         {"One step back", "While the timer is stopped: one step back (,; Shift+, a period)",
+          "Moves the time one step back while the timer is stopped. Comma does the same, with "
+          "Shift a whole period.",
+          "\u25c0 STEP"}},
+        {"StepForward",
+         "button",
+         "stepForward",
+         {"One step forward", "While the timer is stopped: one step forward (.; Shift+. a period)",
+          "Moves the time one step forward while the timer is stopped. Full stop does the same, "
+          "with Shift a whole period.",
+          "STEP \u25b6"}},
+        {kMediumChooserId,
+         "chooser",
+         "medium",
+         {"Pair of media",
+          "Set the index bar to a pair of media (1 to 7)",
+          "Sets the relative refractive index to that of a pair of media, as if the index bar "
+          "were moved. The keys 1 to 7 do the same.",
+          {}}},
+        {kThemeSwitchId,
+         "switch",
+         "theme",
+         {"Projector theme", "Wider lines, darker colours and larger texts for a projector (T)",
+          "Switches the projector theme: lines three times as wide, darker and more saturated "
+          "colours, larger panel texts. T does the same.",
+          "PROJECTOR"}},
+        {kKeySwitchId,
+         "switch",
+         "key",
+         {"Key to the colours", "Show the key to the exact view's colours (K)",
+          "Shows or hides the key that names every colour and line style of the exact view. K "
+          "does the same.",
+          "KEY"}},
+        {"SaveGif",
+         "button",
+         "saveGif",
+         {"Save animation as GIF", "Save the whole run as an animated GIF (Ctrl+Shift+S)",
+          "Downloads the time bar's run at the speed shown as an animated GIF, in the current "
+          "settings and theme, with its progress and a way to cancel. Ctrl+Shift+S does the "
+          "same.",
+          "SAVE GIF"}},
+        {"MenuButton",
+         "button",
+         "menu",
+         {"Menu", "Every action of the page with its key (Shift+F10)",
+          "Opens the menu of every action of the page, each with its key. Shift+F10 and the "
+          "Menu key do the same.",
+          "MENU"}},
+    };
+    return kControls;
+}
+
+}  // namespace orvath::web
