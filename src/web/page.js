@@ -221,4 +221,9 @@ createOrvath().then((m) => {
   byId('panel').className = 'placed';
   paint(true);
   requestAnimationFrame(frame);
+  // Served from the folder with the manifest: kept for offline use.
+  if (document.querySelector('link[rel=manifest]') && 'serviceWorker' in navigator) {
+    navigator.serviceWorker.register('sw.js')
+      .catch((error) => console.warn('orvath: not kept for offline use: ' + error));
+  }
 });
