@@ -34,6 +34,7 @@ inline constexpr PageAction kPageActions[] = {
     {"savePng", "SavePng", "SAVE PNG"},
     {"saveSvg", "SaveSvg", "SAVE SVG"},
     {"copyLink", "CopyLink", "COPY LINK"},
+    {"information", "Information", "INFORMATION"},
 };
 // What "COPY LINK" says for a moment once the link is copied.
 inline constexpr std::string_view kLinkCopiedText = "LINK COPIED";

@@ -11,11 +11,16 @@ const byId = (id) => document.getElementById(id);
 const inputOf = (id) => byId(id).querySelector('input') || byId(id);
 
 window.orvathDocument = {
+  // The specified placement and font, which the style sheet uses where the
+  // screen keeps the specified layout (page.css).
   place(id, left, top, width, height) {
-    Object.assign(byId(id).style,
-      { left: left + 'px', top: top + 'px', width: width + 'px', height: height + 'px' });
+    const style = byId(id).style;
+    style.setProperty('--left', left + 'px');
+    style.setProperty('--top', top + 'px');
+    style.setProperty('--width', width + 'px');
+    style.setProperty('--height', height + 'px');
   },
-  font(id, points) { byId(id).style.fontSize = points + 'pt'; },
+  font(id, points) { byId(id).style.setProperty('--font-size', points + 'pt'); },
   text(id, text) { byId(id).textContent = text; },
   value(id, value) { byId(id).value = String(value); },
   range(id, min, max) { Object.assign(byId(id), { min, max }); },
@@ -62,6 +67,33 @@ function buildPage(facts) {
   return canvas;
 }
 
+// A finger or a pen held on a control shows its tooltip, as a mouse resting
+// on it does.
+function holdForTooltips(panel) {
+  const tip = Object.assign(document.createElement('div'), { id: 'tooltip', hidden: true });
+  tip.setAttribute('role', 'tooltip');
+  document.body.append(tip);
+  let timer = 0;
+  const hide = () => { clearTimeout(timer); setTimeout(() => { tip.hidden = true; }, 1500); };
+  panel.addEventListener('pointerdown', (event) => {
+    const control = event.target.closest('[title]');
+    if (event.pointerType === 'mouse' || !control) return;
+    clearTimeout(timer);
+    timer = setTimeout(() => {
+      tip.textContent = control.title;
+      tip.hidden = false;
+      const box = control.getBoundingClientRect();
+      const left = Math.min(box.left, window.innerWidth - tip.offsetWidth - 4);
+      const below = box.bottom + 4 + tip.offsetHeight <= window.innerHeight;
+      Object.assign(tip.style, {
+        left: Math.max(4, left) + 'px',
+        top: (below ? box.bottom + 4 : Math.max(4, box.top - 4 - tip.offsetHeight)) + 'px',
+      });
+    }, 500);
+  });
+  for (const type of ['pointerup', 'pointercancel']) panel.addEventListener(type, hide);
+}
+
 createOrvath().then((m) => {
   const call = (name, ...args) =>
     m.ccall(name, 'number', args.map((a) => (typeof a === 'string' ? 'string' : 'number')), args);
@@ -76,9 +108,11 @@ createOrvath().then((m) => {
   let width = 0, height = 0, dpr = 1, resized = false;
   let records = null, texts = [], paints = 0;
 
+  // The canvas fills the window, or what the panel leaves of it where the
+  // panel is laid out for the screen.
   function fitCanvas() {
-    width = window.innerWidth;
-    height = window.innerHeight;
+    width = Math.max(1, canvas.clientWidth);
+    height = Math.max(1, canvas.clientHeight);
     dpr = window.devicePixelRatio || 1;
     canvas.width = Math.round(width * dpr);
     canvas.height = Math.round(height * dpr);
@@ -160,7 +194,7 @@ createOrvath().then((m) => {
   }
 
   // What the page's own buttons do, by the names of the program's facts.
-  const actions = { savePng, saveSvg, copyLink };
+  const actions = { savePng, saveSvg, copyLink, information: () => command('information') };
   const copyLinkId = facts.elements.find((e) => e.action === 'copyLink').id;
   for (const { id, kind, action } of facts.elements) {
     if (kind === 'bar') {
@@ -202,6 +236,8 @@ createOrvath().then((m) => {
   });
 
   window.addEventListener('resize', () => { resized = true; });
+  new ResizeObserver(() => { resized = true; }).observe(canvas);
+  holdForTooltips(byId('panel'));
   window.addEventListener('hashchange', () => {
     call('orvath_start', width, height, location.hash);
   });

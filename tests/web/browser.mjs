@@ -33,9 +33,13 @@ export function launch() {
 
 // A page of the given size with its first picture painted; its errors and
 // console warnings are kept on it.
-export async function openPage(browser, { width = 1280, height = 720, dpr = 1, link = '' } = {}) {
-  const context = await browser.newContext(
-    { viewport: { width, height }, deviceScaleFactor: dpr, acceptDownloads: true });
+// With `touch`, a touch screen (a coarse pointer).
+export async function openPage(browser,
+  { width = 1280, height = 720, dpr = 1, link = '', touch = false } = {}) {
+  const context = await browser.newContext({
+    viewport: { width, height }, deviceScaleFactor: dpr, acceptDownloads: true,
+    hasTouch: touch, isMobile: false,
+  });
   const page = await context.newPage();
   page.errors = [];
   page.warnings = [];

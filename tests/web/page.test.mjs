@@ -150,12 +150,12 @@ test('the PNG and SVG downloads and a resize', { skip }, async () => {
   const [svg] = await Promise.all([page.waitForEvent('download'), page.click('#SaveSvg')]);
   assert.match(readFileSync(await svg.path(), 'utf8'), /^<\?xml[^]*<svg [^]*<\/svg>\n$/);
 
-  await afterPaint(page, () => page.setViewportSize({ width: 640, height: 480 }));
+  await afterPaint(page, () => page.setViewportSize({ width: 1100, height: 640 }));
   const picture = await pictureSummary(page);
-  assert.deepEqual([picture.width, picture.height], [1280, 960]);
+  assert.deepEqual([picture.width, picture.height], [2200, 1280]);
   // The angle bar is a tenth of the width wide and a fortieth of the height high.
   const box = await page.locator('#prosptosis').boundingBox();
-  assert.deepEqual([box.x, box.y, box.width, box.height], [0, 0, 64, 12]);
+  assert.deepEqual([box.x, box.y, box.width, box.height], [0, 0, 110, 16]);
   await close(page);
 });
 
