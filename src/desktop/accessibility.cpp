@@ -37,7 +37,7 @@ void DescribeControls(OrvathWindow& window) {
 
 void UpdateAngleDescription(OrvathWindow& window) {
     const RefractionFacts facts =
-        ComputeRefractionFacts(window.Model().CurrentScene());
+        window.Model().CurrentFacts();
     const std::string description =
         AngleBarDescription(facts, QLocale().decimalPoint().toStdString());
     window.BarWidget(Bar::Angle).setAccessibleDescription(QString::fromStdString(description));

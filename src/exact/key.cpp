@@ -10,6 +10,7 @@
 #include "exact/palette.h"
 #include "exact/pen.h"
 #include "model/media.h"
+#include "model/mystery.h"
 #include "surface/picture_fonts.h"
 
 namespace orvath::exact {
@@ -179,10 +180,11 @@ void DrawKey(const std::vector<KeyEntry>& entries, const Box& box, const LabelLa
 
 void PlaceMediaNames(const Construction& c, LabelLayout& layout, std::vector<PlacedText>& placed) {
     const int index = static_cast<int>(std::lround(c.optics.index * 100));
-    const auto pair = MediaPresetAt(index);
+    const auto pair = c.indexHidden ? std::nullopt : MediaPresetAt(index);
+    const std::string told = c.indexHidden ? std::string(kHiddenValue) : Hundredths(index);
     const std::string above = "medium 1" + (pair ? ": " + std::string(pair->from) : "");
     const std::string below =
-        "medium 2: " + (pair ? std::string(pair->to) + ", " : "") + "n = " + Hundredths(index);
+        "medium 2: " + (pair ? std::string(pair->to) + ", " : "") + "n = " + told;
     const double em = layout.Em();
     const WorldBounds& f = c.frame;
     const double gap = 0.5 * em;

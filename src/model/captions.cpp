@@ -2,9 +2,15 @@
 #include "model/captions.h"
 
 #include "model/bar_settings.h"
+#include "model/mystery.h"
 #include "model/number_format.h"
 
 namespace orvath {
+namespace {
+
+constexpr std::string_view kIndexCaptionStart = "c2=  C1/";
+
+}  // namespace
 
 std::string AngleCaption(std::int16_t angleDeg) {
     return "ANGLE OF INCIDENCE= " + FormatWhole(angleDeg);
@@ -15,7 +21,11 @@ std::string WavesCaption(std::int16_t waves) {
 }
 
 std::string IndexCaption(std::int16_t indexTimes100) {
-    return "c2=  C1/" + FormatTwoDecimals(indexTimes100 / 100.0);
+    return std::string(kIndexCaptionStart) + FormatTwoDecimals(indexTimes100 / 100.0);
+}
+
+std::string HiddenIndexCaption() {
+    return std::string(kIndexCaptionStart) + std::string(kHiddenValue);
 }
 
 std::string StartupTimeCaption(std::int16_t timeTimes100) {

@@ -2,38 +2,15 @@
 #include "model/info_text.h"
 
 #include <cctype>
-#include <charconv>
 #include <cmath>
-#include <cstdio>
 
 #include "model/bar_settings.h"
 #include "model/media.h"
+#include "model/mystery.h"
+#include "model/number_format.h"
 
 namespace orvath {
 namespace {
-
-// `value` with a fixed number of decimals and the given separator.
-std::string Fixed(double value, int decimals, std::string_view decimalPoint) {
-    char buffer[64];
-#if defined(__cpp_lib_to_chars)
-    const auto end =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals)
-            .ptr;
-    std::string text(buffer, end);
-#else
-    // The web build's C++ library has no floating-point to_chars; the page
-    // never changes the C locale, so printf gives the same digits.
-    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
-    std::string text(buffer);
-#endif
-    if (text.find_first_not_of("-0.") == std::string::npos && text.front() == '-') {
-        text.erase(0, 1);
-    }
-    if (const auto point = text.find('.'); point != std::string::npos) {
-        text.replace(point, 1, decimalPoint);
-    }
-    return text;
-}
 
 // The rays' colours in the exact view.
 constexpr std::string_view kRayColours =
@@ -43,7 +20,7 @@ constexpr std::string_view kRayColours =
 // "Diamond to air (n = 0.41) is no preset: the index bar runs from 0.50 to 3.00."
 void AddPairsLeftOut(std::vector<std::string>& lines, std::string_view decimalPoint) {
     const BarSetting& index = SettingOf(Bar::Index);
-    const auto hundredths = [&](int value) { return Fixed(value / 100.0, 2, decimalPoint); };
+    const auto hundredths = [&](int value) { return FormatFixed(value / 100.0, 2, decimalPoint); };
     for (const MediaPair& pair : KnownMediaPairs()) {
         if (FitsIndexBar(pair)) {
             continue;
@@ -60,30 +37,41 @@ void AddPairsLeftOut(std::vector<std::string>& lines, std::string_view decimalPo
 
 std::vector<std::string> InfoOverlayLines(const RefractionFacts& facts, View view,
                                           std::string_view decimalPoint) {
-    const auto two = [&](double value) { return Fixed(value, 2, decimalPoint); };
-    const auto one = [&](double value) { return Fixed(value, 1, decimalPoint); };
-    std::vector<std::string> lines = {
-        "Relative refractive index n = c1 / c2 = " + two(facts.index),
+    const auto two = [&](double value) { return FormatFixed(value, 2, decimalPoint); };
+    const auto one = [&](double value) { return FormatFixed(value, 1, decimalPoint); };
+    // What tells the index, or kHiddenValue while a mystery medium is on.
+    const auto told = [&](double value, int decimals) {
+        return facts.indexHidden ? std::string(kHiddenValue)
+                                 : FormatFixed(value, decimals, decimalPoint);
     };
-    if (const auto pair = MediaPresetAt(static_cast<int>(std::lround(facts.index * 100)))) {
+    std::vector<std::string> lines = {
+        "Relative refractive index n = c1 / c2 = " + told(facts.index, 2),
+    };
+    if (const auto pair = MediaPresetAt(static_cast<int>(std::lround(facts.index * 100)));
+        pair && !facts.indexHidden) {
         lines.push_back("Media: " + pair->Name());
     }
     lines.insert(
         lines.end(),
         {
-            "Speed: c1 = " + two(facts.speed1) + " above, c2 = " + two(facts.speed2) + " below",
-            "Wavelength: \u03bb1 = " + two(facts.wavelength1) +
-                " above, \u03bb2 = " + two(facts.wavelength2) + " below",
+            "Speed: c1 = " + two(facts.speed1) + " above, c2 = " + told(facts.speed2, 2) + " below",
+            // The ruler counts the same units.
+            "Wavelength in the ruler's units: \u03bb1 = " + two(facts.wavelength1) +
+                " above, \u03bb2 = " + told(facts.wavelength2, 2) + " below",
             "Angle of incidence: " + std::to_string(facts.incidenceDeg) + "\u00b0",
         });
     if (facts.refractionDeg) {
-        lines.push_back("Angle of refraction: " + one(*facts.refractionDeg) +
+        lines.push_back("Angle of refraction: " + told(*facts.refractionDeg, 1) +
                         "\u00b0 (Snell's law: sin \u03b82 = sin \u03b81 / n)");
     } else {
         lines.push_back("Total internal reflection: sin \u03b81 / n is greater than 1");
     }
-    lines.push_back(facts.criticalDeg ? "Critical angle: " + one(*facts.criticalDeg) + "\u00b0"
-                                      : "No critical angle: medium 2 is not the faster one");
+    if (facts.indexHidden) {
+        lines.push_back("Critical angle: " + std::string(kHiddenValue));
+    } else {
+        lines.push_back(facts.criticalDeg ? "Critical angle: " + one(*facts.criticalDeg) + "\u00b0"
+                                          : "No critical angle: medium 2 is not the faster one");
+    }
     lines.push_back("Time: " + two(facts.time) + " = " + two(facts.periods) + " periods");
     lines.push_back(view == View::Exact ? "Exact view: " + std::string(kRayColours)
                                         : std::string("Classic view (E: the exact view)"));
@@ -103,14 +91,18 @@ std::vector<std::string> InfoOverlayLines(const RefractionFacts& facts, View vie
 
 std::string AngleBarDescription(const RefractionFacts& facts, std::string_view decimalPoint) {
     std::string text = "Angle of incidence " + std::to_string(facts.incidenceDeg) + " degrees. ";
+    if (facts.indexHidden) {
+        return text + (facts.refractionDeg ? "The angle of refraction is to be measured."
+                                           : "The wave is totally reflected.");
+    }
     if (facts.refractionDeg) {
-        text += "The wave is refracted at " + Fixed(*facts.refractionDeg, 1, decimalPoint) +
+        text += "The wave is refracted at " + FormatFixed(*facts.refractionDeg, 1, decimalPoint) +
                 " degrees.";
     } else {
         text += "The wave is totally reflected.";
     }
     if (facts.criticalDeg) {
-        text += " Critical angle " + Fixed(*facts.criticalDeg, 1, decimalPoint) + " degrees.";
+        text += " Critical angle " + FormatFixed(*facts.criticalDeg, 1, decimalPoint) + " degrees.";
     } else {
         text += " No critical angle.";
     }
