@@ -120,7 +120,7 @@ test('settings from the link, a warning for each bad one, and copy link', { skip
   await good.click('#CopyLink');
   const link = await good.evaluate(() => location.hash);
   assert.equal(link,
-    '#mode=continuous&angle=40&index=150&waves=12&time=1500&view=classic&reflection=off');
+    '#mode=continuous&angle=40&index=150&waves=12&time=1500&view=classic&reflection=off&key=on');
   const copied = await pictureSummary(good);
   await close(good);
   const reopened = await openPage(browser, { link });
