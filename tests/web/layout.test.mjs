@@ -16,6 +16,8 @@ const screens = [
   { width: 768, height: 1024, dpr: 2 }, { width: 1024, height: 768, dpr: 1 },
   { width: 1280, height: 720, dpr: 1 }, { width: 1366, height: 768, dpr: 1.25 },
   { width: 1920, height: 1080, dpr: 1 },
+  // The tablet and the Chromebook with their windows shrunk to half.
+  { width: 384, height: 512, dpr: 2 }, { width: 683, height: 384, dpr: 1.25 },
 ];
 
 // Every control's hit area, every text's box and whether its text is cut,
