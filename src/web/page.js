@@ -228,6 +228,8 @@ createOrvath().then((m) => {
   document.addEventListener('keydown', (event) => {
     if (event.altKey || event.metaKey) return;
     const key = event.key.length === 1 ? event.key.toLowerCase() : event.key;
+    // Space on a focused switch, option or button works that control.
+    if (key === ' ' && event.target.matches?.('input[type=checkbox], input[type=radio], button')) return;
     const action = shortcuts[(event.ctrlKey ? 'Ctrl+' : '') + key];
     if (!action || (event.ctrlKey && key === 'c' && String(getSelection()) !== '')) return;
     event.preventDefault();

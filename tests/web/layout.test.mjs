@@ -117,3 +117,22 @@ test('by finger: a bar, an option, the information button and a tooltip', { skip
   assert.deepEqual(page.errors, []);
   await page.context().close();
 });
+
+test('Space works a focused switch or button, and elsewhere the timer', { skip }, async () => {
+  const page = await openPage(browser, { width: 1280, height: 720 });
+  await page.focus('#ExactView input');
+  await page.keyboard.press('Space');
+  assert.ok(await page.locator('#ExactView input').isChecked());
+  await page.focus('#Command1');
+  await page.keyboard.press('Space');
+  assert.equal((await page.evaluate(() => window.orvathStats())).timerRunning, true);
+  await page.focus('#Command2');
+  await page.keyboard.press('Space');
+  assert.equal((await page.evaluate(() => window.orvathStats())).timerRunning, false);
+  assert.ok(await page.locator('#ExactView input').isChecked());
+  await page.focus('#prosptosis');
+  await page.keyboard.press('Space');
+  assert.equal((await page.evaluate(() => window.orvathStats())).timerRunning, true);
+  assert.deepEqual(page.errors, []);
+  await page.context().close();
+});

@@ -84,6 +84,8 @@ test('CONTINUOUS, WAVELETS, TIMER, STOP TIMER and the keys E, R, F1, Space, Ctrl
   assert.equal(await value(page, 'xronos'), stopped);
   assert.equal((await stats(page)).timerRunning, false);
 
+  // Space away from the buttons starts and stops the timer.
+  await page.evaluate(() => document.activeElement.blur());
   await page.keyboard.press('Space');
   await page.waitForFunction((t) => window.orvathStats().time > t + 100, Number(stopped));
   await page.keyboard.press('Space');
