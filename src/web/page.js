@@ -134,8 +134,13 @@ createOrvath().then((m) => {
     paints++;
   }
 
+  // Bars being dragged and where they are now, moved once per display frame.
+  const draggedBars = new Map();
+
   function frame() {
     requestAnimationFrame(frame);
+    for (const [id, barValue] of draggedBars) call('orvath_move_bar', id, barValue);
+    draggedBars.clear();
     if (resized) {
       resized = false;
       fitCanvas();
@@ -198,7 +203,12 @@ createOrvath().then((m) => {
   const copyLinkId = facts.elements.find((e) => e.action === 'copyLink').id;
   for (const { id, kind, action } of facts.elements) {
     if (kind === 'bar') {
-      byId(id).addEventListener('change', () => call('orvath_move_bar', id, Number(byId(id).value)));
+      // While dragged, the bar's value goes to the program once a frame.
+      byId(id).addEventListener('input', () => draggedBars.set(id, Number(byId(id).value)));
+      byId(id).addEventListener('change', () => {
+        draggedBars.delete(id);
+        call('orvath_move_bar', id, Number(byId(id).value));
+      });
       byId(id).addEventListener('keydown', (event) => {
         if (event.altKey || event.ctrlKey || event.metaKey) return;
         if (call('orvath_bar_key', id, event.key)) event.preventDefault();

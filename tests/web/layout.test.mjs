@@ -136,3 +136,25 @@ test('Space works a focused switch or button, and elsewhere the timer', { skip }
   assert.deepEqual(page.errors, []);
   await page.context().close();
 });
+
+test('a bar dragged by finger moves its caption and the picture as it goes', { skip }, async () => {
+  const page = await openPage(browser, { width: 1366, height: 768, dpr: 1.25, touch: true });
+  const bar = await page.locator('#prosptosis').boundingBox();
+  const cdp = await page.context().newCDPSession(page);
+  const at = (share) => [{ x: bar.x + bar.width * share, y: bar.y + bar.height / 2 }];
+  const thumb = 25 / 89;
+  await cdp.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: at(thumb) });
+  const seen = new Set();
+  for (let share = thumb; share < 0.8; share += 0.1) {
+    const paints = (await page.evaluate(() => window.orvathStats())).paints;
+    await cdp.send('Input.dispatchTouchEvent', { type: 'touchMove', touchPoints: at(share + 0.1) });
+    await page.waitForFunction((n) => window.orvathStats().paints > n, paints);
+    seen.add(await page.locator('#Label1').textContent());
+  }
+  assert.ok(seen.size >= 4, [...seen].join(', '));
+  const caption = await page.locator('#Label1').textContent();
+  assert.equal(caption, `ANGLE OF INCIDENCE= ${await value(page, 'prosptosis')}`);
+  await cdp.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
+  assert.deepEqual(page.errors, []);
+  await page.context().close();
+});
