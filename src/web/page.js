@@ -11,12 +11,17 @@ const byId = (id) => document.getElementById(id);
 const inputOf = (id) => byId(id).querySelector('input') || byId(id);
 
 window.orvathDocument = {
+  // The specified placement and font, which the style sheet uses where the
+  // screen keeps the specified layout (page.css).
   place(id, left, top, width, height) {
-    Object.assign(byId(id).style,
-      { left: left + 'px', top: top + 'px', width: width + 'px', height: height + 'px' });
+    const style = byId(id).style;
+    style.setProperty('--left', left + 'px');
+    style.setProperty('--top', top + 'px');
+    style.setProperty('--width', width + 'px');
+    style.setProperty('--height', height + 'px');
   },
   font(id, points) {
-    byId(id).style.fontSize = `calc(${points}pt * var(--fit, 1))`;
+    byId(id).style.setProperty('--font-size', `calc(${points}pt * var(--fit, 1))`);
     fitTexts();
   },
   text(id, text) { byId(id).textContent = text; },
@@ -110,6 +115,33 @@ function buildPage(facts) {
   return canvas;
 }
 
+// A finger or a pen held on a control shows its tooltip, as a mouse resting
+// on it does.
+function holdForTooltips(panel) {
+  const tip = Object.assign(document.createElement('div'), { id: 'tooltip', hidden: true });
+  tip.setAttribute('role', 'tooltip');
+  document.body.append(tip);
+  let timer = 0;
+  const hide = () => { clearTimeout(timer); setTimeout(() => { tip.hidden = true; }, 1500); };
+  panel.addEventListener('pointerdown', (event) => {
+    const control = event.target.closest('[title]');
+    if (event.pointerType === 'mouse' || !control) return;
+    clearTimeout(timer);
+    timer = setTimeout(() => {
+      tip.textContent = control.title;
+      tip.hidden = false;
+      const box = control.getBoundingClientRect();
+      const left = Math.min(box.left, window.innerWidth - tip.offsetWidth - 4);
+      const below = box.bottom + 4 + tip.offsetHeight <= window.innerHeight;
+      Object.assign(tip.style, {
+        left: Math.max(4, left) + 'px',
+        top: (below ? box.bottom + 4 : Math.max(4, box.top - 4 - tip.offsetHeight)) + 'px',
+      });
+    }, 500);
+  });
+  for (const type of ['pointerup', 'pointercancel']) panel.addEventListener(type, hide);
+}
+
 createOrvath().then((m) => {
   // Strings go through the heap, which grows as needed: the stack, where
   // ccall would put them, holds a few megabytes only.
@@ -141,9 +173,11 @@ createOrvath().then((m) => {
   let width = 0, height = 0, dpr = 1, resized = false;
   let records = null, texts = [], paints = 0;
 
+  // The canvas fills the window, or what the panel leaves of it where the
+  // panel is laid out for the screen.
   function fitCanvas() {
-    width = window.innerWidth;
-    height = window.innerHeight;
+    width = Math.max(1, canvas.clientWidth);
+    height = Math.max(1, canvas.clientHeight);
     dpr = window.devicePixelRatio || 1;
     canvas.width = Math.round(width * dpr);
     canvas.height = Math.round(height * dpr);
@@ -165,8 +199,13 @@ createOrvath().then((m) => {
     paints++;
   }
 
+  // Bars being dragged and where they are now, moved once per display frame.
+  const draggedBars = new Map();
+
   function frame() {
     requestAnimationFrame(frame);
+    for (const [id, barValue] of draggedBars) call('orvath_move_bar', id, barValue);
+    draggedBars.clear();
     if (resized) {
       resized = false;
       fitCanvas();
@@ -303,7 +342,12 @@ createOrvath().then((m) => {
   const menuButtonId = facts.elements.find((e) => e.action === 'menu').id;
   for (const { id, kind, action } of facts.elements) {
     if (kind === 'bar') {
-      byId(id).addEventListener('change', () => call('orvath_move_bar', id, Number(byId(id).value)));
+      // While dragged, the bar's value goes to the program once a frame.
+      byId(id).addEventListener('input', () => draggedBars.set(id, Number(byId(id).value)));
+      byId(id).addEventListener('change', () => {
+        draggedBars.delete(id);
+        call('orvath_move_bar', id, Number(byId(id).value));
+      });
       byId(id).addEventListener('keydown', (event) => {
         if (event.altKey || event.ctrlKey || event.metaKey) return;
         if (call('orvath_bar_key', id, event.key)) event.preventDefault();
@@ -351,6 +395,8 @@ createOrvath().then((m) => {
     if (event.altKey || event.metaKey || menu.isOpen() || saving) return;
     const name = keyNames(event).find((n) => shortcuts[n]);
     if (!name) return;
+    // Space on a focused switch, option or button works that control.
+    if (event.key === ' ' && event.target.matches?.('input[type=checkbox], input[type=radio], button')) return;
     // A chooser takes its own letters and digits; a selected text is copied.
     if (event.target.tagName === 'SELECT' && name.length === 1 && name !== ' ') return;
     if (name === 'Ctrl+c' && String(getSelection()) !== '') return;
@@ -359,6 +405,8 @@ createOrvath().then((m) => {
   });
 
   window.addEventListener('resize', () => { resized = true; });
+  new ResizeObserver(() => { resized = true; }).observe(canvas);
+  holdForTooltips(byId('panel'));
   window.addEventListener('hashchange', () => {
     call('orvath_start', width, height, location.hash);
   });
@@ -378,4 +426,9 @@ createOrvath().then((m) => {
   byId('panel').className = 'placed';
   paint(true);
   requestAnimationFrame(frame);
+  // Served from the folder with the manifest: kept for offline use.
+  if (document.querySelector('link[rel=manifest]') && 'serviceWorker' in navigator) {
+    navigator.serviceWorker.register('sw.js')
+      .catch((error) => console.warn('orvath: not kept for offline use: ' + error));
+  }
 });

@@ -25,6 +25,12 @@ std::span<const PageControl> PictureButtons() {
           "Puts a link with the current settings into the address and onto the clipboard, so "
           "that a class opens the very same picture.",
           "COPY LINK"}},
+        {"Information",
+         "button",
+         "information",
+         {"Information", "Show or hide the information box (F1)",
+          "Shows or hides the box with the physics of the picture and the keys. F1 does the same.",
+          "INFORMATION"}},
     };
     return kButtons;
 }

@@ -19,7 +19,7 @@ struct PageControl {
 };
 
 // The buttons after the view switches, beside "WAVELETS": saving the
-// picture and copying the link.
+// picture, copying the link and the information box.
 std::span<const PageControl> PictureButtons();
 
 // The classroom row, under the panel's last bar and its label: the speed in

@@ -56,16 +56,22 @@ function paintPicture(ctx, records, count, texts, width, height) {
         i += 4;
         break;
       case Tag.Line:  // x1 y1 x2 y2
-        path();
+        // Each line on its own: a lone segment's stroke is convex, which the
+        // rasteriser fills far faster than one path of many crossing lines.
+        stroke();
+        ctx.beginPath();
         ctx.moveTo(r[i + 1], r[i + 2]);
         ctx.lineTo(r[i + 3], r[i + 4]);
+        ctx.stroke();
         i += 5;
         break;
       case Tag.Arc: {  // x y radius from to, anticlockwise
         const x = r[i + 1], y = r[i + 2], radius = r[i + 3], from = r[i + 4];
-        path();
+        stroke();
+        ctx.beginPath();
         ctx.moveTo(x + radius * Math.cos(from), y + radius * Math.sin(from));
         ctx.arc(x, y, radius, from, r[i + 5], true);
+        ctx.stroke();
         i += 6;
         break;
       }

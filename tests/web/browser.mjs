@@ -31,12 +31,15 @@ export function launch() {
   });
 }
 
-// A page of the given size (on a touch screen with `touch`) with its first
-// picture painted; its errors and console warnings are kept on it.
+// A page of the given size with its first picture painted; its errors and
+// console warnings are kept on it.
+// With `touch`, a touch screen (a coarse pointer).
 export async function openPage(browser,
   { width = 1280, height = 720, dpr = 1, link = '', touch = false } = {}) {
-  const context = await browser.newContext(
-    { viewport: { width, height }, deviceScaleFactor: dpr, acceptDownloads: true, hasTouch: touch });
+  const context = await browser.newContext({
+    viewport: { width, height }, deviceScaleFactor: dpr, acceptDownloads: true,
+    hasTouch: touch, isMobile: false,
+  });
   const page = await context.newPage();
   page.errors = [];
   page.warnings = [];

@@ -1,18 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Measures the page in headless chromium at 1920x1080 (not a test; see
 // docs/performance.md):
-//   node measure.mjs [LOADS]
+//   node measure.mjs [LOADS] [RATIOS]      RATIOS such as 1,2 (the default)
+// - the size of the one-file page;
 // - navigation to the end of the first paint, over fresh loads;
-// - the timer from time 0 to its end: 5000 steps, steps and painted frames a
+// - the timer from time 0 to its end at 39 waves, in each picture and view,
+//   at each device pixel ratio: 5000 steps, steps and painted frames a
 //   second, as --stats counts them;
 // - one redraw into the display list in the page's WebAssembly.
-import { launch, openPage, stats } from './browser.mjs';
+import { statSync } from 'node:fs';
+import { launch, openPage, stats, pageFile } from './browser.mjs';
 
 const loads = Number(process.argv[2] ?? 9);
+const ratios = (process.argv[3] ?? '1,2').split(',').map(Number);
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 const size = { width: 1920, height: 1080 };
+const views = [['classic', 'off'], ['exact', 'off'], ['exact', 'on']];
 const browser = await launch();
 try {
+  console.log(`one-file page: ${(statSync(pageFile).size / 1024).toFixed(0)} KB`);
   const firsts = [];
   for (let i = 0; i < loads; i++) {
     const page = await openPage(browser, size);
@@ -22,12 +28,19 @@ try {
   console.log(`first picture after navigation: median ${median(firsts).toFixed(1)} ms, ` +
     `worst ${Math.max(...firsts).toFixed(1)} ms over ${loads} loads`);
 
-  for (const mode of ['wavelets', 'continuous']) {
-    const page = await openPage(browser, { ...size, link: `#mode=${mode}&time=0` });
-    await page.click('#Command1');
-    await page.waitForFunction(() => !window.orvathStats().timerRunning, null, { timeout: 30000 });
-    console.log(`${mode}: ${(await stats(page)).line}`);
-    await page.context().close();
+  for (const dpr of ratios) {
+    for (const mode of ['wavelets', 'continuous']) {
+      for (const [view, reflection] of views) {
+        const link = `#mode=${mode}&view=${view}&reflection=${reflection}&waves=39&time=0`;
+        const page = await openPage(browser, { ...size, dpr, link });
+        await page.click('#Command1');
+        await page.waitForFunction(() => !window.orvathStats().timerRunning, null,
+          { timeout: 30000 });
+        const shown = view === 'exact' && reflection === 'on' ? 'exact+reflection' : view;
+        console.log(`ratio ${dpr} ${mode} ${shown}: ${(await stats(page)).line}`);
+        await page.context().close();
+      }
+    }
   }
 
   const page = await openPage(browser, size);

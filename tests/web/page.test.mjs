@@ -84,6 +84,8 @@ test('CONTINUOUS, WAVELETS, TIMER, STOP TIMER and the keys E, R, F1, Space, Ctrl
   assert.equal(await value(page, 'xronos'), stopped);
   assert.equal((await stats(page)).timerRunning, false);
 
+  // Space away from the buttons starts and stops the timer.
+  await page.evaluate(() => document.activeElement.blur());
   await page.keyboard.press('Space');
   await page.waitForFunction((t) => window.orvathStats().time > t + 100, Number(stopped));
   await page.keyboard.press('Space');
@@ -150,12 +152,12 @@ test('the PNG and SVG downloads and a resize', { skip }, async () => {
   const [svg] = await Promise.all([page.waitForEvent('download'), page.click('#SaveSvg')]);
   assert.match(readFileSync(await svg.path(), 'utf8'), /^<\?xml[^]*<svg [^]*<\/svg>\n$/);
 
-  await afterPaint(page, () => page.setViewportSize({ width: 640, height: 480 }));
+  await afterPaint(page, () => page.setViewportSize({ width: 1100, height: 640 }));
   const picture = await pictureSummary(page);
-  assert.deepEqual([picture.width, picture.height], [1280, 960]);
+  assert.deepEqual([picture.width, picture.height], [2200, 1280]);
   // The angle bar is a tenth of the width wide and a fortieth of the height high.
   const box = await page.locator('#prosptosis').boundingBox();
-  assert.deepEqual([box.x, box.y, box.width, box.height], [0, 0, 64, 12]);
+  assert.deepEqual([box.x, box.y, box.width, box.height], [0, 0, 110, 16]);
   await close(page);
 });
 

@@ -1,0 +1,160 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The panel on the screens of a class: tablets, Chromebooks, laptops and
+// whiteboards, by finger and by mouse. On a touch screen every control is a
+// finger's size and apart from the others; on every screen no text is cut or
+// covers another; a wide screen with a mouse keeps the specified layout.
+import { test, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { launch, openPage, afterPaint, pictureSummary, pageFile, noWeb, value } from './browser.mjs';
+
+const skip = noWeb(pageFile);
+let browser;
+before(async () => { if (!skip) browser = await launch(); });
+after(() => browser?.close());
+
+const screens = [
+  { width: 768, height: 1024, dpr: 2 }, { width: 1024, height: 768, dpr: 1 },
+  { width: 1280, height: 720, dpr: 1 }, { width: 1366, height: 768, dpr: 1.25 },
+  { width: 1920, height: 1080, dpr: 1 },
+  // The tablet and the Chromebook with their windows shrunk to half.
+  { width: 384, height: 512, dpr: 2 }, { width: 683, height: 384, dpr: 1.25 },
+];
+
+// Every control's hit area, every text's box and whether its text is cut,
+// and the angle bar's pixels per step.
+const measure = (page) => page.evaluate(() => {
+  const panel = [...document.getElementById('panel').children];
+  const box = (e, contents) => {
+    if (contents) e.selectNodeContents(contents);
+    const r = e.getBoundingClientRect();
+    return { id: e.id, left: r.left, top: r.top, right: r.right, bottom: r.bottom };
+  };
+  const measurer = document.createElement('canvas').getContext('2d');
+  const ink = (e) => {
+    const range = document.createRange();
+    range.selectNodeContents(e);
+    const r = range.getBoundingClientRect();
+    measurer.font = getComputedStyle(e).font;
+    const m = measurer.measureText(e.textContent);
+    const baseline = r.top + m.fontBoundingBoxAscent;
+    return { left: r.left, right: r.right, top: baseline - m.actualBoundingBoxAscent,
+      bottom: baseline + m.actualBoundingBoxDescent };
+  };
+  const angle = document.getElementById('prosptosis');
+  return {
+    hits: panel.filter((e) => !e.classList.contains('label')).map((e) => box(e)),
+    // Where the text's ink is, which may reach beyond its element's box.
+    texts: panel.filter((e) => e.tagName !== 'INPUT').map((e) => ({
+      ...ink(e), id: e.id, cut: e.scrollWidth > e.clientWidth + 1 || e.scrollHeight > e.clientHeight + 1,
+    })),
+    // The thumb's travel: the bar less one thumb (as wide as the bar is high, at most).
+    perStep: (angle.clientWidth - Math.min(angle.clientHeight, 16)) / (angle.max - angle.min),
+  };
+});
+const apart = (a, b) => Math.max(b.left - a.right, a.left - b.right, b.top - a.bottom, a.top - b.bottom);
+
+test('finger-sized controls on touch screens, nothing cut or covered anywhere', { skip }, async () => {
+  for (const touch of [true, false]) {
+    for (const screen of screens) {
+      const page = await openPage(browser, { ...screen, touch });
+      const where = `${screen.width}x${screen.height}${touch ? ' touch' : ''}`;
+      const { hits, texts, perStep } = await measure(page);
+      for (const t of texts) assert.ok(!t.cut, `${where}: the text of ${t.id} is cut`);
+      for (const [i, a] of texts.entries()) {
+        for (const b of texts.slice(i + 1)) {
+          assert.ok(apart(a, b) >= 0, `${where}: ${a.id} covers ${b.id}`);
+        }
+      }
+      if (touch) {
+        for (const [i, a] of hits.entries()) {
+          assert.ok(a.right - a.left >= 44 && a.bottom - a.top >= 44,
+            `${where}: ${a.id} is ${a.right - a.left}x${a.bottom - a.top}`);
+          for (const b of hits.slice(i + 1)) {
+            assert.ok(apart(a, b) >= 8, `${where}: ${a.id} and ${b.id} ${apart(a, b)} px apart`);
+          }
+        }
+        assert.ok(perStep >= 2, `${where}: ${perStep} px per step of the angle bar`);
+      }
+      await page.context().close();
+    }
+  }
+});
+
+test('a wide screen with a mouse keeps the specified layout', { skip }, async () => {
+  const page = await openPage(browser, { width: 1280, height: 720 });
+  const box = await page.locator('#prosptosis').boundingBox();
+  // The angle bar is a tenth of the width wide and a fortieth of the height high.
+  assert.deepEqual([box.x, box.y, box.width, box.height], [0, 0, 128, 18]);
+  const canvas = await page.locator('#picture').boundingBox();
+  assert.deepEqual([canvas.width, canvas.height], [1280, 720]);
+  await page.context().close();
+});
+
+test('by finger: a bar, an option, the information button and a tooltip', { skip }, async () => {
+  const page = await openPage(browser, { width: 768, height: 1024, dpr: 2, touch: true });
+  const canvas = await page.locator('#picture').boundingBox();
+  const panel = await page.locator('#panel').boundingBox();
+  assert.ok(canvas.y + canvas.height <= panel.y + 1, 'the panel lies below the picture');
+  const bar = await page.locator('#prosptosis').boundingBox();
+  const before = await pictureSummary(page);
+  await afterPaint(page, () => page.tap('#prosptosis', { position: { x: bar.width * 0.75, y: bar.height / 2 } }));
+  assert.ok(Number(await value(page, 'prosptosis')) > 50);
+  assert.notEqual((await pictureSummary(page)).sum, before.sum);
+  await page.tap('#Option1');
+  assert.ok(await page.locator('#Option1 input').isChecked());
+  await page.tap('#Information');
+  assert.match(await page.locator('#information').textContent(), /\S/);
+  await page.tap('#Information');
+  assert.ok(await page.locator('#information').isHidden());
+
+  const start = await page.locator('#Command1').boundingBox();
+  const cdp = await page.context().newCDPSession(page);
+  const point = { x: start.x + start.width / 2, y: start.y + start.height / 2 };
+  await cdp.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [point] });
+  await page.waitForTimeout(700);
+  assert.match(await page.locator('#tooltip').textContent(), /^Start the timer/);
+  await cdp.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
+  assert.deepEqual(page.errors, []);
+  await page.context().close();
+});
+
+test('Space works a focused switch or button, and elsewhere the timer', { skip }, async () => {
+  const page = await openPage(browser, { width: 1280, height: 720 });
+  await page.focus('#ExactView input');
+  await page.keyboard.press('Space');
+  assert.ok(await page.locator('#ExactView input').isChecked());
+  await page.focus('#Command1');
+  await page.keyboard.press('Space');
+  assert.equal((await page.evaluate(() => window.orvathStats())).timerRunning, true);
+  await page.focus('#Command2');
+  await page.keyboard.press('Space');
+  assert.equal((await page.evaluate(() => window.orvathStats())).timerRunning, false);
+  assert.ok(await page.locator('#ExactView input').isChecked());
+  await page.focus('#prosptosis');
+  await page.keyboard.press('Space');
+  assert.equal((await page.evaluate(() => window.orvathStats())).timerRunning, true);
+  assert.deepEqual(page.errors, []);
+  await page.context().close();
+});
+
+test('a bar dragged by finger moves its caption and the picture as it goes', { skip }, async () => {
+  const page = await openPage(browser, { width: 1366, height: 768, dpr: 1.25, touch: true });
+  const bar = await page.locator('#prosptosis').boundingBox();
+  const cdp = await page.context().newCDPSession(page);
+  const at = (share) => [{ x: bar.x + bar.width * share, y: bar.y + bar.height / 2 }];
+  const thumb = 25 / 89;
+  await cdp.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: at(thumb) });
+  const seen = new Set();
+  for (let share = thumb; share < 0.8; share += 0.1) {
+    const paints = (await page.evaluate(() => window.orvathStats())).paints;
+    await cdp.send('Input.dispatchTouchEvent', { type: 'touchMove', touchPoints: at(share + 0.1) });
+    await page.waitForFunction((n) => window.orvathStats().paints > n, paints);
+    seen.add(await page.locator('#Label1').textContent());
+  }
+  assert.ok(seen.size >= 4, [...seen].join(', '));
+  const caption = await page.locator('#Label1').textContent();
+  assert.equal(caption, `ANGLE OF INCIDENCE= ${await value(page, 'prosptosis')}`);
+  await cdp.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
+  assert.deepEqual(page.errors, []);
+  await page.context().close();
+});
