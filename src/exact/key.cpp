@@ -11,6 +11,7 @@
 #include "exact/pen.h"
 #include "model/media.h"
 #include "surface/picture_fonts.h"
+#include "text/translate.h"
 
 namespace orvath::exact {
 namespace {
@@ -27,10 +28,12 @@ std::size_t At(Wave wave) {
 }
 
 std::string WaveText(Wave wave, bool wavelets) {
-    const char* name = wave == Wave::Incident    ? "incident"
-                       : wave == Wave::Refracted ? "refracted"
-                                                 : "reflected";
-    return std::string(name) + (wavelets ? " rays, front, wavelets" : " rays and front");
+    constexpr std::string_view kTexts[][2] = {
+        {TrMark("incident rays and front"), TrMark("incident rays, front, wavelets")},
+        {TrMark("refracted rays and front"), TrMark("refracted rays, front, wavelets")},
+        {TrMark("reflected rays and front"), TrMark("reflected rays, front, wavelets")},
+    };
+    return std::string(Tr(kTexts[At(wave)][wavelets ? 1 : 0]));
 }
 
 std::string Hundredths(int value) {
@@ -46,7 +49,7 @@ std::vector<KeyEntry> KeyEntries(const Construction& c, const Shown& shown) {
     std::vector<KeyEntry> entries;
     entries.reserve(7);
     const auto add = [&](Sample sample, std::initializer_list<Rgb> colours, int width,
-                         LineStyle style, std::string text) {
+                         LineStyle style, std::string_view text) {
         KeyEntry& entry = entries.emplace_back();
         entry.sample = sample;
         for (const Rgb colour : colours) {
@@ -54,7 +57,7 @@ std::vector<KeyEntry> KeyEntries(const Construction& c, const Shown& shown) {
         }
         entry.width = width;
         entry.style = style;
-        entry.text = std::move(text);
+        entry.text = text;
         return std::ref(entry);
     };
     for (const Wave wave : kWaves) {
@@ -69,7 +72,7 @@ std::vector<KeyEntry> KeyEntries(const Construction& c, const Shown& shown) {
     }
     if (!c.Refracts() && shown.wavelets.at(At(Wave::Refracted))) {
         add(Sample::Arc, {WaveletColour(Wave::Refracted)}, 1, LineStyle::Dotted,
-            "wavelets in medium 2: no front");
+            Tr("wavelets in medium 2: no front"));
     }
     KeyEntry trails;
     for (const Wave wave : kWaves) {
@@ -78,16 +81,16 @@ std::vector<KeyEntry> KeyEntries(const Construction& c, const Shown& shown) {
         }
     }
     if (trails.count > 0) {
-        KeyEntry& entry = add(Sample::Line, {}, 1, LineStyle::Dashed, "fronts a period before");
+        KeyEntry& entry = add(Sample::Line, {}, 1, LineStyle::Dashed, Tr("fronts a period before"));
         entry.colours = trails.colours;
         entry.count = trails.count;
     }
     if (shown.tangentPoints) {
         add(Sample::Dot, {kTangentDot}, kTangentDotWidth, LineStyle::Solid,
-            "where a wavelet touches its front");
+            Tr("where a wavelet touches its front"));
     }
     if (c.optics.angleDeg > 0) {
-        add(Sample::Line, {kProof}, 2, LineStyle::Solid, "proof of Snell's law");
+        add(Sample::Line, {kProof}, 2, LineStyle::Solid, Tr("proof of Snell's law"));
     }
     return entries;
 }
@@ -180,9 +183,11 @@ void DrawKey(const std::vector<KeyEntry>& entries, const Box& box, const LabelLa
 void PlaceMediaNames(const Construction& c, LabelLayout& layout, std::vector<PlacedText>& placed) {
     const int index = static_cast<int>(std::lround(c.optics.index * 100));
     const auto pair = MediaPresetAt(index);
-    const std::string above = "medium 1" + (pair ? ": " + std::string(pair->from) : "");
+    const std::string above =
+        pair ? TrFormat("medium 1: %1", {Tr(pair->from)}) : std::string(Tr("medium 1"));
     const std::string below =
-        "medium 2: " + (pair ? std::string(pair->to) + ", " : "") + "n = " + Hundredths(index);
+        pair ? TrFormat("medium 2: %1, n = %2", {Tr(pair->to), Hundredths(index)})
+             : TrFormat("medium 2: n = %1", {Hundredths(index)});
     const double em = layout.Em();
     const WorldBounds& f = c.frame;
     const double gap = 0.5 * em;

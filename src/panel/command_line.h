@@ -37,6 +37,8 @@ struct CommandLine {
     // picture's; the middle of the picture when no centre is given.
     Zoom zoom;
     bool centreGiven = false;
+    // --lang: a code MatchLanguage gave; empty when not given.
+    std::string language;
 };
 
 struct CommandLineResult {

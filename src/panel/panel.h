@@ -61,6 +61,9 @@ class Panel : public UserActions {
     // either redraws the exact view at once.
     void SetTheme(Theme theme);
     void SetKey(bool shown) override;
+    // After a change of language: every caption written again in the form it
+    // has, and the picture redrawn where it holds a text, as it was.
+    void RewriteTexts();
 
     const BarValues& Bars() const { return bars_; }
     DisplayMode Mode() const { return mode_; }
@@ -124,6 +127,12 @@ class Panel : public UserActions {
     Theme theme_ = Theme::Classic;
     bool key_ = true;
     bool started_ = false;
+    // The time label's caption is in the form start-up, the time bar or the
+    // wavelet picture wrote last.
+    enum class TimeCaption { StartUp, TimeBar, Wavelets };
+    TimeCaption timeCaption_ = TimeCaption::StartUp;
+    // The classic picture holds the critical-angle message.
+    bool messageShown_ = false;
 };
 
 }  // namespace orvath

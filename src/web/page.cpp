@@ -54,7 +54,7 @@ std::vector<std::string> Page::Start(int width, int height, std::string_view fra
     }
     document_.Describe(kExactSwitchId, ExactSwitchText());
     document_.Describe(kReflectionSwitchId, ReflectionSwitchText());
-    document_.Describe(kPictureId, {kPictureName, {}, {}, {}});
+    document_.Describe(kPictureId, {Tr(kPictureName), {}, {}, {}});
     StartPanel(url.settings);
     return std::move(url.problems);
 }

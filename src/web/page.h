@@ -13,6 +13,7 @@
 #include "panel/settings.h"
 #include "panel/tick_schedule.h"
 #include "surface/display_list.h"
+#include "text/translate.h"
 #include "web/packed_picture.h"
 #include "web/page_document.h"
 
@@ -24,19 +25,19 @@ inline constexpr std::string_view kReflectionSwitchId = "Reflection";
 inline constexpr std::string_view kPictureId = "picture";
 
 // The page's own buttons, after "STOP TIMER": what the script calls the
-// action, the element's id and the text on it.
+// action, the element's id and the text on it (an original, shown through Tr).
 struct PageAction {
     std::string_view name;
     std::string_view id;
     std::string_view caption;
 };
 inline constexpr PageAction kPageActions[] = {
-    {"savePng", "SavePng", "SAVE PNG"},
-    {"saveSvg", "SaveSvg", "SAVE SVG"},
-    {"copyLink", "CopyLink", "COPY LINK"},
+    {"savePng", "SavePng", TrMark("SAVE PNG")},
+    {"saveSvg", "SaveSvg", TrMark("SAVE SVG")},
+    {"copyLink", "CopyLink", TrMark("COPY LINK")},
 };
 // What "COPY LINK" says for a moment once the link is copied.
-inline constexpr std::string_view kLinkCopiedText = "LINK COPIED";
+inline constexpr std::string_view kLinkCopiedText = TrMark("LINK COPIED");
 
 // What a key does to a focused bar: its small or large step up or down, or
 // its end.

@@ -102,7 +102,8 @@ std::string ElementsJson() {
                                            ReflectionSwitchText().caption, "reflection"));
         } else if (control == Control::StopButton) {
             for (const PageAction& action : kPageActions) {
-                elements.push_back(ElementJson(action.id, "button", action.caption, action.name));
+                elements.push_back(
+                    ElementJson(action.id, "button", Tr(action.caption), action.name));
             }
         }
     }
@@ -148,9 +149,9 @@ std::string PageFactsJson() {
                 std::to_string(static_cast<int>(tag));
     }
     tags += "}";
-    return "{\"title\":" + Quoted(kWindowTitle) + ",\"picture\":" + Quoted(kPictureId) +
+    return "{\"title\":" + Quoted(Tr(kWindowTitle)) + ",\"picture\":" + Quoted(kPictureId) +
            ",\"elements\":[" + ElementsJson() + "],\"commands\":[" + commands + "],\"barKeys\":[" +
-           keys + "],\"tags\":" + tags + ",\"linkCopied\":" + Quoted(kLinkCopiedText) +
+           keys + "],\"tags\":" + tags + ",\"linkCopied\":" + Quoted(Tr(kLinkCopiedText)) +
            ",\"fonts\":[" + Quoted(CssFamilies(PackedFace::Print)) + "," +
            Quoted(CssFamilies(PackedFace::Label)) + "]}";
 }

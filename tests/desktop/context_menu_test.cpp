@@ -15,6 +15,10 @@ namespace {
 std::vector<QAction*> Items(const QMenu& menu) {
     std::vector<QAction*> items;
     for (QAction* action : menu.actions()) {
+        // The languages have no keys; LanguageMenu's test chooses them.
+        if (action->menu() != nullptr && action->menu()->objectName() == "LanguageMenu") {
+            continue;
+        }
         if (action->menu() != nullptr) {
             const auto inner = Items(*action->menu());
             items.insert(items.end(), inner.begin(), inner.end());
@@ -75,7 +79,7 @@ TEST(ContextMenu, EveryItemHasAKeyThatDoesWhatTheItemDoes) {
         QStringList({"Exact view", "Reflected wave", "Key to the colours", "Speed and steps",
                      "Pair of media", "Projector theme", "Zoom in", "Zoom out", "Whole picture",
                      "Start or stop the timer", "Back to the start values", "Save picture\u2026",
-                     "Copy picture", "Save animation\u2026", "Information box"}));
+                     "Copy picture", "Save animation\u2026", "Information box", "Language"}));
     QSet<QKeySequence> keys;
     const std::size_t count = Items(shown.Menu()).size();
     for (std::size_t i = 0; i < count; ++i) {
@@ -151,6 +155,47 @@ TEST(ContextMenu, EveryPairOfMediaSetsTheIndexBarThroughItsChange) {
         EXPECT_TRUE(started.desktop->Overlay().Lines().contains(
             QString::fromStdString("Media: " + pair.Name())));
     }
+}
+
+// The language menu rewrites every caption, the texts on the controls, the
+// title and the menu at once, and leaves the bars and the view as they are;
+// back in the original, every text is what it was.
+TEST(ContextMenu, LanguageMenuSwitchesEveryTextAndNothingElse) {
+    MenuWindow started;
+    OrvathWindow& window = started.window;
+    window.MoveBar(Bar::Angle, 70);
+    window.MoveBar(Bar::Index, 50);
+    const auto texts = [&window] {
+        QStringList shown = {window.windowTitle(), window.ButtonWidget(Button::Start).text(),
+                             window.ExactSwitch().text(), window.ExactSwitch().toolTip()};
+        for (const Bar bar : kBars) {
+            shown.append(window.LabelWidget(bar).text());
+        }
+        return shown;
+    };
+    const QStringList original = texts();
+    const std::string state = State(started);
+    QMenu* languages = started.Menu().findChild<QMenu*>("LanguageMenu");
+    ASSERT_NE(languages, nullptr);
+    const auto choose = [languages](const QString& name) {
+        for (QAction* item : languages->actions()) {
+            if (item->text() == name) {
+                item->trigger();
+                return;
+            }
+        }
+        ADD_FAILURE() << name.toStdString();
+    };
+    choose("Deutsch");
+    const QStringList german = texts();
+    EXPECT_EQ(german.at(4), "EINFALLSWINKEL= 70");
+    EXPECT_EQ(german.at(1), "TIMER");
+    EXPECT_EQ(german.at(2), "EXAKT");
+    EXPECT_EQ(State(started), state);
+    EXPECT_EQ(started.Menu().actions().front()->text(), "Exakte Ansicht");
+    choose("English");
+    EXPECT_EQ(texts(), original);
+    EXPECT_EQ(State(started), state);
 }
 
 }  // namespace
