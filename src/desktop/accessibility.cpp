@@ -36,7 +36,7 @@ void DescribeControls(OrvathWindow& window) {
 }
 
 void UpdateAngleDescription(OrvathWindow& window) {
-    const RefractionFacts facts = ComputeRefractionFacts(window.Model().CurrentScene());
+    const RefractionFacts facts = window.Model().CurrentFacts();
     const std::string description =
         AngleBarDescription(facts, QLocale().decimalPoint().toStdString());
     window.BarWidget(Bar::Angle).setAccessibleDescription(QString::fromStdString(description));

@@ -141,7 +141,7 @@ void DesktopFeatures::RefreshOverlay() {
         return;
     }
     const Panel& panel = window_.Model();
-    const RefractionFacts facts = ComputeRefractionFacts(panel.CurrentScene());
+    const RefractionFacts facts = panel.CurrentFacts();
     overlay_.SetLines(
         InfoOverlayLines(facts, panel.CurrentView(), QLocale().decimalPoint().toStdString()));
 }

@@ -222,6 +222,26 @@ void OrvathWindow::SetKey(bool shown) {
     panel_.SetKey(shown);
 }
 
+void OrvathWindow::StartMystery(int seed) {
+    panel_.StartMystery(seed);
+}
+
+void OrvathWindow::Guess(std::string_view typed) {
+    panel_.Guess(typed);
+}
+
+void OrvathWindow::RevealMystery() {
+    panel_.RevealMystery();
+}
+
+void OrvathWindow::MysteryStarted(int /*seed*/) {
+    BarWidget(Bar::Index).setVisible(false);
+}
+
+void OrvathWindow::MysteryRevealed(int /*indexTimes100*/) {
+    BarWidget(Bar::Index).setVisible(true);
+}
+
 void OrvathWindow::SetTheme(Theme theme) {
     panel_.SetTheme(theme);
     canvas_.SetTheme(theme);

@@ -65,6 +65,9 @@ class OrvathWindow : public QWidget, public UserActions, private PanelObserver {
     void SetView(View view) override;
     void SetReflection(bool shown) override;
     void SetKey(bool shown) override;
+    void StartMystery(int seed) override;
+    void Guess(std::string_view typed) override;
+    void RevealMystery() override;
 
     // Paints the picture and sizes the panel's fonts in the theme; the
     // controls stay where they are.
@@ -109,6 +112,10 @@ class OrvathWindow : public QWidget, public UserActions, private PanelObserver {
     void TimeEnded() override;
     void Shown() override;
     void PictureChanged() override;
+    // The index bar is put away while a mystery medium hides the index: its
+    // place would tell it.
+    void MysteryStarted(int seed) override;
+    void MysteryRevealed(int indexTimes100) override;
 
     void SetUpControls();
     void ConnectControls();

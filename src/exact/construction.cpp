@@ -30,6 +30,7 @@ Construction MakeConstruction(const Scene& scene, const ExactChoices& choices) {
     c.period = scene.period;
     c.showReflected = choices.reflection || c.optics.verdict != CriticalVerdict::Less;
     c.showKey = choices.key;
+    c.indexHidden = choices.indexHidden;
     c.em = LabelEm(choices.theme, c.frame.top - c.frame.bottom, scene.heightPx);
     c.controls = scene.controls;
     const int waves = ClampToRange(Bar::Waves, scene.bars.waves);

@@ -44,6 +44,7 @@ struct Construction {
     HitRow rays;      // where the drawn rays meet the boundary
     bool showReflected = false;
     bool showKey = true;
+    bool indexHidden = false;  // a mystery medium: its texts show kHiddenValue
     // The texts' em height, and the part of the picture under the panel's
     // controls, where no text may go.
     double em = 4.4;

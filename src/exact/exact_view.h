@@ -15,6 +15,7 @@ struct ExactChoices {
     bool reflection = false;
     bool key = true;               // the key to the picture's colours
     Theme theme = Theme::Classic;  // the texts' size follows it
+    bool indexHidden = false;      // a mystery medium: no text tells the index
 };
 
 // Colours of the three kinds of ray, shared by their fronts.

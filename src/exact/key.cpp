@@ -10,6 +10,7 @@
 #include "exact/palette.h"
 #include "exact/pen.h"
 #include "model/media.h"
+#include "model/mystery.h"
 #include "surface/picture_fonts.h"
 #include "text/translate.h"
 
@@ -182,12 +183,12 @@ void DrawKey(const std::vector<KeyEntry>& entries, const Box& box, const LabelLa
 
 void PlaceMediaNames(const Construction& c, LabelLayout& layout, std::vector<PlacedText>& placed) {
     const int index = static_cast<int>(std::lround(c.optics.index * 100));
-    const auto pair = MediaPresetAt(index);
+    const auto pair = c.indexHidden ? std::nullopt : MediaPresetAt(index);
+    const std::string told = c.indexHidden ? std::string(kHiddenValue) : Hundredths(index);
     const std::string above =
         pair ? TrFormat("medium 1: %1", {Tr(pair->from)}) : std::string(Tr("medium 1"));
-    const std::string below =
-        pair ? TrFormat("medium 2: %1, n = %2", {Tr(pair->to), Hundredths(index)})
-             : TrFormat("medium 2: n = %1", {Hundredths(index)});
+    const std::string below = pair ? TrFormat("medium 2: %1, n = %2", {Tr(pair->to), told})
+                                   : TrFormat("medium 2: n = %1", {told});
     const double em = layout.Em();
     const WorldBounds& f = c.frame;
     const double gap = 0.5 * em;

@@ -2,9 +2,7 @@
 #include "exact/proof.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <numbers>
 #include <string>
 #include <string_view>
@@ -13,6 +11,8 @@
 #include "exact/palette.h"
 #include "exact/pen.h"
 #include "model/critical_angle.h"
+#include "model/mystery.h"
+#include "model/number_format.h"
 
 #include "text/translate.h"
 
@@ -21,20 +21,6 @@ namespace {
 
 constexpr double kPi = std::numbers::pi;
 constexpr int kLegWidth = 2;
-
-std::string Fixed(double value, int decimals) {
-    char text[32];
-#if defined(__cpp_lib_to_chars)
-    const auto end =
-        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals).ptr;
-    return {text, end};
-#else
-    // The web build's C++ library has no floating-point to_chars; its printf
-    // runs in the C locale there and gives the same digits.
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    return text;
-#endif
-}
 
 Vec Unit(Vec v) {
     return (1 / Length(v)) * v;
@@ -61,28 +47,32 @@ void DrawLeg(Surface& s, LabelLayout& layout, int width, Vec a, Vec b) {
 // The live values, one short line each, under the critical-angle message.
 std::vector<std::string> Values(const Construction& c) {
     const Optics& o = c.optics;
+    // What tells the index, or kHiddenValue while a mystery medium is on.
+    const auto told = [&c](double value, int decimals) {
+        return c.indexHidden ? std::string(kHiddenValue) : FormatFixed(value, decimals);
+    };
     const std::string theta1 = "θ1 = " + std::to_string(o.angleDeg) + "°";
-    const std::string n = "c1 / c2 = n = " + Fixed(o.index, 2);
+    const std::string n = "c1 / c2 = n = " + told(o.index, 2);
     std::vector<std::string> lines = {std::string(CriticalMessage(o.verdict))};
     if (o.angleDeg == 0) {
         lines.insert(lines.end(),
-                     {theta1 + "   θ2 = 0°", "λ2 = λ1 / n = " + Fixed(o.wavelength2, 1), n});
+                     {theta1 + "   θ2 = 0°", "λ2 = λ1 / n = " + told(o.wavelength2, 1), n});
     } else if (o.verdict == CriticalVerdict::Greater) {
         lines.insert(lines.end(),
                      {std::string(Tr("total reflection")), TrFormat("%1   no θ2", {theta1}),
-                      "sin θ1 = c1·Δt / d = " + Fixed(o.sin1, 3),
-                      "c2·Δt / d = " + Fixed(o.sin1 / o.index, 2) + " > 1",
+                      "sin θ1 = c1·Δt / d = " + FormatFixed(o.sin1, 3),
+                      "c2·Δt / d = " + told(o.sin1 / o.index, 2) + " > 1",
                       // Where the front meets the boundary runs slower than c2.
-                      "c1 / sin θ1 = " + Fixed(o.incident.speed / o.sin1, 2) +
-                          " < c2 = " + Fixed(o.refracted.speed, 2),
+                      "c1 / sin θ1 = " + FormatFixed(o.incident.speed / o.sin1, 2) +
+                          " < c2 = " + told(o.refracted.speed, 2),
                       n});
     } else {
         if (o.verdict == CriticalVerdict::Critical) {
             lines.emplace_back(Tr("critical angle"));
         }
-        lines.insert(lines.end(), {theta1 + "   θ2 = " + Fixed(o.theta2 * 180 / kPi, 1) + "°",
-                                   "sin θ1 = c1·Δt / d = " + Fixed(o.sin1, 3),
-                                   "sin θ2 = c2·Δt / d = " + Fixed(o.sin2, 3), n});
+        lines.insert(lines.end(), {theta1 + "   θ2 = " + told(o.theta2 * 180 / kPi, 1) + "°",
+                                   "sin θ1 = c1·Δt / d = " + FormatFixed(o.sin1, 3),
+                                   "sin θ2 = c2·Δt / d = " + told(o.sin2, 3), n});
     }
     return lines;
 }

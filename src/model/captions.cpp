@@ -2,10 +2,16 @@
 #include "model/captions.h"
 
 #include "model/bar_settings.h"
+#include "model/mystery.h"
 #include "model/number_format.h"
 #include "text/translate.h"
 
 namespace orvath {
+namespace {
+
+constexpr std::string_view kIndexCaptionStart = "c2=  C1/";
+
+}  // namespace
 
 std::string AngleCaption(std::int16_t angleDeg) {
     return TrFormat("ANGLE OF INCIDENCE= %1", {FormatWhole(angleDeg)});
@@ -17,6 +23,10 @@ std::string WavesCaption(std::int16_t waves) {
 
 std::string IndexCaption(std::int16_t indexTimes100) {
     return TrFormat("c2=  C1/%1", {FormatTwoDecimals(indexTimes100 / 100.0)});
+}
+
+std::string HiddenIndexCaption() {
+    return TrFormat("c2=  C1/%1", {kHiddenValue});
 }
 
 std::string StartupTimeCaption(std::int16_t timeTimes100) {

@@ -15,6 +15,8 @@ std::string AngleCaption(std::int16_t angleDeg);
 std::string WavesCaption(std::int16_t waves);
 // The index label after a change of the index: "c2=  C1/0.50".
 std::string IndexCaption(std::int16_t indexTimes100);
+// The same while a mystery medium hides the index: "c2=  C1/?".
+std::string HiddenIndexCaption();
 // The time label as start-up first writes it: "TIME =20.00".
 std::string StartupTimeCaption(std::int16_t timeTimes100);
 // The time label after a change of the time bar: "TIME = 120.00* T".

@@ -2,39 +2,16 @@
 #include "model/info_text.h"
 
 #include <cctype>
-#include <charconv>
 #include <cmath>
-#include <cstdio>
 
 #include "model/bar_settings.h"
 #include "model/media.h"
+#include "model/mystery.h"
+#include "model/number_format.h"
 #include "text/translate.h"
 
 namespace orvath {
 namespace {
-
-// `value` with a fixed number of decimals and the given separator.
-std::string Fixed(double value, int decimals, std::string_view decimalPoint) {
-    char buffer[64];
-#if defined(__cpp_lib_to_chars)
-    const auto end =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals)
-            .ptr;
-    std::string text(buffer, end);
-#else
-    // The web build's C++ library has no floating-point to_chars; the page
-    // never changes the C locale, so printf gives the same digits.
-    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
-    std::string text(buffer);
-#endif
-    if (text.find_first_not_of("-0.") == std::string::npos && text.front() == '-') {
-        text.erase(0, 1);
-    }
-    if (const auto point = text.find('.'); point != std::string::npos) {
-        text.replace(point, 1, decimalPoint);
-    }
-    return text;
-}
 
 // The rays' colours in the exact view.
 constexpr std::string_view kRayColours =
@@ -44,7 +21,7 @@ constexpr std::string_view kRayColours =
 // "Diamond to air (n = 0.41) is no preset: the index bar runs from 0.50 to 3.00."
 void AddPairsLeftOut(std::vector<std::string>& lines, std::string_view decimalPoint) {
     const BarSetting& index = SettingOf(Bar::Index);
-    const auto hundredths = [&](int value) { return Fixed(value / 100.0, 2, decimalPoint); };
+    const auto hundredths = [&](int value) { return FormatFixed(value / 100.0, 2, decimalPoint); };
     for (const MediaPair& pair : KnownMediaPairs()) {
         if (FitsIndexBar(pair)) {
             continue;
@@ -61,31 +38,42 @@ void AddPairsLeftOut(std::vector<std::string>& lines, std::string_view decimalPo
 
 std::vector<std::string> InfoOverlayLines(const RefractionFacts& facts, View view,
                                           std::string_view decimalPoint) {
-    const auto two = [&](double value) { return Fixed(value, 2, decimalPoint); };
-    const auto one = [&](double value) { return Fixed(value, 1, decimalPoint); };
-    std::vector<std::string> lines = {
-        TrFormat("Relative refractive index n = c1 / c2 = %1", {two(facts.index)}),
+    const auto two = [&](double value) { return FormatFixed(value, 2, decimalPoint); };
+    const auto one = [&](double value) { return FormatFixed(value, 1, decimalPoint); };
+    // What tells the index, or kHiddenValue while a mystery medium is on.
+    const auto told = [&](double value, int decimals) {
+        return facts.indexHidden ? std::string(kHiddenValue)
+                                 : FormatFixed(value, decimals, decimalPoint);
     };
-    if (const auto pair = MediaPresetAt(static_cast<int>(std::lround(facts.index * 100)))) {
+    std::vector<std::string> lines = {
+        TrFormat("Relative refractive index n = c1 / c2 = %1", {told(facts.index, 2)}),
+    };
+    if (const auto pair = MediaPresetAt(static_cast<int>(std::lround(facts.index * 100)));
+        pair && !facts.indexHidden) {
         lines.push_back(TrFormat("Media: %1", {pair->Name()}));
     }
-    lines.insert(
-        lines.end(),
-        {
-            TrFormat("Speed: c1 = %1 above, c2 = %2 below", {two(facts.speed1), two(facts.speed2)}),
-            TrFormat("Wavelength: λ1 = %1 above, λ2 = %2 below",
-                     {two(facts.wavelength1), two(facts.wavelength2)}),
-            TrFormat("Angle of incidence: %1°", {std::to_string(facts.incidenceDeg)}),
-        });
+    lines.insert(lines.end(),
+                 {
+                     TrFormat("Speed: c1 = %1 above, c2 = %2 below",
+                              {two(facts.speed1), told(facts.speed2, 2)}),
+                     // The ruler counts the same units.
+                     TrFormat("Wavelength in the ruler's units: λ1 = %1 above, λ2 = %2 below",
+                              {two(facts.wavelength1), told(facts.wavelength2, 2)}),
+                     TrFormat("Angle of incidence: %1°", {std::to_string(facts.incidenceDeg)}),
+                 });
     if (facts.refractionDeg) {
         lines.push_back(TrFormat("Angle of refraction: %1° (Snell's law: sin θ2 = sin θ1 / n)",
-                                 {one(*facts.refractionDeg)}));
+                                 {told(*facts.refractionDeg, 1)}));
     } else {
         lines.emplace_back(Tr("Total internal reflection: sin θ1 / n is greater than 1"));
     }
-    lines.push_back(facts.criticalDeg
-                        ? TrFormat("Critical angle: %1°", {one(*facts.criticalDeg)})
-                        : std::string(Tr("No critical angle: medium 2 is not the faster one")));
+    if (facts.indexHidden) {
+        lines.push_back(TrFormat("Critical angle: %1", {kHiddenValue}));
+    } else {
+        lines.push_back(facts.criticalDeg
+                            ? TrFormat("Critical angle: %1°", {one(*facts.criticalDeg)})
+                            : std::string(Tr("No critical angle: medium 2 is not the faster one")));
+    }
     lines.push_back(TrFormat("Time: %1 = %2 periods", {two(facts.time), two(facts.periods)}));
     lines.push_back(view == View::Exact ? TrFormat("Exact view: %1", {Tr(kRayColours)})
                                         : std::string(Tr("Classic view (E: the exact view)")));
@@ -113,16 +101,21 @@ std::vector<std::string> InfoOverlayLines(const RefractionFacts& facts, View vie
 std::string AngleBarDescription(const RefractionFacts& facts, std::string_view decimalPoint) {
     std::string text =
         TrFormat("Angle of incidence %1 degrees.", {std::to_string(facts.incidenceDeg)}) + " ";
+    if (facts.indexHidden) {
+        return text + std::string(Tr(facts.refractionDeg
+                                         ? TrMark("The angle of refraction is to be measured.")
+                                         : TrMark("The wave is totally reflected.")));
+    }
     if (facts.refractionDeg) {
         text += TrFormat("The wave is refracted at %1 degrees.",
-                         {Fixed(*facts.refractionDeg, 1, decimalPoint)});
+                         {FormatFixed(*facts.refractionDeg, 1, decimalPoint)});
     } else {
         text += Tr("The wave is totally reflected.");
     }
     text += " ";
     if (facts.criticalDeg) {
-        text +=
-            TrFormat("Critical angle %1 degrees.", {Fixed(*facts.criticalDeg, 1, decimalPoint)});
+        text += TrFormat("Critical angle %1 degrees.",
+                         {FormatFixed(*facts.criticalDeg, 1, decimalPoint)});
     } else {
         text += Tr("No critical angle.");
     }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace orvath {
 
@@ -9,5 +10,8 @@ namespace orvath {
 std::string FormatWhole(long value);
 // The caption pattern "0.00": two decimals, at least one digit before the '.'.
 std::string FormatTwoDecimals(double value);
+// `value` with a fixed number of decimals and the given separator; a value
+// that rounds to zero shows no minus sign.
+std::string FormatFixed(double value, int decimals, std::string_view decimalPoint = ".");
 
 }  // namespace orvath

@@ -22,6 +22,10 @@ struct RefractionFacts {
     std::optional<double> criticalDeg;
     double time = 0;     // the time bar in the program's time unit
     double periods = 0;  // the same time in periods T
+    // A mystery medium hides the index and all that would tell it: the
+    // speed and wavelength below, the angles of refraction and the critical
+    // angle.
+    bool indexHidden = false;
 };
 
 // The facts of a scene. Total reflection is decided by the same test as the

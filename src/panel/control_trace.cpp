@@ -3,6 +3,7 @@
 
 #include <ostream>
 
+#include "model/number_format.h"
 #include "surface/trace_surface.h"
 
 namespace orvath {
@@ -27,6 +28,23 @@ void ControlTrace::TimerEnabledWritten(bool enabled) {
 
 void ControlTrace::Shown() {
     out_ << "show\n";
+}
+
+void ControlTrace::MysteryStarted(int seed) {
+    out_ << "mystery " << seed << '\n';
+}
+
+// guess "TYPED" VERDICT, with how far off in per cent when it is a number.
+void ControlTrace::Guessed(std::string_view typed, const GuessVerdict& verdict) {
+    out_ << "guess \"" << typed << "\" " << VerdictWord(verdict.kind);
+    if (verdict.kind == GuessVerdict::Kind::Found || verdict.kind == GuessVerdict::Kind::Off) {
+        out_ << ' ' << FormatFixed(verdict.offPercent, 1);
+    }
+    out_ << '\n';
+}
+
+void ControlTrace::MysteryRevealed(int indexTimes100) {
+    out_ << "reveal " << indexTimes100 << '\n';
 }
 
 }  // namespace orvath

@@ -17,6 +17,9 @@ class ControlTrace : public PanelObserver {
     void ValueAssigned(Bar bar, int value) override;
     void TimerEnabledWritten(bool enabled) override;
     void Shown() override;
+    void MysteryStarted(int seed) override;
+    void Guessed(std::string_view typed, const GuessVerdict& verdict) override;
+    void MysteryRevealed(int indexTimes100) override;
 
   private:
     std::ostream& out_;

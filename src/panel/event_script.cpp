@@ -6,6 +6,7 @@
 
 #include "model/bar_settings.h"
 #include "model/message_text.h"
+#include "model/mystery.h"
 #include "model/setting_words.h"
 
 namespace orvath {
@@ -65,6 +66,14 @@ std::vector<EventWord> MakeEventWords() {
                      0,
                      0,
                      {{"on", 1}, {"off", 0}}});
+    words.push_back({"mystery",
+                     EventOf(ScriptEvent::Kind::Mystery),
+                     true,
+                     kMysterySeedMin,
+                     kMysterySeedMax,
+                     {}});
+    words.push_back({"guess", EventOf(ScriptEvent::Kind::Guess), false, 0, 0, {}});
+    words.push_back({"reveal", EventOf(ScriptEvent::Kind::Reveal), false, 0, 0, {}});
     return words;
 }
 
@@ -132,6 +141,20 @@ ScriptLine ParseScriptLine(std::string_view line) {
         return Error("unknown event " + QuotedWord(words.front()));
     }
     const std::string name = "'" + std::string(event->word) + "'";
+    // An answer is whatever follows, even nothing.
+    if (event->event.kind == ScriptEvent::Kind::Guess) {
+        ScriptLine result;
+        result.status = ScriptLine::Status::Event;
+        result.event = event->event;
+        result.event.words = std::string(words.front());
+        for (std::size_t i = 1; i < words.size(); ++i) {
+            result.event.typed += (i > 1 ? " " : "") + std::string(words[i]);
+        }
+        if (!result.event.typed.empty()) {
+            result.event.words += " " + result.event.typed;
+        }
+        return result;
+    }
     const std::size_t maxWords = event->takesValue ? 2 : 1;
     if (words.size() > maxWords) {
         return Error("unexpected " + QuotedWord(words[maxWords]) + " after " + name);

@@ -10,13 +10,15 @@ namespace orvath {
 
 // What a user does in one line of an event script.
 struct ScriptEvent {
-    enum class Kind { MoveBar, Click, Tick, View, Reflection };
+    enum class Kind { MoveBar, Click, Tick, View, Reflection, Mystery, Guess, Reveal };
     Kind kind = Kind::Tick;
     Bar bar = Bar::Angle;              // MoveBar
     Button button = Button::Wavelets;  // Click
-    // The bar's value, the number of ticks, the View, or 1 for reflection on.
+    // The bar's value, the number of ticks, the View, 1 for reflection on,
+    // or the mystery medium's seed.
     int value = 0;
     std::string words;  // the line's words joined by single blanks
+    std::string typed;  // Guess: the rest of the line, as typed
 };
 
 // The outcome of reading one script line: nothing to do (blank or comment),

@@ -49,7 +49,8 @@ void Panel::StartUp(float clientWidthTwips, float clientHeightTwips) {
     SetLabelFont(Control::WavesLabel, kWavesLabelFontPoints);
     WriteCaption(Control::WavesLabel, WavesCaption(bars_.waves));
     SetLabelFont(Control::IndexLabel, kLabelFontPoints);
-    WriteCaption(Control::IndexLabel, IndexCaption(bars_.index));
+    WriteCaption(Control::IndexLabel,
+                 IndexHidden() ? HiddenIndexCaption() : IndexCaption(bars_.index));
 
     // The boundary and the normal, drawn before the window is visible.
     surface_.Line(state.xLeft, 0, state.xRight, 0);
@@ -75,6 +76,9 @@ ScreenMapping Panel::MappingOnto(double widthPx, double heightPx, const Zoom& zo
 }
 
 void Panel::MoveBar(Bar bar, int value) {
+    if (bar == Bar::Index && IndexHidden()) {
+        return;
+    }
     SetBar(bar, ClampToRange(bar, value));
 }
 
@@ -137,6 +141,10 @@ void Panel::Tick() {
 }
 
 void Panel::ResetToStart() {
+    if (IndexHidden()) {
+        mysterySeed_.reset();
+        Notify([&](PanelObserver& o) { o.MysteryRevealed(bars_.index); });
+    }
     const BarValues start = StartValues();
     const bool barsMove = bars_ != start;
     const bool modeChanges = mode_ != DisplayMode::Wavelets;
@@ -202,7 +210,8 @@ void Panel::RewriteTexts() {
     }
     WriteCaption(Control::AngleLabel, AngleCaption(bars_.angle));
     WriteCaption(Control::WavesLabel, WavesCaption(bars_.waves));
-    WriteCaption(Control::IndexLabel, IndexCaption(bars_.index));
+    WriteCaption(Control::IndexLabel,
+                 IndexHidden() ? HiddenIndexCaption() : IndexCaption(bars_.index));
     switch (timeCaption_) {
         case TimeCaption::StartUp:
             WriteCaption(Control::TimeLabel, StartupTimeCaption(bars_.time));
@@ -224,6 +233,40 @@ void Panel::RewriteTexts() {
     } else if (view_ == View::Exact) {
         Redraw();
     }
+}
+
+void Panel::StartMystery(int seed) {
+    mysterySeed_ = seed;
+    Notify([&](PanelObserver& o) { o.MysteryStarted(seed); });
+    const int index = MysteryIndex(seed);
+    if (index == bars_.index) {
+        OnIndexChanged();
+    } else {
+        AssignBar(Bar::Index, index);
+    }
+}
+
+void Panel::Guess(std::string_view typed) {
+    if (!IndexHidden()) {
+        return;
+    }
+    const GuessVerdict verdict = JudgeGuess(typed, bars_.index);
+    Notify([&](PanelObserver& o) { o.Guessed(typed, verdict); });
+}
+
+void Panel::RevealMystery() {
+    if (!IndexHidden()) {
+        return;
+    }
+    mysterySeed_.reset();
+    Notify([&](PanelObserver& o) { o.MysteryRevealed(bars_.index); });
+    OnIndexChanged();
+}
+
+RefractionFacts Panel::CurrentFacts() const {
+    RefractionFacts facts = ComputeRefractionFacts(CurrentScene());
+    facts.indexHidden = IndexHidden();
+    return facts;
 }
 
 void Panel::OnAngleChanged() {
@@ -256,7 +299,8 @@ void Panel::OnWavesChanged() {
 void Panel::OnIndexChanged() {
     surface_.Cls();
     messageShown_ = false;
-    WriteCaption(Control::IndexLabel, IndexCaption(bars_.index));
+    WriteCaption(Control::IndexLabel,
+                 IndexHidden() ? HiddenIndexCaption() : IndexCaption(bars_.index));
     // C2 and the critical flag follow the index through the scene, so the
     // wavelet picture never draws the critical construction for an index
     // where the angle is not critical.
@@ -361,7 +405,8 @@ void Panel::DrawContinuous() {
 }
 
 void Panel::DrawExact() {
-    exact::DrawExactPicture(CurrentScene(), {mode_, reflection_, key_, theme_}, surface_);
+    exact::DrawExactPicture(CurrentScene(), {mode_, reflection_, key_, theme_, IndexHidden()},
+                            surface_);
     Notify([](PanelObserver& o) { o.PictureChanged(); });
 }
 

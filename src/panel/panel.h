@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/bar_settings.h"
+#include "model/refraction_facts.h"
 #include "model/scene.h"
 #include "model/timer_speed.h"
 #include "panel/panel_observer.h"
@@ -64,6 +67,12 @@ class Panel : public UserActions {
     // After a change of language: every caption written again in the form it
     // has, and the picture redrawn where it holds a text, as it was.
     void RewriteTexts();
+    // While a mystery medium is on, the index bar keeps the hidden index:
+    // moving it does nothing, and every text that would tell the index
+    // shows kHiddenValue. Starting one while another is on draws anew.
+    void StartMystery(int seed) override;
+    void Guess(std::string_view typed) override;
+    void RevealMystery() override;
 
     const BarValues& Bars() const { return bars_; }
     DisplayMode Mode() const { return mode_; }
@@ -73,6 +82,11 @@ class Panel : public UserActions {
     TimerSpeed Speed() const { return speed_; }
     Theme CurrentTheme() const { return theme_; }
     bool Key() const { return key_; }
+    // The seed of the mystery medium on, if one is.
+    std::optional<int> MysterySeed() const { return mysterySeed_; }
+    bool IndexHidden() const { return mysterySeed_.has_value(); }
+    // The physics of the picture shown, with what a mystery hides left out.
+    RefractionFacts CurrentFacts() const;
     // What a redraw now reads: the bars on the client area of start-up.
     Scene CurrentScene() const { return MakeScene(bars_, client_); }
     // The world frame of start-up.
@@ -133,6 +147,7 @@ class Panel : public UserActions {
     TimeCaption timeCaption_ = TimeCaption::StartUp;
     // The classic picture holds the critical-angle message.
     bool messageShown_ = false;
+    std::optional<int> mysterySeed_;
 };
 
 }  // namespace orvath

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "model/controls.h"
+#include "model/mystery.h"
 #include "model/panel_layout.h"
 #include "model/timer_speed.h"
 
@@ -45,6 +46,10 @@ class PanelObserver {
     virtual void Shown() {}
     // A new picture is complete on the surface.
     virtual void PictureChanged() {}
+    // A mystery medium was started, an answer judged, the index revealed.
+    virtual void MysteryStarted(int /*seed*/) {}
+    virtual void Guessed(std::string_view /*typed*/, const GuessVerdict& /*verdict*/) {}
+    virtual void MysteryRevealed(int /*indexTimes100*/) {}
 };
 
 }  // namespace orvath

@@ -74,6 +74,15 @@ void Perform(const ScriptEvent& event, UserActions& user) {
         case ScriptEvent::Kind::Reflection:
             user.SetReflection(event.value != 0);
             break;
+        case ScriptEvent::Kind::Mystery:
+            user.StartMystery(event.value);
+            break;
+        case ScriptEvent::Kind::Guess:
+            user.Guess(event.typed);
+            break;
+        case ScriptEvent::Kind::Reveal:
+            user.RevealMystery();
+            break;
     }
 }
 

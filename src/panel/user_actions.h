@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <string_view>
+
 #include "model/controls.h"
 
 namespace orvath {
@@ -26,6 +28,11 @@ class UserActions {
     virtual void SetReflection(bool shown) = 0;
     // Shows or hides the exact view's key to its colours.
     virtual void SetKey(bool shown) = 0;
+    // The mystery medium: hides the index behind one drawn from the seed,
+    // judges what a student typed, and reveals the index, which ends it.
+    virtual void StartMystery(int seed) = 0;
+    virtual void Guess(std::string_view typed) = 0;
+    virtual void RevealMystery() = 0;
 };
 
 }  // namespace orvath

@@ -256,7 +256,7 @@ void Page::ShowSwitches() {
 }
 
 void Page::DescribeAngle() {
-    const RefractionFacts facts = ComputeRefractionFacts(panel_->CurrentScene());
+    const RefractionFacts facts = panel_->CurrentFacts();
     document_.SetDescription(IdOf(Control::AngleBar), AngleBarDescription(facts, decimalPoint_));
 }
 
@@ -271,7 +271,7 @@ void Page::RefreshInformation() {
     if (!informationShown_) {
         return;
     }
-    const RefractionFacts facts = ComputeRefractionFacts(panel_->CurrentScene());
+    const RefractionFacts facts = panel_->CurrentFacts();
     document_.ShowInformation(InfoOverlayLines(facts, panel_->CurrentView(), decimalPoint_));
 }
 

@@ -17,7 +17,8 @@ namespace {
 
 // The facts for a started program whose bars were moved to these values.
 RefractionFacts FactsFor(int angle, int index, int time = 2000) {
-    return ComputeRefractionFacts(testing::FormScene(testing::Bars(angle, index, 10, time), 1920, 1080));
+    return ComputeRefractionFacts(
+        testing::FormScene(testing::Bars(angle, index, 10, time), 1920, 1080));
 }
 
 bool HasLine(const std::vector<std::string>& lines, const std::string& line) {
@@ -81,7 +82,8 @@ TEST(InfoOverlayText, StatesTheDesignPicture) {
     const auto lines = InfoOverlayLines(FactsFor(25, 50), View::Classic, ".");
     EXPECT_TRUE(HasLine(lines, "Relative refractive index n = c1 / c2 = 0.50")) << Joined(lines);
     EXPECT_TRUE(HasLine(lines, "Speed: c1 = 5.00 above, c2 = 10.00 below")) << Joined(lines);
-    EXPECT_TRUE(HasLine(lines, "Wavelength: \u03bb1 = 30.00 above, \u03bb2 = 60.00 below"))
+    EXPECT_TRUE(HasLine(
+        lines, "Wavelength in the ruler's units: \u03bb1 = 30.00 above, \u03bb2 = 60.00 below"))
         << Joined(lines);
     EXPECT_TRUE(HasLine(lines, "Angle of incidence: 25\u00b0")) << Joined(lines);
     EXPECT_NE(Joined(lines).find("Angle of refraction: 57.7\u00b0"), std::string::npos)

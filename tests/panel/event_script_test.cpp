@@ -16,24 +16,28 @@ TEST(EventScript, ReadsEveryEventWord) {
         ScriptEvent event;
     };
     const Case cases[] = {
-        {"angle 30", {Kind::MoveBar, Bar::Angle, {}, 30, "angle 30"}},
-        {"  index\t150\r", {Kind::MoveBar, Bar::Index, {}, 150, "index 150"}},
-        {"index 300", {Kind::MoveBar, Bar::Index, {}, 300, "index 300"}},
-        {"waves +5", {Kind::MoveBar, Bar::Waves, {}, 5, "waves +5"}},
-        {"waves 39", {Kind::MoveBar, Bar::Waves, {}, 39, "waves 39"}},
-        {"time   -0", {Kind::MoveBar, Bar::Time, {}, 0, "time -0"}},
-        {"time 5000", {Kind::MoveBar, Bar::Time, {}, 5000, "time 5000"}},
-        {"angle 89", {Kind::MoveBar, Bar::Angle, {}, 89, "angle 89"}},
-        {"continuous", {Kind::Click, {}, Button::Continuous, 0, "continuous"}},
-        {"wavelets", {Kind::Click, {}, Button::Wavelets, 0, "wavelets"}},
-        {"timer", {Kind::Click, {}, Button::Start, 0, "timer"}},
-        {"stop\r", {Kind::Click, {}, Button::Stop, 0, "stop"}},
-        {"tick", {Kind::Tick, {}, {}, 1, "tick"}},
-        {"tick 100000", {Kind::Tick, {}, {}, 100000, "tick 100000"}},
-        {"view  exact", {Kind::View, {}, {}, static_cast<int>(View::Exact), "view exact"}},
-        {"view classic", {Kind::View, {}, {}, static_cast<int>(View::Classic), "view classic"}},
-        {"reflection on", {Kind::Reflection, {}, {}, 1, "reflection on"}},
-        {"reflection off\r", {Kind::Reflection, {}, {}, 0, "reflection off"}},
+        {"angle 30", {Kind::MoveBar, Bar::Angle, {}, 30, "angle 30", {}}},
+        {"  index\t150\r", {Kind::MoveBar, Bar::Index, {}, 150, "index 150", {}}},
+        {"index 300", {Kind::MoveBar, Bar::Index, {}, 300, "index 300", {}}},
+        {"waves +5", {Kind::MoveBar, Bar::Waves, {}, 5, "waves +5", {}}},
+        {"waves 39", {Kind::MoveBar, Bar::Waves, {}, 39, "waves 39", {}}},
+        {"time   -0", {Kind::MoveBar, Bar::Time, {}, 0, "time -0", {}}},
+        {"time 5000", {Kind::MoveBar, Bar::Time, {}, 5000, "time 5000", {}}},
+        {"angle 89", {Kind::MoveBar, Bar::Angle, {}, 89, "angle 89", {}}},
+        {"continuous", {Kind::Click, {}, Button::Continuous, 0, "continuous", {}}},
+        {"wavelets", {Kind::Click, {}, Button::Wavelets, 0, "wavelets", {}}},
+        {"timer", {Kind::Click, {}, Button::Start, 0, "timer", {}}},
+        {"stop\r", {Kind::Click, {}, Button::Stop, 0, "stop", {}}},
+        {"tick", {Kind::Tick, {}, {}, 1, "tick", {}}},
+        {"tick 100000", {Kind::Tick, {}, {}, 100000, "tick 100000", {}}},
+        {"view  exact", {Kind::View, {}, {}, static_cast<int>(View::Exact), "view exact", {}}},
+        {"view classic", {Kind::View, {}, {}, static_cast<int>(View::Classic), "view classic", {}}},
+        {"reflection on", {Kind::Reflection, {}, {}, 1, "reflection on", {}}},
+        {"reflection off\r", {Kind::Reflection, {}, {}, 0, "reflection off", {}}},
+        {"mystery 999999", {Kind::Mystery, {}, {}, 999999, "mystery 999999", {}}},
+        {"guess  1,47\t ok ", {Kind::Guess, {}, {}, 0, "guess 1,47 ok", "1,47 ok"}},
+        {"guess", {Kind::Guess, {}, {}, 0, "guess", ""}},
+        {"reveal", {Kind::Reveal, {}, {}, 0, "reveal", {}}},
     };
     for (const Case& c : cases) {
         const ScriptLine parsed = ParseScriptLine(c.line);
@@ -48,6 +52,7 @@ TEST(EventScript, ReadsEveryEventWord) {
         }
         EXPECT_EQ(e.value, c.event.value) << c.line;
         EXPECT_EQ(e.words, c.event.words) << c.line;
+        EXPECT_EQ(e.typed, c.event.typed) << c.line;
     }
 }
 

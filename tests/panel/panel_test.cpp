@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
 
+#include "model/mystery.h"
+#include "model/number_format.h"
 #include "model/world_frame.h"
 #include "panel/panel.h"
 #include "support/pinned_traces.h"
@@ -193,6 +196,56 @@ TEST(PanelModel, TheViewSwitchesRedrawOnlyWhenWhatIsShownChanges) {
     EXPECT_EQ(exact.recorder.log, (std::vector<std::string>{"reflected", "classic", "hidden"}));
     // Reflection on, then off, in the classic view: no redraw.
     EXPECT_EQ(exact.recorder.pictures, 3);
+}
+
+}  // namespace
+}  // namespace orvath
+
+namespace orvath {
+namespace {
+
+bool HasLine(const std::vector<std::string>& lines, const std::string& line) {
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+// Whether a text the trace prints or writes as a caption holds `text`.
+bool Prints(const std::vector<std::string>& lines, const std::string& text) {
+    return std::any_of(lines.begin(), lines.end(), [&](const std::string& line) {
+        const bool printed = line.rfind("print ", 0) == 0 || line.rfind("caption ", 0) == 0;
+        return printed && line.find(text) != std::string::npos;
+    });
+}
+
+TEST(PanelModel, AMysteryMediumHidesTheIndexUntilRevealed) {
+    const int hidden = MysteryIndex(7);
+    const std::string told = FormatTwoDecimals(hidden / 100.0);
+    const std::string right = FormatFixed(hidden / 100.0 * 1.01, 2);
+    const testing::TraceResult run =
+        testing::RunScript("view exact\nmystery 7\nindex 150\nangle 10\nguess\nguess 9,9\nguess " +
+                           right + "\nreveal\nindex 150\n");
+    ASSERT_EQ(run.status, 0) << run.errors;
+    const auto started = run.AfterEvent("mystery 7");
+    ASSERT_FALSE(started.empty());
+    EXPECT_EQ(started.front(), "mystery 7");
+    EXPECT_TRUE(HasLine(started, "value N_REFR " + std::to_string(hidden)));
+    EXPECT_TRUE(Prints(started, "caption Label4 \"c2=  C1/?\""));
+    // The bar keeps the hidden index, and no text of the picture tells it.
+    EXPECT_TRUE(run.AfterEvent("index 150").empty());
+    for (const char* event : {"mystery 7", "angle 10"}) {
+        const auto lines = run.AfterEvent(event);
+        EXPECT_FALSE(Prints(lines, told)) << event;
+        EXPECT_TRUE(Prints(lines, "n = ?")) << event;
+    }
+    EXPECT_EQ(run.AfterEvent("guess"), std::vector<std::string>{"guess \"\" empty"});
+    EXPECT_EQ(run.AfterEvent("guess 9,9"), std::vector<std::string>{"guess \"9,9\" out-of-range"});
+    const auto found = run.AfterEvent("guess " + right);
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found.front().rfind("guess \"" + right + "\" found ", 0), 0u) << found.front();
+    const auto revealed = run.AfterEvent("reveal");
+    ASSERT_FALSE(revealed.empty());
+    EXPECT_EQ(revealed.front(), "reveal " + std::to_string(hidden));
+    EXPECT_TRUE(Prints(revealed, "caption Label4 \"c2=  C1/" + told + "\""));
+    EXPECT_TRUE(Prints(revealed, "n = " + told));
 }
 
 }  // namespace

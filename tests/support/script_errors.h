@@ -47,6 +47,9 @@ inline std::vector<ScriptError> ScriptErrors() {
         {"view Exact", "'view' needs 'exact' or 'classic'"},
         {"reflection 1", "'reflection' needs 'on' or 'off'"},
         {"reflection on now", "unexpected 'now' after 'reflection'"},
+        {"mystery", "'mystery' needs a value from 1 to 999999"},
+        {"mystery 0", "'mystery' value '0' is outside 1 to 999999"},
+        {"reveal now", "unexpected 'now' after 'reveal'"},
     };
 }
 
