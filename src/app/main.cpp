@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 #include <QScreen>
+#include <cstdlib>
 #include <iostream>
 
 #include <unistd.h>
@@ -11,9 +12,11 @@
 #include "desktop/desktop_features.h"
 #include "desktop/fonts.h"
 #include "desktop/frame_pacer.h"
+#include "desktop/language.h"
 #include "desktop/orvath_window.h"
 #include "panel/animation_stats.h"
 #include "panel/command_line.h"
+#include "text/languages.h"
 
 namespace {
 
@@ -56,6 +59,10 @@ int main(int argc, char* argv[]) {
             qInstallMessageHandler(QuietQtMessages);
             QApplication app(argc, argv);
             orvath::InstallFontSubstitutes();
+            // The original texts whatever the locale, unless --lang asks.
+            if (!commandLine.language.empty()) {
+                orvath::ChooseLanguage(commandLine.language);
+            }
             if (commandLine.action == Action::Trace) {
                 return orvath::RunTrace(commandLine, std::cout, std::cerr);
             }
@@ -70,6 +77,10 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     orvath::InstallFontSubstitutes();
+    orvath::ChooseLanguage(
+        commandLine.language.empty()
+            ? orvath::LanguageFromEnvironment([](const char* name) { return std::getenv(name); })
+            : std::string_view(commandLine.language));
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen == nullptr) {
         std::cerr << "orvath: no screen to open the window on\n";

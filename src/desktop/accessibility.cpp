@@ -31,13 +31,12 @@ void DescribeControls(OrvathWindow& window) {
     }
     Describe(window.ExactSwitch(), ExactSwitchText());
     Describe(window.ReflectionSwitch(), ReflectionSwitchText());
-    window.CanvasWidget().setAccessibleName(FromView(kPictureName));
+    window.CanvasWidget().setAccessibleName(FromView(Tr(kPictureName)));
     UpdateAngleDescription(window);
 }
 
 void UpdateAngleDescription(OrvathWindow& window) {
-    const RefractionFacts facts =
-        window.Model().CurrentFacts();
+    const RefractionFacts facts = window.Model().CurrentFacts();
     const std::string description =
         AngleBarDescription(facts, QLocale().decimalPoint().toStdString());
     window.BarWidget(Bar::Angle).setAccessibleDescription(QString::fromStdString(description));

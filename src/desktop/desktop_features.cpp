@@ -13,9 +13,11 @@
 
 #include "desktop/accessibility.h"
 #include "desktop/keyboard_focus.h"
+#include "desktop/language.h"
 #include "desktop/orvath_window.h"
 #include "desktop/picture_file.h"
 #include "model/animation_run.h"
+#include "model/control_texts.h"
 #include "model/info_text.h"
 #include "model/refraction_facts.h"
 #include "model/spoken_texts.h"
@@ -23,9 +25,15 @@
 namespace orvath {
 namespace {
 
-const QString kPngFilter = QStringLiteral("PNG image (*.png)");
-const QString kSvgFilter = QStringLiteral("SVG drawing (*.svg)");
-const QString kGifFilter = QStringLiteral("Animated GIF (*.gif)");
+QString PngFilter() {
+    return TrText("PNG image (*.png)");
+}
+QString SvgFilter() {
+    return TrText("SVG drawing (*.svg)");
+}
+QString GifFilter() {
+    return TrText("Animated GIF (*.gif)");
+}
 
 // The user's pictures folder, or the home folder when there is none.
 QString PicturesFolder() {
@@ -37,15 +45,15 @@ QString PicturesFolder() {
 // extension gets the chosen type's.
 QString AskForPictureFile(QWidget& parent) {
     static QString directory = PicturesFolder();
-    QString filter = kPngFilter;
-    QString path = QFileDialog::getSaveFileName(&parent, QStringLiteral("Save picture"),
+    QString filter = PngFilter();
+    QString path = QFileDialog::getSaveFileName(&parent, TrText("Save picture"),
                                                 QDir(directory).filePath("orvath.png"),
-                                                kPngFilter + ";;" + kSvgFilter, &filter);
+                                                PngFilter() + ";;" + SvgFilter(), &filter);
     if (path.isEmpty()) {
         return path;
     }
     if (!PictureFormatFor(path)) {
-        path += filter == kSvgFilter ? QStringLiteral(".svg") : QStringLiteral(".png");
+        path += filter == SvgFilter() ? QStringLiteral(".svg") : QStringLiteral(".png");
     }
     directory = QFileInfo(path).absolutePath();
     return path;
@@ -53,8 +61,8 @@ QString AskForPictureFile(QWidget& parent) {
 
 QString AskForAnimationFile(QWidget& parent) {
     static QString directory = PicturesFolder();
-    QString path = QFileDialog::getSaveFileName(&parent, QStringLiteral("Save animation"),
-                                                QDir(directory).filePath("orvath.gif"), kGifFilter);
+    QString path = QFileDialog::getSaveFileName(
+        &parent, TrText("Save animation"), QDir(directory).filePath("orvath.gif"), GifFilter());
     if (path.isEmpty()) {
         return path;
     }
@@ -76,7 +84,8 @@ DesktopFeatures::DesktopFeatures(OrvathWindow& window)
                         .copyPicture = [this] { CopyPicture(); },
                         .saveAnimation = [this] { SaveAnimationWithDialog(); },
                         .toggleInformation = [this] { ToggleInformation(); },
-                        .informationShown = [this] { return !overlay_.isHidden(); }}),
+                        .informationShown = [this] { return !overlay_.isHidden(); },
+                        .setLanguage = [this](std::string_view code) { SetLanguage(code); }}),
       chooseFile_(AskForPictureFile),
       chooseAnimationFile_(AskForAnimationFile) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.orvath.Orvath"));
@@ -90,6 +99,15 @@ DesktopFeatures::DesktopFeatures(OrvathWindow& window)
 
 DesktopFeatures::~DesktopFeatures() {
     window_.Model().RemoveObserver(*this);
+}
+
+void DesktopFeatures::SetLanguage(std::string_view code) {
+    ChooseLanguage(code);
+    window_.RewriteTexts();
+    actions_.WriteTexts();
+    overlay_.setAccessibleName(TrText(kInformationName));
+    DescribeControls(window_);
+    DescribePicture();
 }
 
 void DesktopFeatures::BarChanged(Bar bar, int /*value*/) {
@@ -140,12 +158,12 @@ void DesktopFeatures::ToggleInformation() {
 QString DesktopFeatures::SavePicture(const QString& path) const {
     const auto format = PictureFormatFor(path);
     if (!format) {
-        return QStringLiteral("Cannot save %1: the name must end in .png or .svg").arg(path);
+        return TrText("Cannot save %1: the name must end in .png or .svg").arg(path);
     }
     const Canvas& canvas = window_.CanvasWidget();
     const QString error = WritePicture(canvas.Picture(), window_.font(), canvas.size(), *format,
                                        path, canvas.CurrentTheme(), canvas.CurrentZoom());
-    return error.isEmpty() ? error : QStringLiteral("Cannot save %1: %2").arg(path, error);
+    return error.isEmpty() ? error : TrText("Cannot save %1: %2").arg(path, error);
 }
 
 void DesktopFeatures::CopyPicture() const {
@@ -162,7 +180,7 @@ void DesktopFeatures::SaveWithDialog() {
     }
     const QString error = SavePicture(path);
     if (!error.isEmpty()) {
-        QMessageBox::warning(&window_, QStringLiteral("Save picture"), error);
+        QMessageBox::warning(&window_, TrText("Save picture"), error);
     }
 }
 
@@ -179,18 +197,17 @@ QString DesktopFeatures::SaveAnimation(const QString& path) {
     AnimationExport animation(WindowAnimation());
     const QString error = animation.Open(path);
     if (!error.isEmpty()) {
-        return QStringLiteral("Cannot save %1: %2").arg(path, error);
+        return TrText("Cannot save %1: %2").arg(path, error);
     }
     const AnimationSettings& settings = animation.Settings();
-    QProgressDialog progress(QStringLiteral("Writing %1: %2 frames of %3x%4 pixels\n(an animation "
-                                            "has %5)")
+    QProgressDialog progress(TrText("Writing %1: %2 frames of %3x%4 pixels\n(an animation has %5)")
                                  .arg(QFileInfo(path).fileName())
                                  .arg(animation.FrameCount())
                                  .arg(settings.size.width())
                                  .arg(settings.size.height())
                                  .arg(QString::fromStdString(AnimationLimits())),
-                             QStringLiteral("Cancel"), 0, animation.FrameCount(), &window_);
-    progress.setWindowTitle(QStringLiteral("Save animation"));
+                             TrText("Cancel"), 0, animation.FrameCount(), &window_);
+    progress.setWindowTitle(TrText("Save animation"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(0);
     // A modal dialog lets the event loop run at each value, so Cancel is seen.
@@ -201,13 +218,13 @@ QString DesktopFeatures::SaveAnimation(const QString& path) {
             return {};
         }
         if (const QString frameError = animation.AddNextFrame(); !frameError.isEmpty()) {
-            return QStringLiteral("Cannot save %1: %2").arg(path, frameError);
+            return TrText("Cannot save %1: %2").arg(path, frameError);
         }
     }
     progress.setValue(animation.FrameCount());
     const QString finishError = animation.Finish();
     return finishError.isEmpty() ? finishError
-                                 : QStringLiteral("Cannot save %1: %2").arg(path, finishError);
+                                 : TrText("Cannot save %1: %2").arg(path, finishError);
 }
 
 void DesktopFeatures::SaveAnimationWithDialog() {
@@ -217,7 +234,7 @@ void DesktopFeatures::SaveAnimationWithDialog() {
     }
     const QString error = SaveAnimation(path);
     if (!error.isEmpty()) {
-        QMessageBox::warning(&window_, QStringLiteral("Save animation"), error);
+        QMessageBox::warning(&window_, TrText("Save animation"), error);
     }
 }
 

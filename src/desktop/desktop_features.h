@@ -39,6 +39,9 @@ class DesktopFeatures : private PanelObserver {
     // Puts the picture on the clipboard as an image, in the canvas's theme and zoom.
     void CopyPicture() const;
     void ToggleInformation();
+    // Switches every text of the window, its menu, its dialogs and the
+    // pictures to the language (a code MatchLanguage returns).
+    void SetLanguage(std::string_view code);
 
     // The whole run of the time bar with the window's settings, speed and
     // theme, at the default size and frame rate.

@@ -12,7 +12,8 @@ namespace orvath {
 QFont PrintFont();
 
 // Maps the form's font families to metric-compatible faces that Debian
-// ships (Liberation), where the original faces are not installed.
+// ships (Liberation), where the original faces are not installed, and every
+// face of the panel and the pictures to one with the Chinese characters.
 void InstallFontSubstitutes();
 
 }  // namespace orvath

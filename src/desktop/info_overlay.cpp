@@ -7,6 +7,8 @@
 #include <cmath>
 
 #include "desktop/canvas.h"
+#include "desktop/language.h"
+#include "model/control_texts.h"
 
 namespace orvath {
 namespace {
@@ -24,7 +26,7 @@ InfoOverlay::InfoOverlay(Canvas& canvas) : QWidget(&canvas), canvas_(canvas) {
     setObjectName(QStringLiteral("InfoOverlay"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
-    setAccessibleName(QStringLiteral("Information"));
+    setAccessibleName(TrText(kInformationName));
     setFont(QFont(QStringLiteral("MS Sans Serif")));
     hide();
     canvas.installEventFilter(this);

@@ -13,6 +13,8 @@
 #include "model/captions.h"
 #include "model/control_texts.h"
 #include "panel/animation_stats.h"
+#include "text/languages.h"
+#include "text/translate.h"
 
 namespace orvath {
 namespace {
@@ -40,8 +42,18 @@ QString Localised(std::string_view caption) {
     return text;
 }
 
+QString FromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 QString Caption(const ControlText& text) {
-    return QString::fromUtf8(text.caption.data(), static_cast<qsizetype>(text.caption.size()));
+    return FromView(text.caption);
+}
+
+// The original texts in the classic theme keep the form's fonts as they are;
+// otherwise each text gets the largest font at which it fits its control.
+bool FittedFonts(Theme theme) {
+    return theme != Theme::Classic || CurrentLanguage() != kOriginalLanguage;
 }
 
 std::size_t At(Bar bar) {
@@ -79,8 +91,7 @@ OrvathWindow::OrvathWindow(WindowWiring wiring)
 OrvathWindow::~OrvathWindow() = default;
 
 void OrvathWindow::SetUpControls() {
-    setWindowTitle(
-        QString::fromUtf8(kWindowTitle.data(), static_cast<qsizetype>(kWindowTitle.size())));
+    setWindowTitle(FromView(Tr(kWindowTitle)));
     setObjectName(QStringLiteral("Orvath"));
     setFont(PrintFont());
     for (const Bar bar : kBars) {
@@ -243,8 +254,20 @@ void OrvathWindow::ScaleFont(QWidget& widget, double classicPoints) const {
     widget.setFont(font);
 }
 
+void OrvathWindow::RewriteTexts() {
+    setWindowTitle(FromView(Tr(kWindowTitle)));
+    for (const Button button :
+         {Button::Continuous, Button::Wavelets, Button::Start, Button::Stop}) {
+        ButtonWidget(button).setText(Caption(TextOf(ButtonControl(button))));
+    }
+    exactSwitch_.setText(Caption(ExactSwitchText()));
+    reflectionSwitch_.setText(Caption(ReflectionSwitchText()));
+    panel_.RewriteTexts();
+    ScaleFonts();
+}
+
 void OrvathWindow::ScaleFonts() {
-    if (CurrentTheme() == Theme::Classic) {
+    if (!FittedFonts(CurrentTheme())) {
         for (const Control control : kControls) {
             if (const double points = classicPoints_.at(static_cast<std::size_t>(control));
                 points > 0) {
@@ -303,7 +326,7 @@ void OrvathWindow::PlaceSwitches(const QRect& waveletsOption) {
 
 void OrvathWindow::LabelFontSet(Control label, double points) {
     classicPoints_.at(static_cast<std::size_t>(label)) = points;
-    if (CurrentTheme() == Theme::Classic) {
+    if (!FittedFonts(CurrentTheme())) {
         ScaleFont(ControlWidget(label), points);
     } else {
         ScaleFonts();

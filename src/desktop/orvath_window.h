@@ -72,6 +72,10 @@ class OrvathWindow : public QWidget, public UserActions, private PanelObserver {
     // Paints the picture and sizes the panel's fonts in the theme; the
     // controls stay where they are.
     void SetTheme(Theme theme);
+    // After a change of language: the title, the texts on the options,
+    // switches and buttons and the panel's captions written anew, the
+    // panel's fonts fitted to them, the picture redrawn.
+    void RewriteTexts();
     Theme CurrentTheme() const { return canvas_.CurrentTheme(); }
 
     Panel& Model() { return panel_; }

@@ -6,20 +6,24 @@
 #include <QMessageBox>
 
 #include "desktop/orvath_window.h"
-#include "model/action_texts.h"
 #include "model/media.h"
 #include "model/mystery.h"
+#include "text/languages.h"
+#include "text/translate.h"
 
 namespace orvath {
 namespace {
 
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // "Air to water (1.33)", with the locale's decimal separator.
 QString MediaText(const MediaPair& pair) {
-    return QString::fromStdString(MediaPairText(pair, QLocale().decimalPoint().toStdString()));
+    QString name = QString::fromStdString(pair.Name());
+    name[0] = name[0].toUpper();
+    return QStringLiteral("%1 (%2)").arg(name,
+                                         QLocale().toString(pair.indexTimes100 / 100.0, 'f', 2));
+}
+
+QString FromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QKeySequence Digit(Qt::KeyboardModifiers modifiers, int digit) {
@@ -58,64 +62,70 @@ WindowActions::WindowActions(OrvathWindow& window, ActionHandlers handlers)
       showMenu_(&window),
       speedGroup_(&window),
       mediaGroup_(&window),
+      languageGroup_(&window),
       menu_(&window),
-      speedMenu_(Text(kSpeedMenu), &menu_),
-      mediaMenu_(Text(kMediaMenu), &menu_) {
+      speedMenu_(&menu_),
+      mediaMenu_(&menu_),
+      languageMenu_(&menu_) {
     Panel& panel = window.Model();
     Add(
-        exactView_, Text(kExactViewAction), {Qt::Key_E},
-        [&window] { window.ExactSwitch().toggle(); }, true);
+        exactView_, TrMark("Exact view"), {Qt::Key_E}, [&window] { window.ExactSwitch().toggle(); },
+        true);
     Add(
-        reflection_, Text(kReflectionAction), {Qt::Key_R},
+        reflection_, TrMark("Reflected wave"), {Qt::Key_R},
         [&window] { window.ReflectionSwitch().toggle(); }, true);
     Add(
-        key_, Text(kKeyAction), {Qt::Key_K}, [&panel] { panel.SetKey(!panel.Key()); }, true);
-    Add(slower_, Text(kSlowerAction), {Qt::Key_Minus},
+        key_, TrMark("Key to the colours"), {Qt::Key_K}, [&panel] { panel.SetKey(!panel.Key()); },
+        true);
+    Add(slower_, TrMark("Slower"), {Qt::Key_Minus},
         [&panel] { panel.SetSpeed(Slower(panel.Speed())); });
-    Add(faster_, Text(kFasterAction), {Qt::Key_Plus},
+    Add(faster_, TrMark("Faster"), {Qt::Key_Plus},
         [&panel] { panel.SetSpeed(Faster(panel.Speed())); });
     AddSpeedActions();
-    Add(stepForward_, Text(kStepForwardAction), {Qt::Key_Period}, [&panel] { panel.StepTime(1); });
-    Add(stepBack_, Text(kStepBackAction), {Qt::Key_Comma}, [&panel] { panel.StepTime(-1); });
-    Add(periodForward_, Text(kPeriodForwardAction), {Qt::SHIFT | Qt::Key_Period},
+    Add(stepForward_, TrMark("One step forward"), {Qt::Key_Period},
+        [&panel] { panel.StepTime(1); });
+    Add(stepBack_, TrMark("One step back"), {Qt::Key_Comma}, [&panel] { panel.StepTime(-1); });
+    Add(periodForward_, TrMark("One period forward"), {Qt::SHIFT | Qt::Key_Period},
         [&panel] { panel.StepPeriods(1); });
-    Add(periodBack_, Text(kPeriodBackAction), {Qt::SHIFT | Qt::Key_Comma},
+    Add(periodBack_, TrMark("One period back"), {Qt::SHIFT | Qt::Key_Comma},
         [&panel] { panel.StepPeriods(-1); });
     AddMediaActions();
     Add(
-        projector_, Text(kProjectorAction), {Qt::Key_T},
+        projector_, TrMark("Projector theme"), {Qt::Key_T},
         [&window] {
             window.SetTheme(window.CurrentTheme() == Theme::Projector ? Theme::Classic
                                                                       : Theme::Projector);
         },
         true);
     PictureHands& hands = window.Hands();
-    Add(zoomIn_, QStringLiteral("Zoom in"), {Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_Equal},
+    Add(zoomIn_, TrMark("Zoom in"), {Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_Equal},
         [&hands] { hands.ZoomIn(); });
-    Add(zoomOut_, QStringLiteral("Zoom out"), {Qt::CTRL | Qt::Key_Minus},
-        [&hands] { hands.ZoomOut(); });
-    Add(wholePicture_, QStringLiteral("Whole picture"), {Qt::CTRL | Qt::Key_0},
+    Add(zoomOut_, TrMark("Zoom out"), {Qt::CTRL | Qt::Key_Minus}, [&hands] { hands.ZoomOut(); });
+    Add(wholePicture_, TrMark("Whole picture"), {Qt::CTRL | Qt::Key_0},
         [&hands] { hands.WholePicture(); });
     AddLessonActions();
-    Add(timer_, Text(kTimerAction), {Qt::Key_Space}, [&panel] { panel.StartOrStopTimer(); });
-    Add(reset_, Text(kResetAction), {Qt::CTRL | Qt::Key_R}, [&panel] { panel.ResetToStart(); });
-    Add(savePicture_, QStringLiteral("Save picture\u2026"), {Qt::CTRL | Qt::Key_S},
-        handlers_.savePicture);
-    Add(copyPicture_, Text(kCopyPictureAction), {Qt::CTRL | Qt::Key_C}, handlers_.copyPicture);
-    Add(saveAnimation_, QStringLiteral("Save animation\u2026"), {Qt::CTRL | Qt::SHIFT | Qt::Key_S},
+    Add(timer_, TrMark("Start or stop the timer"), {Qt::Key_Space},
+        [&panel] { panel.StartOrStopTimer(); });
+    Add(reset_, TrMark("Back to the start values"), {Qt::CTRL | Qt::Key_R},
+        [&panel] { panel.ResetToStart(); });
+    Add(savePicture_, TrMark("Save picture…"), {Qt::CTRL | Qt::Key_S}, handlers_.savePicture);
+    Add(copyPicture_, TrMark("Copy picture"), {Qt::CTRL | Qt::Key_C}, handlers_.copyPicture);
+    Add(saveAnimation_, TrMark("Save animation…"), {Qt::CTRL | Qt::SHIFT | Qt::Key_S},
         handlers_.saveAnimation);
-    Add(information_, Text(kInformationAction), {Qt::Key_F1}, handlers_.toggleInformation, true);
+    Add(information_, TrMark("Information box"), {Qt::Key_F1}, handlers_.toggleInformation, true);
     // The menu itself, from the keyboard: at the middle of the picture.
-    Add(showMenu_, Text(kMenuAction), {Qt::SHIFT | Qt::Key_F10, Qt::Key_Menu}, [this] {
+    Add(showMenu_, TrMark("Menu"), {Qt::SHIFT | Qt::Key_F10, Qt::Key_Menu}, [this] {
         const Canvas& canvas = window_.CanvasWidget();
         ShowMenu(canvas.mapToGlobal(canvas.rect().center()));
     });
+    AddLanguageActions();
     BuildMenu();
+    WriteTexts();
 }
 
-QAction& WindowActions::Add(QAction& action, const QString& text, const QList<QKeySequence>& keys,
+QAction& WindowActions::Add(QAction& action, std::string_view text, const QList<QKeySequence>& keys,
                             const std::function<void()>& run, bool checkable) {
-    action.setText(text);
+    texts_.emplace_back(&action, text);
     action.setShortcuts(keys);
     action.setShortcutContext(Qt::WindowShortcut);
     action.setShortcutVisibleInContextMenu(true);
@@ -125,7 +135,7 @@ QAction& WindowActions::Add(QAction& action, const QString& text, const QList<QK
     return action;
 }
 
-QAction& WindowActions::AddTo(std::deque<QAction>& actions, const QString& text,
+QAction& WindowActions::AddTo(std::deque<QAction>& actions, std::string_view text,
                               const QKeySequence& key, const std::function<void()>& run) {
     actions.emplace_back(&window_);
     return Add(actions.back(), text, {key}, run, true);
@@ -135,9 +145,8 @@ void WindowActions::AddSpeedActions() {
     Panel& panel = window_.Model();
     int digit = 1;
     for (const TimerSpeed speed : kTimerSpeeds) {
-        QAction& action =
-            AddTo(speeds_, QString::fromUtf8(SpeedName(speed)), Digit(Qt::ControlModifier, digit++),
-                  [&panel, speed] { panel.SetSpeed(speed); });
+        QAction& action = AddTo(speeds_, SpeedName(speed), Digit(Qt::ControlModifier, digit++),
+                                [&panel, speed] { panel.SetSpeed(speed); });
         action.setData(static_cast<int>(speed));
         speedGroup_.addAction(&action);
     }
@@ -148,7 +157,7 @@ void WindowActions::AddMediaActions() {
     for (const MediaPair& pair : MediaPresets()) {
         // Moved as a user moves the bar, so that its Change runs.
         QAction& action =
-            AddTo(media_, MediaText(pair), Digit(Qt::NoModifier, digit++),
+            AddTo(media_, {}, Digit(Qt::NoModifier, digit++),
                   [this, index = pair.indexTimes100] { window_.MoveBar(Bar::Index, index); });
         action.setData(pair.indexTimes100);
         mediaGroup_.addAction(&action);
@@ -160,14 +169,13 @@ void WindowActions::AddLessonActions() {
     PictureHands& hands = window_.Hands();
     Panel& panel = window_.Model();
     Add(
-        protractor_, QStringLiteral("Protractor"), {Qt::Key_P},
+        protractor_, "Protractor", {Qt::Key_P},
         [&hands] { hands.ShowProtractor(!hands.ShownProtractor()); }, true);
     Add(
-        ruler_, QStringLiteral("Ruler"), {Qt::Key_L},
-        [&hands] { hands.ShowRuler(!hands.ShownRuler()); }, true);
+        ruler_, "Ruler", {Qt::Key_L}, [&hands] { hands.ShowRuler(!hands.ShownRuler()); }, true);
     // A new mystery each time, or back to the bars when one is on.
     Add(
-        mystery_, QStringLiteral("Mystery medium"), {Qt::Key_M},
+        mystery_, "Mystery medium", {Qt::Key_M},
         [this, &panel] {
             if (panel.IndexHidden()) {
                 window_.RevealMystery();
@@ -176,10 +184,8 @@ void WindowActions::AddLessonActions() {
             }
         },
         true);
-    Add(guess_, QStringLiteral("Type the index you measured\u2026"), {Qt::Key_G},
-        [this] { AskForGuess(); });
-    Add(reveal_, QStringLiteral("Reveal the index"), {Qt::SHIFT | Qt::Key_M},
-        [this] { window_.RevealMystery(); });
+    Add(guess_, "Type the index you measured\u2026", {Qt::Key_G}, [this] { AskForGuess(); });
+    Add(reveal_, "Reveal the index", {Qt::SHIFT | Qt::Key_M}, [this] { window_.RevealMystery(); });
 }
 
 void WindowActions::AskForGuess() {
@@ -202,8 +208,45 @@ void WindowActions::AskForGuess() {
                              QString::fromStdString(message));
 }
 
+void WindowActions::AddLanguageActions() {
+    std::vector<std::string_view> codes = {kOriginalLanguage};
+    codes.insert(codes.end(), ShippedLanguages().begin(), ShippedLanguages().end());
+    for (const std::string_view code : codes) {
+        languages_.emplace_back(&window_);
+        QAction& action = languages_.back();
+        // Each language by its own name, whichever is chosen.
+        action.setText(FromView(LanguageName(code)));
+        action.setCheckable(true);
+        action.setData(FromView(code));
+        QObject::connect(&action, &QAction::triggered, &window_,
+                         [this, code] { handlers_.setLanguage(code); });
+        languageGroup_.addAction(&action);
+        languageMenu_.addAction(&action);
+    }
+}
+
+void WindowActions::WriteTexts() {
+    for (const auto& [action, text] : texts_) {
+        if (!text.empty()) {
+            action->setText(FromView(Tr(text)));
+        }
+    }
+    const std::vector<MediaPair> presets = MediaPresets();
+    for (std::size_t i = 0; i < presets.size(); ++i) {
+        media_.at(i).setText(MediaText(presets[i]));
+    }
+    speedMenu_.setTitle(FromView(Tr("Speed and steps")));
+    mediaMenu_.setTitle(FromView(Tr("Pair of media")));
+    // The menu's name also in English, where a stranger to the language looks.
+    const QString language = FromView(Tr("Language"));
+    languageMenu_.setTitle(CurrentLanguage() == kOriginalLanguage
+                               ? language
+                               : QStringLiteral("%1 (Language)").arg(language));
+}
+
 void WindowActions::BuildMenu() {
     menu_.setObjectName(QStringLiteral("PictureMenu"));
+    languageMenu_.setObjectName(QStringLiteral("LanguageMenu"));
     menu_.addActions({&exactView_, &reflection_, &key_});
     speedMenu_.addActions({&slower_, &faster_});
     speedMenu_.addSeparator();
@@ -228,6 +271,7 @@ void WindowActions::BuildMenu() {
     menu_.addActions({&savePicture_, &copyPicture_, &saveAnimation_});
     menu_.addSeparator();
     menu_.addAction(&information_);
+    menu_.addMenu(&languageMenu_);
 }
 
 void WindowActions::ShowState() {
@@ -248,6 +292,9 @@ void WindowActions::ShowState() {
     mystery_.setChecked(panel.IndexHidden());
     guess_.setEnabled(panel.IndexHidden());
     reveal_.setEnabled(panel.IndexHidden());
+    for (QAction& language : languages_) {
+        language.setChecked(language.data().toString() == FromView(CurrentLanguage()));
+    }
 }
 
 void WindowActions::ShowMenu(QPoint globalPosition) {

@@ -6,6 +6,8 @@
 #include <QMenu>
 #include <deque>
 #include <functional>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace orvath {
@@ -19,15 +21,17 @@ struct ActionHandlers {
     std::function<void()> saveAnimation;
     std::function<void()> toggleInformation;
     std::function<bool()> informationShown;
+    std::function<void(std::string_view code)> setLanguage;
 };
 
 // Everything a user does to the window besides its controls, each a QAction
 // with its key: the view and the reflected wave, the timer's speed and
 // single steps, the pairs of media, the theme, the timer and the start
 // values, zooming the picture, saving and copying it, saving an animation
-// the protractor, the ruler and the mystery medium, and the information box. The keys work wherever
-// the focus is in the window; the picture's menu (right click, the Menu key or Shift+F10) lists the
-// same actions with their keys.
+// the protractor, the ruler and the mystery medium, the information box and
+// the language. The keys work wherever the focus is in the window; the
+// picture's menu (right click, the Menu key or Shift+F10) lists the same
+// actions with their keys.
 class WindowActions {
   public:
     WindowActions(OrvathWindow& window, ActionHandlers handlers);
@@ -37,17 +41,21 @@ class WindowActions {
     // Shows the menu at a point on the screen, its check marks up to date.
     void ShowMenu(QPoint globalPosition);
     QMenu& Menu() { return menu_; }
+    // Writes every action's and submenu's text in the chosen language.
+    void WriteTexts();
 
   private:
-    QAction& Add(QAction& action, const QString& text, const QList<QKeySequence>& keys,
+    // `text` is the original, shown through Tr.
+    QAction& Add(QAction& action, std::string_view text, const QList<QKeySequence>& keys,
                  const std::function<void()>& run, bool checkable = false);
-    QAction& AddTo(std::deque<QAction>& actions, const QString& text, const QKeySequence& key,
+    QAction& AddTo(std::deque<QAction>& actions, std::string_view text, const QKeySequence& key,
                    const std::function<void()>& run);
     void AddSpeedActions();
     void AddMediaActions();
     void AddLessonActions();
     // Asks for the index a student measured and says how close it is.
     void AskForGuess();
+    void AddLanguageActions();
     void BuildMenu();
     // Checks the actions that show a state: the view, the reflected wave,
     // the key, the speed, the pair of media, the theme and the information box.
@@ -83,10 +91,14 @@ class WindowActions {
     QAction information_;
     QAction showMenu_;
     QActionGroup speedGroup_;
+    std::deque<QAction> languages_;  // the original, then ShippedLanguages()
     QActionGroup mediaGroup_;
+    QActionGroup languageGroup_;
     QMenu menu_;
     QMenu speedMenu_;
     QMenu mediaMenu_;
+    QMenu languageMenu_;
+    std::vector<std::pair<QAction*, std::string_view>> texts_;  // the originals
 };
 
 }  // namespace orvath

@@ -12,6 +12,7 @@
 #include "model/media.h"
 #include "model/mystery.h"
 #include "surface/picture_fonts.h"
+#include "text/translate.h"
 
 namespace orvath::exact {
 namespace {
@@ -28,10 +29,12 @@ std::size_t At(Wave wave) {
 }
 
 std::string WaveText(Wave wave, bool wavelets) {
-    const char* name = wave == Wave::Incident    ? "incident"
-                       : wave == Wave::Refracted ? "refracted"
-                                                 : "reflected";
-    return std::string(name) + (wavelets ? " rays, front, wavelets" : " rays and front");
+    constexpr std::string_view kTexts[][2] = {
+        {TrMark("incident rays and front"), TrMark("incident rays, front, wavelets")},
+        {TrMark("refracted rays and front"), TrMark("refracted rays, front, wavelets")},
+        {TrMark("reflected rays and front"), TrMark("reflected rays, front, wavelets")},
+    };
+    return std::string(Tr(kTexts[At(wave)][wavelets ? 1 : 0]));
 }
 
 std::string Hundredths(int value) {
@@ -47,7 +50,7 @@ std::vector<KeyEntry> KeyEntries(const Construction& c, const Shown& shown) {
     std::vector<KeyEntry> entries;
     entries.reserve(7);
     const auto add = [&](Sample sample, std::initializer_list<Rgb> colours, int width,
-                         LineStyle style, std::string text) {
+                         LineStyle style, std::string_view text) {
         KeyEntry& entry = entries.emplace_back();
         entry.sample = sample;
         for (const Rgb colour : colours) {
@@ -55,7 +58,7 @@ std::vector<KeyEntry> KeyEntries(const Construction& c, const Shown& shown) {
         }
         entry.width = width;
         entry.style = style;
-        entry.text = std::move(text);
+        entry.text = text;
         return std::ref(entry);
     };
     for (const Wave wave : kWaves) {
@@ -70,7 +73,7 @@ std::vector<KeyEntry> KeyEntries(const Construction& c, const Shown& shown) {
     }
     if (!c.Refracts() && shown.wavelets.at(At(Wave::Refracted))) {
         add(Sample::Arc, {WaveletColour(Wave::Refracted)}, 1, LineStyle::Dotted,
-            "wavelets in medium 2: no front");
+            Tr("wavelets in medium 2: no front"));
     }
     KeyEntry trails;
     for (const Wave wave : kWaves) {
@@ -79,16 +82,16 @@ std::vector<KeyEntry> KeyEntries(const Construction& c, const Shown& shown) {
         }
     }
     if (trails.count > 0) {
-        KeyEntry& entry = add(Sample::Line, {}, 1, LineStyle::Dashed, "fronts a period before");
+        KeyEntry& entry = add(Sample::Line, {}, 1, LineStyle::Dashed, Tr("fronts a period before"));
         entry.colours = trails.colours;
         entry.count = trails.count;
     }
     if (shown.tangentPoints) {
         add(Sample::Dot, {kTangentDot}, kTangentDotWidth, LineStyle::Solid,
-            "where a wavelet touches its front");
+            Tr("where a wavelet touches its front"));
     }
     if (c.optics.angleDeg > 0) {
-        add(Sample::Line, {kProof}, 2, LineStyle::Solid, "proof of Snell's law");
+        add(Sample::Line, {kProof}, 2, LineStyle::Solid, Tr("proof of Snell's law"));
     }
     return entries;
 }
@@ -182,9 +185,10 @@ void PlaceMediaNames(const Construction& c, LabelLayout& layout, std::vector<Pla
     const int index = static_cast<int>(std::lround(c.optics.index * 100));
     const auto pair = c.indexHidden ? std::nullopt : MediaPresetAt(index);
     const std::string told = c.indexHidden ? std::string(kHiddenValue) : Hundredths(index);
-    const std::string above = "medium 1" + (pair ? ": " + std::string(pair->from) : "");
-    const std::string below =
-        "medium 2: " + (pair ? std::string(pair->to) + ", " : "") + "n = " + told;
+    const std::string above =
+        pair ? TrFormat("medium 1: %1", {Tr(pair->from)}) : std::string(Tr("medium 1"));
+    const std::string below = pair ? TrFormat("medium 2: %1, n = %2", {Tr(pair->to), told})
+                                   : TrFormat("medium 2: n = %1", {told});
     const double em = layout.Em();
     const WorldBounds& f = c.frame;
     const double gap = 0.5 * em;

@@ -14,6 +14,8 @@
 #include "model/mystery.h"
 #include "model/number_format.h"
 
+#include "text/translate.h"
+
 namespace orvath::exact {
 namespace {
 
@@ -56,16 +58,17 @@ std::vector<std::string> Values(const Construction& c) {
         lines.insert(lines.end(),
                      {theta1 + "   θ2 = 0°", "λ2 = λ1 / n = " + told(o.wavelength2, 1), n});
     } else if (o.verdict == CriticalVerdict::Greater) {
-        lines.insert(lines.end(), {"total reflection", theta1 + "   no θ2",
-                                   "sin θ1 = c1·Δt / d = " + FormatFixed(o.sin1, 3),
-                                   "c2·Δt / d = " + told(o.sin1 / o.index, 2) + " > 1",
-                                   // Where the front meets the boundary runs slower than c2.
-                                   "c1 / sin θ1 = " + FormatFixed(o.incident.speed / o.sin1, 2) +
-                                       " < c2 = " + told(o.refracted.speed, 2),
-                                   n});
+        lines.insert(lines.end(),
+                     {std::string(Tr("total reflection")), TrFormat("%1   no θ2", {theta1}),
+                      "sin θ1 = c1·Δt / d = " + FormatFixed(o.sin1, 3),
+                      "c2·Δt / d = " + told(o.sin1 / o.index, 2) + " > 1",
+                      // Where the front meets the boundary runs slower than c2.
+                      "c1 / sin θ1 = " + FormatFixed(o.incident.speed / o.sin1, 2) +
+                          " < c2 = " + told(o.refracted.speed, 2),
+                      n});
     } else {
         if (o.verdict == CriticalVerdict::Critical) {
-            lines.emplace_back("critical angle");
+            lines.emplace_back(Tr("critical angle"));
         }
         lines.insert(lines.end(), {theta1 + "   θ2 = " + told(o.theta2 * 180 / kPi, 1) + "°",
                                    "sin θ1 = c1·Δt / d = " + FormatFixed(o.sin1, 3),

@@ -4,6 +4,7 @@
 #include "model/bar_settings.h"
 #include "model/mystery.h"
 #include "model/number_format.h"
+#include "text/translate.h"
 
 namespace orvath {
 namespace {
@@ -13,31 +14,31 @@ constexpr std::string_view kIndexCaptionStart = "c2=  C1/";
 }  // namespace
 
 std::string AngleCaption(std::int16_t angleDeg) {
-    return "ANGLE OF INCIDENCE= " + FormatWhole(angleDeg);
+    return TrFormat("ANGLE OF INCIDENCE= %1", {FormatWhole(angleDeg)});
 }
 
 std::string WavesCaption(std::int16_t waves) {
-    return "# WAVES = " + FormatWhole(waves);
+    return TrFormat("# WAVES = %1", {FormatWhole(waves)});
 }
 
 std::string IndexCaption(std::int16_t indexTimes100) {
-    return std::string(kIndexCaptionStart) + FormatTwoDecimals(indexTimes100 / 100.0);
+    return TrFormat("c2=  C1/%1", {FormatTwoDecimals(indexTimes100 / 100.0)});
 }
 
 std::string HiddenIndexCaption() {
-    return std::string(kIndexCaptionStart) + std::string(kHiddenValue);
+    return TrFormat("c2=  C1/%1", {kHiddenValue});
 }
 
 std::string StartupTimeCaption(std::int16_t timeTimes100) {
-    return "TIME =" + FormatTwoDecimals(timeTimes100 / 100.0);
+    return TrFormat("TIME =%1", {FormatTwoDecimals(timeTimes100 / 100.0)});
 }
 
 std::string TimeBarCaption(std::int16_t timeTimes100, double period) {
-    return "TIME = " + FormatTwoDecimals((timeTimes100 / 100.0) * period) + "* T";
+    return TrFormat("TIME = %1* T", {FormatTwoDecimals((timeTimes100 / 100.0) * period)});
 }
 
 std::string WaveletTimeCaption(std::int16_t timeTimes100) {
-    return "TIME= " + FormatTwoDecimals(timeTimes100 / 100.0) + " * T";
+    return TrFormat("TIME= %1 * T", {FormatTwoDecimals(timeTimes100 / 100.0)});
 }
 
 std::vector<std::string> CaptionsAtTheEnds(Bar bar, double period) {

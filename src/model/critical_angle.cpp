@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+#include "text/translate.h"
+
 namespace orvath {
 
 CriticalVerdict TestCriticalAngle(double pi, std::int16_t angleDeg, double c2, std::int16_t c1) {
@@ -16,13 +18,13 @@ CriticalVerdict TestCriticalAngle(double pi, std::int16_t angleDeg, double c2, s
 std::string_view CriticalMessage(CriticalVerdict verdict) {
     switch (verdict) {
         case CriticalVerdict::Critical:
-            return "CRITICAL";
+            return Tr("CRITICAL");
         case CriticalVerdict::Greater:
-            return "GREATER THAN CRITICAL";
+            return Tr("GREATER THAN CRITICAL");
         case CriticalVerdict::Less:
             break;
     }
-    return "LESS THAN CRITICAL";
+    return Tr("LESS THAN CRITICAL");
 }
 
 }  // namespace orvath

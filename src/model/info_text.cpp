@@ -8,13 +8,14 @@
 #include "model/media.h"
 #include "model/mystery.h"
 #include "model/number_format.h"
+#include "text/translate.h"
 
 namespace orvath {
 namespace {
 
 // The rays' colours in the exact view.
 constexpr std::string_view kRayColours =
-    "incident rays red, refracted rays blue, reflected rays green";
+    TrMark("incident rays red, refracted rays blue, reflected rays green");
 
 // Why a known pair of media is not among the presets, for each such pair:
 // "Diamond to air (n = 0.41) is no preset: the index bar runs from 0.50 to 3.00."
@@ -27,9 +28,9 @@ void AddPairsLeftOut(std::vector<std::string>& lines, std::string_view decimalPo
         }
         std::string name = pair.Name();
         name.front() = static_cast<char>(std::toupper(static_cast<unsigned char>(name.front())));
-        lines.push_back(name + " (n = " + hundredths(pair.indexTimes100) +
-                        ") is no preset: the index bar runs from " + hundredths(index.min) +
-                        " to " + hundredths(index.max) + ".");
+        lines.push_back(TrFormat(
+            "%1 (n = %2) is no preset: the index bar runs from %3 to %4.",
+            {name, hundredths(pair.indexTimes100), hundredths(index.min), hundredths(index.max)}));
     }
 }
 
@@ -45,85 +46,97 @@ std::vector<std::string> InfoOverlayLines(const RefractionFacts& facts, View vie
                                  : FormatFixed(value, decimals, decimalPoint);
     };
     std::vector<std::string> lines = {
-        "Relative refractive index n = c1 / c2 = " + told(facts.index, 2),
+        TrFormat("Relative refractive index n = c1 / c2 = %1", {told(facts.index, 2)}),
     };
     if (const auto pair = MediaPresetAt(static_cast<int>(std::lround(facts.index * 100)));
         pair && !facts.indexHidden) {
-        lines.push_back("Media: " + pair->Name());
+        lines.push_back(TrFormat("Media: %1", {pair->Name()}));
     }
-    lines.insert(
-        lines.end(),
-        {
-            "Speed: c1 = " + two(facts.speed1) + " above, c2 = " + told(facts.speed2, 2) + " below",
-            // The ruler counts the same units.
-            "Wavelength in the ruler's units: \u03bb1 = " + two(facts.wavelength1) +
-                " above, \u03bb2 = " + told(facts.wavelength2, 2) + " below",
-            "Angle of incidence: " + std::to_string(facts.incidenceDeg) + "\u00b0",
-        });
+    lines.insert(lines.end(),
+                 {
+                     TrFormat("Speed: c1 = %1 above, c2 = %2 below",
+                              {two(facts.speed1), told(facts.speed2, 2)}),
+                     // The ruler counts the same units.
+                     TrFormat("Wavelength in the ruler's units: λ1 = %1 above, λ2 = %2 below",
+                              {two(facts.wavelength1), told(facts.wavelength2, 2)}),
+                     TrFormat("Angle of incidence: %1°", {std::to_string(facts.incidenceDeg)}),
+                 });
     if (facts.refractionDeg) {
-        lines.push_back("Angle of refraction: " + told(*facts.refractionDeg, 1) +
-                        "\u00b0 (Snell's law: sin \u03b82 = sin \u03b81 / n)");
+        lines.push_back(TrFormat("Angle of refraction: %1° (Snell's law: sin θ2 = sin θ1 / n)",
+                                 {told(*facts.refractionDeg, 1)}));
     } else {
-        lines.push_back("Total internal reflection: sin \u03b81 / n is greater than 1");
+        lines.emplace_back(Tr("Total internal reflection: sin θ1 / n is greater than 1"));
     }
     if (facts.indexHidden) {
-        lines.push_back("Critical angle: " + std::string(kHiddenValue));
+        lines.push_back(TrFormat("Critical angle: %1", {kHiddenValue}));
     } else {
-        lines.push_back(facts.criticalDeg ? "Critical angle: " + one(*facts.criticalDeg) + "\u00b0"
-                                          : "No critical angle: medium 2 is not the faster one");
+        lines.push_back(facts.criticalDeg
+                            ? TrFormat("Critical angle: %1°", {one(*facts.criticalDeg)})
+                            : std::string(Tr("No critical angle: medium 2 is not the faster one")));
     }
-    lines.push_back("Time: " + two(facts.time) + " = " + two(facts.periods) + " periods");
-    lines.push_back(view == View::Exact ? "Exact view: " + std::string(kRayColours)
-                                        : std::string("Classic view (E: the exact view)"));
-    lines.push_back("");
-    lines.push_back("Tab: next control    Arrows, Page Up/Down: move a bar");
-    lines.push_back("E: classic or exact view    R: reflected wave    K: key to the colours");
-    lines.push_back("Space: start/stop the timer    Ctrl+R: back to the start values");
-    lines.push_back("- / +: slower / faster    . / ,: a step on / back (with Shift: a period)");
-    lines.push_back("1-" + std::to_string(MediaPresets().size()) +
-                    ": pairs of media    T: projector theme    Menu, Shift+F10: the menu");
-    lines.push_back("Ctrl+S: save the picture    Ctrl+C: copy it    Ctrl+Shift+S: an animation");
+    lines.push_back(TrFormat("Time: %1 = %2 periods", {two(facts.time), two(facts.periods)}));
+    lines.push_back(view == View::Exact ? TrFormat("Exact view: %1", {Tr(kRayColours)})
+                                        : std::string(Tr("Classic view (E: the exact view)")));
+    lines.emplace_back();
+    for (const std::string_view keys :
+         {TrMark("Tab: next control    Arrows, Page Up/Down: move a bar"),
+          TrMark("E: classic or exact view    R: reflected wave    K: key to the colours"),
+          TrMark("Space: start/stop the timer    Ctrl+R: back to the start values"),
+          TrMark("- / +: slower / faster    . / ,: a step on / back (with Shift: a period)")}) {
+        lines.emplace_back(Tr(keys));
+    }
+    lines.push_back(
+        TrFormat("1-%1: pairs of media    T: projector theme    Menu, Shift+F10: the menu",
+                 {std::to_string(MediaPresets().size())}));
+    lines.emplace_back(
+        Tr("Ctrl+S: save the picture    Ctrl+C: copy it    Ctrl+Shift+S: an animation"));
     if (keys == KeysOf::Window) {
-        lines.push_back(
-            "Ctrl++ / Ctrl+-: zoom    Ctrl+0: the whole picture    Drag a ray: turn it");
-        lines.push_back(
-            "P: protractor    L: ruler    M: mystery medium    G: your index    F1: hide this");
+        lines.emplace_back(
+            Tr("Ctrl++ / Ctrl+-: zoom    Ctrl+0: the whole picture    Drag a ray: turn it"));
+        lines.push_back("P: protractor    L: ruler    M: mystery medium    G: your index    " +
+                        std::string(Tr("F1: hide this")));
     } else {
-        lines.push_back("F1: hide this");
+        lines.emplace_back(Tr("F1: hide this"));
     }
     AddPairsLeftOut(lines, decimalPoint);
     return lines;
 }
 
 std::string AngleBarDescription(const RefractionFacts& facts, std::string_view decimalPoint) {
-    std::string text = "Angle of incidence " + std::to_string(facts.incidenceDeg) + " degrees. ";
+    std::string text =
+        TrFormat("Angle of incidence %1 degrees.", {std::to_string(facts.incidenceDeg)}) + " ";
     if (facts.indexHidden) {
-        return text + (facts.refractionDeg ? "The angle of refraction is to be measured."
-                                           : "The wave is totally reflected.");
+        return text + std::string(Tr(facts.refractionDeg
+                                         ? TrMark("The angle of refraction is to be measured.")
+                                         : TrMark("The wave is totally reflected.")));
     }
     if (facts.refractionDeg) {
-        text += "The wave is refracted at " + FormatFixed(*facts.refractionDeg, 1, decimalPoint) +
-                " degrees.";
+        text += TrFormat("The wave is refracted at %1 degrees.",
+                         {FormatFixed(*facts.refractionDeg, 1, decimalPoint)});
     } else {
-        text += "The wave is totally reflected.";
+        text += Tr("The wave is totally reflected.");
     }
+    text += " ";
     if (facts.criticalDeg) {
-        text += " Critical angle " + FormatFixed(*facts.criticalDeg, 1, decimalPoint) + " degrees.";
+        text += TrFormat("Critical angle %1 degrees.",
+                         {FormatFixed(*facts.criticalDeg, 1, decimalPoint)});
     } else {
-        text += " No critical angle.";
+        text += Tr("No critical angle.");
     }
     return text;
 }
 
 std::string PictureDescription(DisplayMode mode, View view, bool reflection) {
-    std::string text =
-        mode == DisplayMode::Continuous ? "The continuous picture" : "The wavelet picture";
+    const std::string_view picture = mode == DisplayMode::Continuous
+                                         ? TrMark("The continuous picture")
+                                         : TrMark("The wavelet picture");
     if (view == View::Classic) {
-        return text + ", classic view.";
+        return TrFormat("%1, classic view.", {Tr(picture)});
     }
-    text += ", exact view: " + std::string(kRayColours) + ".";
+    std::string text = TrFormat("%1, exact view: %2.", {Tr(picture), Tr(kRayColours)});
     if (reflection) {
-        text += " The partially reflected wave is shown.";
+        text += " ";
+        text += Tr("The partially reflected wave is shown.");
     }
     return text;
 }

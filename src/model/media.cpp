@@ -4,6 +4,7 @@
 #include <array>
 
 #include "model/bar_settings.h"
+#include "text/translate.h"
 
 namespace orvath {
 namespace {
@@ -11,14 +12,14 @@ namespace {
 // The index of each pair is that of the second medium over that of the
 // first: air 1.00, water 1.33, glass 1.50, diamond 2.42.
 constexpr auto kMediaPairs = std::to_array<MediaPair>({
-    {"air", "water", 133},
-    {"air", "glass", 150},
-    {"air", "diamond", 242},
-    {"water", "glass", 113},
-    {"water", "air", 75},
-    {"glass", "water", 89},
-    {"glass", "air", 67},
-    {"diamond", "air", 41},
+    {TrMark("air"), TrMark("water"), 133},
+    {TrMark("air"), TrMark("glass"), 150},
+    {TrMark("air"), TrMark("diamond"), 242},
+    {TrMark("water"), TrMark("glass"), 113},
+    {TrMark("water"), TrMark("air"), 75},
+    {TrMark("glass"), TrMark("water"), 89},
+    {TrMark("glass"), TrMark("air"), 67},
+    {TrMark("diamond"), TrMark("air"), 41},
 });
 
 }  // namespace
@@ -28,7 +29,7 @@ std::string MediaPair::Word() const {
 }
 
 std::string MediaPair::Name() const {
-    return std::string(from) + " to " + std::string(to);
+    return TrFormat("%1 to %2", {Tr(from), Tr(to)});
 }
 
 std::span<const MediaPair> KnownMediaPairs() {

@@ -18,7 +18,7 @@ struct MediaPair {
 
     // "air-water": what --medium takes.
     std::string Word() const;
-    // "air to water".
+    // "air to water", in the chosen language.
     std::string Name() const;
 };
 

@@ -15,6 +15,7 @@
 #include "model/mystery.h"
 #include "model/setting_words.h"
 #include "panel/event_script.h"
+#include "text/languages.h"
 
 namespace orvath {
 namespace {
@@ -84,6 +85,12 @@ std::vector<std::string> SpeedNames() {
         names.emplace_back(SpeedName(speed));
     }
     return names;
+}
+
+std::vector<std::string> LanguageWords() {
+    std::vector<std::string> words(ShippedLanguages().begin(), ShippedLanguages().end());
+    words.emplace_back(kOriginalLanguage);
+    return words;
 }
 
 std::vector<std::string> MediaWords() {
@@ -252,6 +259,10 @@ std::string UsageText() {
            std::to_string(kMaxClientSide) +
            " a side\n"
            "\n"
+           "  --lang CODE      the texts' language, whatever the locale (the window\n"
+           "                   follows the locale; --trace and the exports use the\n"
+           "                   original texts, en)\n" +
+           Wrapped("                   CODE:", LanguageWords(), "                   ") +
            "  -h, --help       show this help and exit\n"
            "  --version        show the version and exit\n"
            "\n" +
@@ -290,6 +301,12 @@ std::string ReadOption(std::string_view arg, const std::string_view* value, Comm
         }
         cl.settings[*bar] = *parsed;
         given.index = given.index || *bar == Bar::Index;
+    } else if (arg == "--lang") {
+        const auto code = value ? MatchLanguage(*value) : std::nullopt;
+        if (!code) {
+            return "--lang: " + UnknownLanguageError(value ? QuotedWord(*value) : "''");
+        }
+        cl.language = *code;
     } else if (arg == "--mode") {
         cl.settings.mode = value ? ModeNamed(*value) : std::nullopt;
         if (!cl.settings.mode) {

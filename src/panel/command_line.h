@@ -42,6 +42,8 @@ struct CommandLine {
     bool protractor = false;
     bool ruler = false;
     std::optional<int> mysterySeed;
+    // --lang: a code MatchLanguage gave; empty when not given.
+    std::string language;
 };
 
 struct CommandLineResult {

@@ -204,6 +204,37 @@ void Panel::SetKey(bool shown) {
     }
 }
 
+void Panel::RewriteTexts() {
+    if (!started_) {
+        return;
+    }
+    WriteCaption(Control::AngleLabel, AngleCaption(bars_.angle));
+    WriteCaption(Control::WavesLabel, WavesCaption(bars_.waves));
+    WriteCaption(Control::IndexLabel,
+                 IndexHidden() ? HiddenIndexCaption() : IndexCaption(bars_.index));
+    switch (timeCaption_) {
+        case TimeCaption::StartUp:
+            WriteCaption(Control::TimeLabel, StartupTimeCaption(bars_.time));
+            break;
+        case TimeCaption::TimeBar:
+            WriteCaption(Control::TimeLabel, TimeBarCaption(bars_.time, CurrentScene().period));
+            break;
+        case TimeCaption::Wavelets:
+            WriteCaption(Control::TimeLabel, WaveletTimeCaption(bars_.time));
+            break;
+    }
+    // The classic pictures' only text is the message, which the angle's
+    // Change printed before its picture; the exact view draws its texts anew.
+    if (messageShown_) {
+        surface_.Cls();
+        surface_.SetCurrent(kMessageX, kMessageY);
+        surface_.Print(CriticalMessage(CurrentScene().verdict));
+        DrawSelectedMode();
+    } else if (view_ == View::Exact) {
+        Redraw();
+    }
+}
+
 void Panel::StartMystery(int seed) {
     mysterySeed_ = seed;
     Notify([&](PanelObserver& o) { o.MysteryStarted(seed); });
@@ -245,24 +276,29 @@ void Panel::OnAngleChanged() {
         surface_.SetCurrent(kMessageX, kMessageY);
         surface_.Print(CriticalMessage(CurrentScene().verdict));
     }
+    messageShown_ = view_ == View::Classic;
     WriteCaption(Control::AngleLabel, AngleCaption(bars_.angle));
     DrawSelectedMode();
 }
 
 void Panel::OnTimeChanged() {
     surface_.Cls();
+    messageShown_ = false;
+    timeCaption_ = TimeCaption::TimeBar;
     WriteCaption(Control::TimeLabel, TimeBarCaption(bars_.time, CurrentScene().period));
     DrawSelectedMode();
 }
 
 void Panel::OnWavesChanged() {
     surface_.Cls();
+    messageShown_ = false;
     WriteCaption(Control::WavesLabel, WavesCaption(bars_.waves));
     DrawSelectedMode();
 }
 
 void Panel::OnIndexChanged() {
     surface_.Cls();
+    messageShown_ = false;
     WriteCaption(Control::IndexLabel,
                  IndexHidden() ? HiddenIndexCaption() : IndexCaption(bars_.index));
     // C2 and the critical flag follow the index through the scene, so the
@@ -340,6 +376,7 @@ void Panel::SetLabelFont(Control label, double points) {
 void Panel::Redraw() {
     if (started_) {
         surface_.Cls();
+        messageShown_ = false;
         DrawSelectedMode();
     }
 }
@@ -356,6 +393,7 @@ void Panel::DrawSelectedMode() {
 
 void Panel::DrawWavelets() {
     orvath::DrawWavelets(CurrentScene(), surface_, [this](const std::string& caption) {
+        timeCaption_ = TimeCaption::Wavelets;
         WriteCaption(Control::TimeLabel, caption);
     });
     Notify([](PanelObserver& o) { o.PictureChanged(); });

@@ -64,6 +64,9 @@ class Panel : public UserActions {
     // either redraws the exact view at once.
     void SetTheme(Theme theme);
     void SetKey(bool shown) override;
+    // After a change of language: every caption written again in the form it
+    // has, and the picture redrawn where it holds a text, as it was.
+    void RewriteTexts();
     // While a mystery medium is on, the index bar keeps the hidden index:
     // moving it does nothing, and every text that would tell the index
     // shows kHiddenValue. Starting one while another is on draws anew.
@@ -138,6 +141,12 @@ class Panel : public UserActions {
     Theme theme_ = Theme::Classic;
     bool key_ = true;
     bool started_ = false;
+    // The time label's caption is in the form start-up, the time bar or the
+    // wavelet picture wrote last.
+    enum class TimeCaption { StartUp, TimeBar, Wavelets };
+    TimeCaption timeCaption_ = TimeCaption::StartUp;
+    // The classic picture holds the critical-angle message.
+    bool messageShown_ = false;
     std::optional<int> mysterySeed_;
 };
 

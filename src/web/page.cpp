@@ -58,7 +58,7 @@ std::vector<std::string> Page::Start(int width, int height, std::string_view fra
     }
     document_.Describe(kExactSwitchId, ExactSwitchText());
     document_.Describe(kReflectionSwitchId, ReflectionSwitchText());
-    document_.Describe(kPictureId, {kPictureName, {}, {}, {}});
+    document_.Describe(kPictureId, {Tr(kPictureName), {}, {}, {}});
     for (const auto& controls : {PictureButtons(), ClassroomControls()}) {
         for (const PageControl& own : controls) {
             document_.Describe(own.id, own.text);

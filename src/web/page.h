@@ -13,6 +13,7 @@
 #include "panel/settings.h"
 #include "panel/tick_schedule.h"
 #include "surface/display_list.h"
+#include "text/translate.h"
 #include "web/packed_picture.h"
 #include "web/page_document.h"
 
@@ -31,7 +32,7 @@ inline constexpr std::string_view kKeySwitchId = "Key";
 // The region that speaks what changed.
 inline constexpr std::string_view kAnnouncerId = "announcer";
 // What "COPY LINK" says for a moment once the link is copied.
-inline constexpr std::string_view kLinkCopiedText = "LINK COPIED";
+inline constexpr std::string_view kLinkCopiedText = TrMark("LINK COPIED");
 
 // What a key does to a focused bar: its small or large step up or down, or
 // its end.

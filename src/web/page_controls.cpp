@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "web/page_controls.h"
 
+#include "text/translate.h"
 #include "web/page.h"
 
 namespace orvath::web {
@@ -12,19 +13,20 @@ std::span<const PageControl> PictureButtons() {
          "savePng",
          {"Save picture as PNG", "Save the picture as a PNG image (Ctrl+S)",
           "Downloads the picture as a PNG image of the page's size. Ctrl+S does the same.",
-          "SAVE PNG"}},
+          TrMark("SAVE PNG")}},
         {"SaveSvg",
          "button",
          "saveSvg",
          {"Save picture as SVG", "Save the picture as an SVG drawing",
-          "Downloads the picture as an SVG drawing, for worksheets and slides.", "SAVE SVG"}},
+          "Downloads the picture as an SVG drawing, for worksheets and slides.",
+          TrMark("SAVE SVG")}},
         {"CopyLink",
          "button",
          "copyLink",
          {"Copy link", "Copy a link to this page with every setting shown now",
           "Puts a link with the current settings into the address and onto the clipboard, so "
           "that a class opens the very same picture.",
-          "COPY LINK"}},
+          TrMark("COPY LINK")}},
         {"Information",
          "button",
          "information",

@@ -124,7 +124,8 @@ std::string ElementsJson() {
             }
         } else if (control == Control::StopButton) {
             for (const PageControl& own : PictureButtons()) {
-                elements.push_back(ElementJson(own.id, own.kind, own.text.caption, own.command));
+                elements.push_back(
+                    ElementJson(own.id, own.kind, Tr(own.text.caption), own.command));
             }
         }
     }
@@ -170,9 +171,9 @@ std::string PageFactsJson() {
                 std::to_string(static_cast<int>(tag));
     }
     tags += "}";
-    return "{\"title\":" + Quoted(kWindowTitle) + ",\"picture\":" + Quoted(kPictureId) +
+    return "{\"title\":" + Quoted(Tr(kWindowTitle)) + ",\"picture\":" + Quoted(kPictureId) +
            ",\"elements\":[" + ElementsJson() + "],\"commands\":[" + commands + "],\"barKeys\":[" +
-           keys + "],\"tags\":" + tags + ",\"linkCopied\":" + Quoted(kLinkCopiedText) +
+           keys + "],\"tags\":" + tags + ",\"linkCopied\":" + Quoted(Tr(kLinkCopiedText)) +
            ",\"menu\":" + PageMenuJson() + ",\"announcer\":" + Quoted(kAnnouncerId) +
            ",\"fonts\":[" + Quoted(CssFamilies(PackedFace::Print)) + "," +
            Quoted(CssFamilies(PackedFace::Label)) + "]}";

@@ -5,6 +5,7 @@
 
 #include "panel/command_line.h"
 #include "panel/script_run.h"
+#include "text/languages.h"
 
 namespace orvath::web {
 
@@ -23,6 +24,10 @@ int RunTraceCommand(const std::vector<std::string_view>& args, std::ostream& out
     const auto script = ReadScript(commandLine.script, err);
     if (!script) {
         return kRunBadInput;
+    }
+    // The original texts, as the program's trace has them, unless --lang asks.
+    if (!commandLine.language.empty()) {
+        SetLanguage(commandLine.language);
     }
     return TracePanel(commandLine.script, *script,
                       {commandLine.clientWidth, commandLine.clientHeight}, commandLine.settings,

@@ -15,6 +15,10 @@ namespace {
 std::vector<QAction*> Items(const QMenu& menu) {
     std::vector<QAction*> items;
     for (QAction* action : menu.actions()) {
+        // The languages have no keys; LanguageMenu's test chooses them.
+        if (action->menu() != nullptr && action->menu()->objectName() == "LanguageMenu") {
+            continue;
+        }
         if (action->menu() != nullptr) {
             const auto inner = Items(*action->menu());
             items.insert(items.end(), inner.begin(), inner.end());
@@ -34,9 +38,9 @@ std::string State(StartedWindow& started) {
          << panel.Reflection() << " key " << panel.Key() << " speed " << SpeedName(panel.Speed())
          << " bars " << bars.angle << " "
          << (panel.IndexHidden() ? std::string("?") : std::to_string(bars.index)) << " "
-         << bars.waves << " " << bars.time
-         << " mode " << static_cast<int>(panel.Mode()) << " timer " << panel.TimerEnabled()
-         << " theme " << ThemeName(started.window.CurrentTheme()) << " box "
+         << bars.waves << " " << bars.time << " mode " << static_cast<int>(panel.Mode())
+         << " timer " << panel.TimerEnabled() << " theme "
+         << ThemeName(started.window.CurrentTheme()) << " box "
          << started.desktop->Overlay().isVisible() << " zoom "
          << started.window.CanvasWidget().CurrentZoom().factor << " protractor "
          << started.window.Hands().ShownProtractor().has_value() << " ruler "
@@ -74,13 +78,27 @@ TEST(ContextMenu, EveryItemHasAKeyThatDoesWhatTheItemDoes) {
             entries.append(entry->text());
         }
     }
-    EXPECT_EQ(
-        entries,
-        QStringList({"Exact view", "Reflected wave", "Key to the colours", "Speed and steps",
-                     "Pair of media", "Projector theme", "Zoom in", "Zoom out", "Whole picture",
-                     "Protractor", "Ruler", "Mystery medium", "Type the index you measured\u2026",
-                     "Reveal the index", "Start or stop the timer", "Back to the start values", "Save picture\u2026",
-                     "Copy picture", "Save animation\u2026", "Information box"}));
+    EXPECT_EQ(entries, QStringList({"Exact view",
+                                    "Reflected wave",
+                                    "Key to the colours",
+                                    "Speed and steps",
+                                    "Pair of media",
+                                    "Projector theme",
+                                    "Zoom in",
+                                    "Zoom out",
+                                    "Whole picture",
+                                    "Protractor",
+                                    "Ruler",
+                                    "Mystery medium",
+                                    "Type the index you measured\u2026",
+                                    "Reveal the index",
+                                    "Start or stop the timer",
+                                    "Back to the start values",
+                                    "Save picture\u2026",
+                                    "Copy picture",
+                                    "Save animation\u2026",
+                                    "Information box",
+                                    "Language"}));
     QSet<QKeySequence> keys;
     const std::size_t count = Items(shown.Menu()).size();
     for (std::size_t i = 0; i < count; ++i) {
@@ -100,12 +118,11 @@ TEST(ContextMenu, EveryItemHasAKeyThatDoesWhatTheItemDoes) {
         QTest::keySequence(QApplication::focusWidget(), same.shortcut());
         EXPECT_EQ(triggered, 1);
         EXPECT_EQ(State(pressed), State(chosen));
-        const bool changesNothing = item.text().startsWith("Save") ||
-                                    item.text().startsWith("Copy") ||
-                                    // Without a mystery medium on, nothing to answer.
-                                    item.text().startsWith("Type the index") ||
-                                    item.text().startsWith("Reveal") ||
-                                    item.text() == QString::fromUtf8(SpeedName(kStartSpeed));
+        const bool changesNothing =
+            item.text().startsWith("Save") || item.text().startsWith("Copy") ||
+            // Without a mystery medium on, nothing to answer.
+            item.text().startsWith("Type the index") || item.text().startsWith("Reveal") ||
+            item.text() == QString::fromUtf8(SpeedName(kStartSpeed));
         EXPECT_NE(State(chosen) == before, !changesNothing) << State(chosen);
     }
 }
@@ -159,6 +176,47 @@ TEST(ContextMenu, EveryPairOfMediaSetsTheIndexBarThroughItsChange) {
         EXPECT_TRUE(started.desktop->Overlay().Lines().contains(
             QString::fromStdString("Media: " + pair.Name())));
     }
+}
+
+// The language menu rewrites every caption, the texts on the controls, the
+// title and the menu at once, and leaves the bars and the view as they are;
+// back in the original, every text is what it was.
+TEST(ContextMenu, LanguageMenuSwitchesEveryTextAndNothingElse) {
+    MenuWindow started;
+    OrvathWindow& window = started.window;
+    window.MoveBar(Bar::Angle, 70);
+    window.MoveBar(Bar::Index, 50);
+    const auto texts = [&window] {
+        QStringList shown = {window.windowTitle(), window.ButtonWidget(Button::Start).text(),
+                             window.ExactSwitch().text(), window.ExactSwitch().toolTip()};
+        for (const Bar bar : kBars) {
+            shown.append(window.LabelWidget(bar).text());
+        }
+        return shown;
+    };
+    const QStringList original = texts();
+    const std::string state = State(started);
+    QMenu* languages = started.Menu().findChild<QMenu*>("LanguageMenu");
+    ASSERT_NE(languages, nullptr);
+    const auto choose = [languages](const QString& name) {
+        for (QAction* item : languages->actions()) {
+            if (item->text() == name) {
+                item->trigger();
+                return;
+            }
+        }
+        ADD_FAILURE() << name.toStdString();
+    };
+    choose("Deutsch");
+    const QStringList german = texts();
+    EXPECT_EQ(german.at(4), "EINFALLSWINKEL= 70");
+    EXPECT_EQ(german.at(1), "TIMER");
+    EXPECT_EQ(german.at(2), "EXAKT");
+    EXPECT_EQ(State(started), state);
+    EXPECT_EQ(started.Menu().actions().front()->text(), "Exakte Ansicht");
+    choose("English");
+    EXPECT_EQ(texts(), original);
+    EXPECT_EQ(State(started), state);
 }
 
 }  // namespace
