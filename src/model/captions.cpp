@@ -7,12 +7,6 @@
 #include "text/translate.h"
 
 namespace orvath {
-namespace {
-
-constexpr std::string_view kIndexCaptionStart = "c2=  C1/";
-
-}  // namespace
-
 std::string AngleCaption(std::int16_t angleDeg) {
     return TrFormat("ANGLE OF INCIDENCE= %1", {FormatWhole(angleDeg)});
 }
