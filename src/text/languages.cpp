@@ -37,7 +37,7 @@ bool TraditionalChinese(std::string_view name) {
 namespace text {
 
 const MoCatalogue* CatalogueOf(std::string_view code) {
-    static const auto catalogues = [] {
+    static const auto kCatalogues = [] {
         std::vector<std::pair<std::string_view, std::unique_ptr<MoCatalogue>>> read;
         for (const EmbeddedCatalogue& embedded : EmbeddedCatalogues()) {
             if (auto catalogue = MoCatalogue::Read(embedded.bytes)) {
@@ -47,7 +47,7 @@ const MoCatalogue* CatalogueOf(std::string_view code) {
         }
         return read;
     }();
-    for (const auto& [own, catalogue] : catalogues) {
+    for (const auto& [own, catalogue] : kCatalogues) {
         if (own == code) {
             return catalogue.get();
         }
@@ -63,14 +63,14 @@ std::string_view& ChosenLanguage() {
 }  // namespace text
 
 const std::vector<std::string_view>& ShippedLanguages() {
-    static const auto codes = [] {
+    static const auto kCodes = [] {
         std::vector<std::string_view> out;
         for (const text::EmbeddedCatalogue& embedded : text::EmbeddedCatalogues()) {
             out.push_back(embedded.code);
         }
         return out;
     }();
-    return codes;
+    return kCodes;
 }
 
 std::optional<std::string_view> MatchLanguage(std::string_view requested) {

@@ -66,8 +66,8 @@ std::vector<PageMenuItem> MakeMenu() {
 }  // namespace
 
 const std::vector<PageMenuItem>& PageMenu() {
-    static const std::vector<PageMenuItem> menu = MakeMenu();
-    return menu;
+    static const std::vector<PageMenuItem> kMenu = MakeMenu();
+    return kMenu;
 }
 
 bool RunPageCommand(Page& page, std::string_view command) {

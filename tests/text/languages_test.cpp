@@ -36,7 +36,8 @@ TEST(Languages, TheEnvironmentIsReadAsGettextReadsIt) {
         {{{"LANG", "ja_JP.UTF-8"}}, "en"},
         {{{"LANG", "ja_JP.UTF-8"}, {"LANGUAGE", "en:de"}}, "en"},
     };
-    for (const auto& [environment, expected] : cases) {
+    for (const auto& [set, expected] : cases) {
+        const auto& environment = set;
         const auto variable = [&environment](const char* name) -> const char* {
             const auto it = environment.find(name);
             return it == environment.end() ? nullptr : it->second.c_str();
