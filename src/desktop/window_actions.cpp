@@ -169,13 +169,14 @@ void WindowActions::AddLessonActions() {
     PictureHands& hands = window_.Hands();
     Panel& panel = window_.Model();
     Add(
-        protractor_, "Protractor", {Qt::Key_P},
+        protractor_, TrMark("Protractor"), {Qt::Key_P},
         [&hands] { hands.ShowProtractor(!hands.ShownProtractor()); }, true);
     Add(
-        ruler_, "Ruler", {Qt::Key_L}, [&hands] { hands.ShowRuler(!hands.ShownRuler()); }, true);
+        ruler_, TrMark("Ruler"), {Qt::Key_L}, [&hands] { hands.ShowRuler(!hands.ShownRuler()); },
+        true);
     // A new mystery each time, or back to the bars when one is on.
     Add(
-        mystery_, "Mystery medium", {Qt::Key_M},
+        mystery_, TrMark("Mystery medium"), {Qt::Key_M},
         [this, &panel] {
             if (panel.IndexHidden()) {
                 window_.RevealMystery();
@@ -184,8 +185,9 @@ void WindowActions::AddLessonActions() {
             }
         },
         true);
-    Add(guess_, "Type the index you measured\u2026", {Qt::Key_G}, [this] { AskForGuess(); });
-    Add(reveal_, "Reveal the index", {Qt::SHIFT | Qt::Key_M}, [this] { window_.RevealMystery(); });
+    Add(guess_, TrMark("Type the index you measured…"), {Qt::Key_G}, [this] { AskForGuess(); });
+    Add(reveal_, TrMark("Reveal the index"), {Qt::SHIFT | Qt::Key_M},
+        [this] { window_.RevealMystery(); });
 }
 
 void WindowActions::AskForGuess() {
@@ -194,8 +196,8 @@ void WindowActions::AskForGuess() {
         return;
     }
     bool given = false;
-    const QString typed = QInputDialog::getText(&window_, QStringLiteral("Mystery medium"),
-                                                QStringLiteral("The relative index you measured:"),
+    const QString typed = QInputDialog::getText(&window_, FromView(Tr("Mystery medium")),
+                                                FromView(Tr("The relative index you measured:")),
                                                 QLineEdit::Normal, {}, &given);
     if (!given) {
         return;
@@ -204,7 +206,7 @@ void WindowActions::AskForGuess() {
     window_.Guess(answer);
     const std::string message = GuessMessage(JudgeGuess(answer, panel.Bars().index),
                                              QLocale().decimalPoint().toStdString());
-    QMessageBox::information(&window_, QStringLiteral("Mystery medium"),
+    QMessageBox::information(&window_, FromView(Tr("Mystery medium")),
                              QString::fromStdString(message));
 }
 

@@ -93,8 +93,9 @@ std::vector<std::string> InfoOverlayLines(const RefractionFacts& facts, View vie
     if (keys == KeysOf::Window) {
         lines.emplace_back(
             Tr("Ctrl++ / Ctrl+-: zoom    Ctrl+0: the whole picture    Drag a ray: turn it"));
-        lines.push_back("P: protractor    L: ruler    M: mystery medium    G: your index    " +
-                        std::string(Tr("F1: hide this")));
+        lines.push_back(
+            std::string(Tr("P: protractor    L: ruler    M: mystery medium    G: your index")) +
+            "    " + std::string(Tr("F1: hide this")));
     } else {
         lines.emplace_back(Tr("F1: hide this"));
     }
