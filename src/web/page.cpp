@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "web/page.h"
 
+#include "text/languages.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -184,7 +186,11 @@ std::string Page::Svg() const {
 }
 
 std::string Page::Fragment() const {
-    return SettingsFragment(SettingsShown(*panel_), panel_->Speed(), theme_);
+    std::string fragment = SettingsFragment(SettingsShown(*panel_), panel_->Speed(), theme_);
+    if (CurrentLanguage() != kOriginalLanguage) {
+        fragment += "&lang=" + std::string(CurrentLanguage());
+    }
+    return fragment;
 }
 
 void Page::SetTheme(Theme theme) {

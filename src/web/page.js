@@ -106,6 +106,16 @@ function buildPage(facts) {
     }
     panel.append(element);
   }
+  // The language chooser, each language by its own name; a choice opens the
+  // page again in it, with every setting shown now.
+  const languages = Object.assign(document.createElement('select'), { id: 'Language' });
+  languages.setAttribute('aria-label', 'Language');
+  languages.title = 'Language';
+  for (const { code, name } of facts.languages) {
+    languages.append(Object.assign(document.createElement('option'),
+      { value: code, textContent: name, selected: code === facts.language }));
+  }
+  document.body.append(languages);
   announcerId = facts.announcer;
   const announcer = Object.assign(document.createElement('div'),
     { id: facts.announcer, className: 'spoken' });
@@ -163,11 +173,21 @@ createOrvath().then((m) => {
     }
   };
   const text = (name) => m.ccall(name, 'string', [], []);
+  // The language first: every text of the facts is written in it.
+  call('orvath_choose_language', location.hash || location.search,
+    (navigator.languages || [navigator.language || '']).join(','));
   const facts = JSON.parse(text('orvath_facts'));
+  document.documentElement.lang = facts.language;
   const command = (name) => {
     if (!call('orvath_command', name)) throw new Error('orvath: no command ' + name);
   };
   const canvas = buildPage(facts);
+  byId('Language').addEventListener('change', () => {
+    const pieces = text('orvath_fragment').split('&').filter((p) => p && !p.startsWith('lang='));
+    pieces.push('lang=' + byId('Language').value);
+    history.replaceState(null, '', location.href.split('#')[0] + '#' + pieces.join('&'));
+    location.reload();
+  });
   setPictureFacts(facts.tags, facts.fonts);
   const ctx = canvas.getContext('2d', { alpha: false });
   let width = 0, height = 0, dpr = 1, resized = false;

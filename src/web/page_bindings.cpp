@@ -15,6 +15,7 @@
 #include "web/page_actions.h"
 #include "web/page_animation.h"
 #include "web/page_facts.h"
+#include "web/url_settings.h"
 
 namespace {
 
@@ -177,6 +178,14 @@ extern "C" {
 // The widest a page element of its own must be to show its text.
 EMSCRIPTEN_KEEPALIVE void orvath_natural_width(const char* id, int pixels) {
     ThePage().SetNaturalWidth(id, pixels);
+}
+
+// Before the facts: the language of every text from the address's fragment
+// or the browser's languages (comma-separated).
+EMSCRIPTEN_KEEPALIVE void orvath_choose_language(const char* fragment, const char* browser) {
+    if (const auto problem = orvath::web::ChooseLanguage(fragment, browser)) {
+        JsWarn(("orvath: " + *problem).c_str());
+    }
 }
 
 EMSCRIPTEN_KEEPALIVE void orvath_decimal_point(const char* point) {

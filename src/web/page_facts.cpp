@@ -7,6 +7,7 @@
 
 #include "model/control_texts.h"
 #include "model/controls.h"
+#include "text/languages.h"
 #include "web/packed_picture.h"
 #include "web/page_actions.h"
 #include "web/page_controls.h"
@@ -69,6 +70,18 @@ namespace {
 
 std::string Quoted(std::string_view text) {
     return JsonQuoted(text);
+}
+
+// The languages the chooser offers, each by its own name: the original first.
+std::string LanguagesJson() {
+    std::vector<std::string_view> codes = {kOriginalLanguage};
+    codes.insert(codes.end(), ShippedLanguages().begin(), ShippedLanguages().end());
+    std::string out;
+    for (const std::string_view code : codes) {
+        out += std::string(out.empty() ? "[" : ",") + "{\"code\":" + Quoted(code) +
+               ",\"name\":" + Quoted(LanguageName(code)) + "}";
+    }
+    return out + "]";
 }
 
 // One element of the page: its id, its kind (bar, label, option, switch or
@@ -175,6 +188,7 @@ std::string PageFactsJson() {
            ",\"elements\":[" + ElementsJson() + "],\"commands\":[" + commands + "],\"barKeys\":[" +
            keys + "],\"tags\":" + tags + ",\"linkCopied\":" + Quoted(Tr(kLinkCopiedText)) +
            ",\"menu\":" + PageMenuJson() + ",\"announcer\":" + Quoted(kAnnouncerId) +
+           ",\"language\":" + Quoted(CurrentLanguage()) + ",\"languages\":" + LanguagesJson() +
            ",\"fonts\":[" + Quoted(CssFamilies(PackedFace::Print)) + "," +
            Quoted(CssFamilies(PackedFace::Label)) + "]}";
 }

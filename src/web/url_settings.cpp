@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "web/url_settings.h"
 
+#include "text/languages.h"
+
 #include <optional>
 #include <span>
 
@@ -135,6 +137,10 @@ void ReadPiece(std::string_view piece, UrlSettings& out) {
         out.speed = Choice<TimerSpeed>(key, value, speeds, out.problems);
         return;
     }
+    if (key == "lang") {
+        out.language = value;
+        return;
+    }
     if (key == "theme") {
         static const std::pair<std::string_view, Theme> kThemes[2] = {
             {ThemeName(Theme::Classic), Theme::Classic},
@@ -224,6 +230,33 @@ std::string SettingsFragment(const PanelSettings& settings) {
 std::string SettingsFragment(const PanelSettings& settings, TimerSpeed speed, Theme theme) {
     return SettingsFragment(settings) + "&speed=" + std::string(SpeedName(speed)) +
            "&theme=" + std::string(ThemeName(theme));
+}
+
+std::optional<std::string> ChooseLanguage(std::string_view fragment,
+                                          std::string_view browserLanguages) {
+    const UrlSettings url = ParseUrlSettings(fragment);
+    if (url.language) {
+        if (const auto code = MatchLanguage(*url.language)) {
+            SetLanguage(*code);
+            return std::nullopt;
+        }
+        SetLanguage(kOriginalLanguage);
+        return "lang: " + UnknownLanguageError(QuotedWord(*url.language)) +
+               ": the original texts are used";
+    }
+    while (!browserLanguages.empty()) {
+        const std::size_t comma = browserLanguages.find(',');
+        const std::string_view wanted = browserLanguages.substr(0, comma);
+        browserLanguages.remove_prefix(comma == std::string_view::npos ? browserLanguages.size()
+                                                                       : comma + 1);
+        // The pseudo-language only when a link asks for it.
+        if (const auto code = MatchLanguage(wanted); code && *code != kLongPseudoLanguage) {
+            SetLanguage(*code);
+            return std::nullopt;
+        }
+    }
+    SetLanguage(kOriginalLanguage);
+    return std::nullopt;
 }
 
 }  // namespace orvath::web

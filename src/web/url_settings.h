@@ -23,12 +23,21 @@ struct UrlSettings {
     PanelSettings settings;
     std::optional<TimerSpeed> speed;
     std::optional<Theme> theme;
+    // lang=CODE as given; ChooseLanguage reads it, before the page's texts.
+    std::optional<std::string> language;
     std::vector<std::string> problems;
 };
 
 // The longest settings a link may carry: many times the longest useful
 // one. A longer link gives the start values and one problem.
 inline constexpr std::size_t kMaxLinkSettings = 2048;
+
+// Chooses the language of the page's texts before they are written: lang=
+// of the fragment when it names a language, else the first of the
+// browser's languages (a comma-separated list) that the program has, else
+// the original texts. Returns the problem with an unknown lang=, if any.
+std::optional<std::string> ChooseLanguage(std::string_view fragment,
+                                          std::string_view browserLanguages);
 
 // Reads the part of the address after '#' (or '?'); a leading '#' or '?' is
 // skipped, and so are empty pieces. Values may be percent-encoded.

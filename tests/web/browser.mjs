@@ -35,10 +35,10 @@ export function launch() {
 // console warnings are kept on it.
 // With `touch`, a touch screen (a coarse pointer).
 export async function openPage(browser,
-  { width = 1280, height = 720, dpr = 1, link = '', touch = false } = {}) {
+  { width = 1280, height = 720, dpr = 1, link = '', touch = false, locale = 'en-US' } = {}) {
   const context = await browser.newContext({
     viewport: { width, height }, deviceScaleFactor: dpr, acceptDownloads: true,
-    hasTouch: touch, isMobile: false,
+    hasTouch: touch, isMobile: false, locale,
   });
   const page = await context.newPage();
   page.errors = [];

@@ -197,3 +197,27 @@ test('the canvas shows the picture the desktop exports', { skip: skip || noDeskt
     assert.ok(Math.min(other.exportFound, other.pageFound) < 0.8, JSON.stringify(other));
     await close(apart);
   });
+
+test('the language: from the link, from the browser, chosen, carried by the link', { skip }, async () => {
+  // A link's language wins over the browser's; an unknown one warns once and
+  // leaves the original texts.
+  for (const [link, locale, caption, lang, warnings] of [
+    ['#lang=de', 'el-GR', 'EINFALLSWINKEL= 25', 'de', 0],
+    ['', 'el-GR', 'ΓΩΝΙΑ ΠΡΟΣΠΤΩΣΗΣ= 25', 'el', 0],
+    ['', 'ja-JP', 'ANGLE OF INCIDENCE= 25', 'en', 0],
+    ['#lang=xx', 'de-DE', 'ANGLE OF INCIDENCE= 25', 'en', 1],
+  ]) {
+    const page = await openPage(browser, { link, locale });
+    assert.equal(await text(page, 'Label1'), caption, link + ' ' + locale);
+    assert.equal(await page.evaluate(() => document.documentElement.lang), lang);
+    assert.equal(page.warnings.length, warnings, page.warnings.join('\n'));
+    await close(page);
+  }
+  const page = await openPage(browser, { link: '#angle=40' });
+  await Promise.all([page.waitForEvent('load'), page.selectOption('#Language', 'fr')]);
+  await page.waitForFunction(() => document.documentElement.lang === 'fr');
+  assert.match(page.url(), /angle=40.*lang=fr/);
+  await page.click('#CopyLink');
+  assert.match(page.url(), /lang=fr/);
+  await close(page);
+});
