@@ -20,6 +20,7 @@ PanelSettings SettingsShown(const Panel& panel) {
     for (const Bar bar : kBars) {
         settings[bar] = panel.Bars()[bar];
     }
+    settings.mysterySeed = panel.MysterySeed();
     return settings;
 }
 
@@ -44,6 +45,9 @@ void ApplySettings(const PanelSettings& settings, UserActions& user) {
         if (const auto& value = settings[bar]) {
             user.MoveBar(bar, *value);
         }
+    }
+    if (settings.mysterySeed) {
+        user.StartMystery(*settings.mysterySeed);
     }
 }
 

@@ -20,6 +20,7 @@ struct PanelSettings {
     std::optional<bool> key;
     std::optional<DisplayMode> mode;
     std::array<std::optional<int>, 4> bars{};  // in the order of Bar
+    std::optional<int> mysterySeed;            // a mystery medium on, from this seed
 
     std::optional<int>& operator[](Bar bar) { return bars.at(static_cast<std::size_t>(bar)); }
     const std::optional<int>& operator[](Bar bar) const {
@@ -37,7 +38,8 @@ PanelSettings SettingsShown(const Panel& panel);
 // first picture is then drawn in them.
 void ApplyViewSettings(const PanelSettings& settings, UserActions& user);
 
-// Applies the mode and the bars through what a user does, so the handlers run.
+// Applies the mode and the bars through what a user does, so the handlers
+// run, then the mystery medium.
 void ApplySettings(const PanelSettings& settings, UserActions& user);
 
 }  // namespace orvath

@@ -10,6 +10,7 @@
 #include "model/number_format.h"
 #include "model/world_frame.h"
 #include "panel/panel.h"
+#include "panel/settings.h"
 #include "support/pinned_traces.h"
 #include "support/trace_script.h"
 #include "surface/display_list.h"
@@ -246,6 +247,19 @@ TEST(PanelModel, AMysteryMediumHidesTheIndexUntilRevealed) {
     EXPECT_EQ(revealed.front(), "reveal " + std::to_string(hidden));
     EXPECT_TRUE(Prints(revealed, "caption Label4 \"c2=  C1/" + told + "\""));
     EXPECT_TRUE(Prints(revealed, "n = " + told));
+}
+
+TEST(PanelModel, APanelStartedFromTheSettingsShownKeepsTheMystery) {
+    DisplayList first;
+    Panel shown(first);
+    shown.StartUp(28800, 16200);
+    shown.StartMystery(7);
+    DisplayList second;
+    Panel copy(second);
+    copy.StartUp(28800, 16200);
+    ApplySettings(SettingsShown(shown), copy);
+    EXPECT_EQ(copy.MysterySeed(), std::optional<int>(7));
+    EXPECT_EQ(copy.Bars().index, MysteryIndex(7));
 }
 
 }  // namespace
