@@ -11,8 +11,8 @@ const byId = (id) => document.getElementById(id);
 const inputOf = (id) => byId(id).querySelector('input') || byId(id);
 
 window.orvathDocument = {
-  // The specified placement and font, which the style sheet uses where the
-  // screen keeps the specified layout (page.css).
+  // The program's placement and font, which the style sheet uses where the
+  // screen keeps the placed layout (page.css).
   place(id, left, top, width, height) {
     const style = byId(id).style;
     style.setProperty('--left', left + 'px');

@@ -2,7 +2,7 @@
 // The panel on the screens of a class: tablets, Chromebooks, laptops and
 // whiteboards, by finger and by mouse. On a touch screen every control is a
 // finger's size and apart from the others; on every screen no text is cut or
-// covers another; a wide screen with a mouse keeps the specified layout.
+// covers another; a wide screen with a mouse keeps the placed layout.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { launch, openPage, afterPaint, pictureSummary, pageFile, noWeb, value } from './browser.mjs';
@@ -80,7 +80,7 @@ test('finger-sized controls on touch screens, nothing cut or covered anywhere', 
   }
 });
 
-test('a wide screen with a mouse keeps the specified layout', { skip }, async () => {
+test('a wide screen with a mouse keeps the placed layout', { skip }, async () => {
   const page = await openPage(browser, { width: 1280, height: 720 });
   const box = await page.locator('#prosptosis').boundingBox();
   // The angle bar is a tenth of the width wide and a fortieth of the height high.
