@@ -6,6 +6,8 @@
 #include <QMessageBox>
 
 #include "desktop/orvath_window.h"
+#include "desktop/teacher_notes.h"
+#include "model/action_texts.h"
 #include "model/media.h"
 #include "model/mystery.h"
 #include "text/languages.h"
@@ -53,6 +55,7 @@ WindowActions::WindowActions(OrvathWindow& window, ActionHandlers handlers)
       mystery_(&window),
       guess_(&window),
       reveal_(&window),
+      notes_(&window),
       timer_(&window),
       reset_(&window),
       savePicture_(&window),
@@ -176,7 +179,7 @@ void WindowActions::AddLessonActions() {
         true);
     // A new mystery each time, or back to the bars when one is on.
     Add(
-        mystery_, TrMark("Mystery medium"), {Qt::Key_M},
+        mystery_, kMysteryAction, {Qt::Key_M},
         [this, &panel] {
             if (panel.IndexHidden()) {
                 window_.RevealMystery();
@@ -185,9 +188,18 @@ void WindowActions::AddLessonActions() {
             }
         },
         true);
-    Add(guess_, TrMark("Type the index you measured…"), {Qt::Key_G}, [this] { AskForGuess(); });
-    Add(reveal_, TrMark("Reveal the index"), {Qt::SHIFT | Qt::Key_M},
-        [this] { window_.RevealMystery(); });
+    Add(guess_, kGuessAction, {Qt::Key_G}, [this] { AskForGuess(); });
+    Add(reveal_, kRevealAction, {Qt::SHIFT | Qt::Key_M}, [this] { window_.RevealMystery(); });
+    Add(notes_, kNotesAction, {Qt::Key_N}, [this] { ShowNotes(); });
+}
+
+void WindowActions::ShowNotes() {
+    if (!notesDialog_) {
+        notesDialog_ = std::make_unique<TeacherNotes>(&window_);
+    }
+    notesDialog_->WriteTexts();
+    notesDialog_->show();
+    notesDialog_->raise();
 }
 
 void WindowActions::AskForGuess() {
@@ -266,7 +278,7 @@ void WindowActions::BuildMenu() {
     menu_.addSeparator();
     menu_.addActions({&zoomIn_, &zoomOut_, &wholePicture_});
     menu_.addSeparator();
-    menu_.addActions({&protractor_, &ruler_, &mystery_, &guess_, &reveal_});
+    menu_.addActions({&protractor_, &ruler_, &mystery_, &guess_, &reveal_, &notes_});
     menu_.addSeparator();
     menu_.addActions({&timer_, &reset_});
     menu_.addSeparator();
@@ -285,7 +297,8 @@ void WindowActions::ShowState() {
         speed.setChecked(speed.data().toInt() == static_cast<int>(panel.Speed()));
     }
     for (QAction& pair : media_) {
-        pair.setChecked(pair.data().toInt() == panel.Bars().index);
+        // No pair is checked while the index is hidden: that would tell it.
+        pair.setChecked(!panel.IndexHidden() && pair.data().toInt() == panel.Bars().index);
     }
     projector_.setChecked(window_.CurrentTheme() == Theme::Projector);
     information_.setChecked(handlers_.informationShown());
@@ -298,6 +311,8 @@ void WindowActions::ShowState() {
         language.setChecked(language.data().toString() == FromView(CurrentLanguage()));
     }
 }
+
+WindowActions::~WindowActions() = default;
 
 void WindowActions::ShowMenu(QPoint globalPosition) {
     ShowState();

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -13,6 +14,7 @@
 namespace orvath {
 
 class OrvathWindow;
+class TeacherNotes;
 
 // What the window's actions do beyond the window and its panel.
 struct ActionHandlers {
@@ -35,6 +37,7 @@ struct ActionHandlers {
 class WindowActions {
   public:
     WindowActions(OrvathWindow& window, ActionHandlers handlers);
+    ~WindowActions();
     WindowActions(const WindowActions&) = delete;
     WindowActions& operator=(const WindowActions&) = delete;
 
@@ -55,6 +58,8 @@ class WindowActions {
     void AddLessonActions();
     // Asks for the index a student measured and says how close it is.
     void AskForGuess();
+    // Opens the notes for the teacher, made the first time.
+    void ShowNotes();
     void AddLanguageActions();
     void BuildMenu();
     // Checks the actions that show a state: the view, the reflected wave,
@@ -83,6 +88,7 @@ class WindowActions {
     QAction mystery_;
     QAction guess_;
     QAction reveal_;
+    QAction notes_;
     QAction timer_;
     QAction reset_;
     QAction savePicture_;
@@ -98,6 +104,7 @@ class WindowActions {
     QMenu speedMenu_;
     QMenu mediaMenu_;
     QMenu languageMenu_;
+    std::unique_ptr<TeacherNotes> notesDialog_;
     std::vector<std::pair<QAction*, std::string_view>> texts_;  // the originals
 };
 

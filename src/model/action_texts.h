@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "model/media.h"
+#include "text/translate.h"
 
 namespace orvath {
 
@@ -24,6 +25,10 @@ inline constexpr std::string_view kResetAction = "Back to the start values";
 inline constexpr std::string_view kCopyPictureAction = "Copy picture";
 inline constexpr std::string_view kInformationAction = "Information box";
 inline constexpr std::string_view kMenuAction = "Menu";
+inline constexpr std::string_view kMysteryAction = TrMark("Mystery medium");
+inline constexpr std::string_view kGuessAction = TrMark("Type the index you measured…");
+inline constexpr std::string_view kRevealAction = TrMark("Reveal the index");
+inline constexpr std::string_view kNotesAction = TrMark("Notes for the teacher…");
 // The submenus of the window's menu.
 inline constexpr std::string_view kSpeedMenu = "Speed and steps";
 inline constexpr std::string_view kMediaMenu = "Pair of media";

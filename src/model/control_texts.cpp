@@ -6,13 +6,14 @@
 #include "text/translate.h"
 
 namespace orvath {
-namespace {
 
 ControlText Translated(const ControlText& text) {
-    return {Tr(text.name), Tr(text.toolTip), Tr(text.description), Tr(text.caption)};
+    // An empty text has no translation: the catalogue's header goes by it.
+    const auto shown = [](std::string_view original) {
+        return original.empty() ? original : Tr(original);
+    };
+    return {shown(text.name), shown(text.toolTip), shown(text.description), shown(text.caption)};
 }
-
-}  // namespace
 
 ControlText TextOf(Control control) {
     // Labels have no texts of their own: the bar beside them speaks for them.

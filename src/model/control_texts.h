@@ -21,6 +21,9 @@ struct ControlText {
 
 ControlText TextOf(Control control);
 
+// The texts of a table marked with TrMark, in the chosen language.
+ControlText Translated(const ControlText& text);
+
 // The switches of the teaching views beside the option buttons, which are
 // not controls of the traced panel.
 ControlText ExactSwitchText();

@@ -7,6 +7,7 @@
 
 #include "model/bar_settings.h"
 #include "model/number_format.h"
+#include "text/translate.h"
 
 namespace orvath {
 namespace {
@@ -104,25 +105,31 @@ GuessVerdict JudgeGuess(std::string_view typed, int hiddenIndexTimes100) {
 
 std::string GuessMessage(const GuessVerdict& verdict, std::string_view decimalPoint) {
     const BarSetting& bar = SettingOf(Bar::Index);
+    const std::string example = FormatFixed(1.5, 2, decimalPoint);
     switch (verdict.kind) {
         case GuessVerdict::Kind::Found:
-            return FormatFixed(verdict.value, 2, decimalPoint) +
-                   " is within 2 % of the hidden index: found.";
+            return TrFormat("%1 is within 2 % of the hidden index: found.",
+                            {FormatFixed(verdict.value, 2, decimalPoint)});
         case GuessVerdict::Kind::Off:
-            return FormatFixed(verdict.value, 2, decimalPoint) + " is " +
-                   FormatFixed(verdict.offPercent, 0, decimalPoint) +
-                   " % off the hidden index: measure again.";
+            return TrFormat("%1 is %2 % off the hidden index: measure again.",
+                            {FormatFixed(verdict.value, 2, decimalPoint),
+                             FormatFixed(verdict.offPercent, 0, decimalPoint)});
         case GuessVerdict::Kind::Empty:
-            return "Type the index you measured, such as " + FormatFixed(1.5, 2, decimalPoint) +
-                   ".";
+            return TrFormat("Type the index you measured, such as %1.", {example});
         case GuessVerdict::Kind::NotANumber:
-            return "That is not a number: type the index you measured, such as " +
-                   FormatFixed(1.5, 2, decimalPoint) + ".";
+            return TrFormat("That is not a number: type the index you measured, such as %1.",
+                            {example});
         case GuessVerdict::Kind::OutOfRange:
-            return "The index lies between " + FormatFixed(bar.min / 100.0, 2, decimalPoint) +
-                   " and " + FormatFixed(bar.max / 100.0, 2, decimalPoint) + ".";
+            return TrFormat("The index lies between %1 and %2.",
+                            {FormatFixed(bar.min / 100.0, 2, decimalPoint),
+                             FormatFixed(bar.max / 100.0, 2, decimalPoint)});
     }
     return {};
+}
+
+std::string RevealMessage(int indexTimes100, std::string_view decimalPoint) {
+    return TrFormat("The hidden index was %1.",
+                    {FormatFixed(indexTimes100 / 100.0, 2, decimalPoint)});
 }
 
 std::string_view VerdictWord(GuessVerdict::Kind kind) {

@@ -37,6 +37,9 @@ GuessVerdict JudgeGuess(std::string_view typed, int hiddenIndexTimes100);
 // index: found." (with the decimal point given).
 std::string GuessMessage(const GuessVerdict& verdict, std::string_view decimalPoint = ".");
 
+// What is said once the index is shown: "The hidden index was 1.47."
+std::string RevealMessage(int indexTimes100, std::string_view decimalPoint = ".");
+
 // The word the trace prints for a verdict: found, off, empty, not-a-number
 // or out-of-range.
 std::string_view VerdictWord(GuessVerdict::Kind kind);

@@ -6,6 +6,7 @@
 #include "model/info_text.h"
 #include "model/mystery.h"
 #include "model/number_format.h"
+#include "text/translate.h"
 
 namespace orvath {
 namespace {
@@ -25,17 +26,17 @@ std::string BarValueText(Bar bar, int waves, const RefractionFacts& facts,
                          std::string_view decimalPoint) {
     switch (bar) {
         case Bar::Angle:
-            return std::to_string(facts.incidenceDeg) + " degrees";
+            return TrFormat("%1 degrees", {std::to_string(facts.incidenceDeg)});
         case Bar::Index:
-            return "relative index " + (facts.indexHidden
-                                            ? std::string(kHiddenValue)
-                                            : FormatFixed(facts.index, 2, decimalPoint));
+            return TrFormat("relative index %1",
+                            {facts.indexHidden ? std::string(kHiddenValue)
+                                               : FormatFixed(facts.index, 2, decimalPoint)});
         case Bar::Time:
-            return "time " + FormatFixed(facts.time, 2, decimalPoint);
+            return TrFormat("time %1", {FormatFixed(facts.time, 2, decimalPoint)});
         case Bar::Waves:
             break;
     }
-    return std::to_string(waves) + " waves";
+    return TrFormat("%1 waves", {std::to_string(waves)});
 }
 
 std::string RefractionAnnouncement(const RefractionFacts& facts, CriticalVerdict verdict,
@@ -44,11 +45,11 @@ std::string RefractionAnnouncement(const RefractionFacts& facts, CriticalVerdict
 }
 
 std::string_view TimerAnnouncement(bool running) {
-    return running ? "The timer runs." : "The timer is stopped.";
+    return running ? Tr("The timer runs.") : Tr("The timer is stopped.");
 }
 
 std::string SpeedAnnouncement(TimerSpeed speed) {
-    return "Speed " + std::string(SpeedName(speed)) + ".";
+    return TrFormat("Speed %1.", {SpeedName(speed)});
 }
 
 std::string PictureSummary(DisplayMode mode, View view, bool reflection,

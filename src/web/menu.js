@@ -5,12 +5,12 @@
 // or Space, Escape.
 'use strict';
 
-// items: the program's menu; run(command) does an item; checked() gives the
-// commands checked now.
-function createMenu(items, run, checked) {
+// items: the program's menu; name: what the menu is called; run(command)
+// does an item; checked() gives the commands checked now.
+function createMenu(items, name, run, checked) {
   const menu = Object.assign(document.createElement('div'), { id: 'menu', hidden: true });
   menu.setAttribute('role', 'menu');
-  menu.setAttribute('aria-label', 'Menu');
+  menu.setAttribute('aria-label', name);
   let returnTo = null;
   const entries = items.map((item) => {
     const entry = Object.assign(document.createElement('div'), { className: 'item', tabIndex: -1 });

@@ -9,6 +9,7 @@
 #include "model/bar_settings.h"
 #include "model/info_text.h"
 #include "model/media.h"
+#include "model/mystery.h"
 #include "model/refraction_facts.h"
 #include "model/spoken_texts.h"
 #include "model/world_frame.h"
@@ -61,9 +62,9 @@ std::vector<std::string> Page::Start(int width, int height, std::string_view fra
     document_.Describe(kExactSwitchId, ExactSwitchText());
     document_.Describe(kReflectionSwitchId, ReflectionSwitchText());
     document_.Describe(kPictureId, {Tr(kPictureName), {}, {}, {}});
-    for (const auto& controls : {PictureButtons(), ClassroomControls()}) {
+    for (const auto& controls : {PictureButtons(), ClassroomControls(), LessonControls()}) {
         for (const PageControl& own : controls) {
-            document_.Describe(own.id, own.text);
+            document_.Describe(own.id, Translated(own.text));
         }
     }
     // What the link does not set is at its start value, as in a new page.
@@ -96,8 +97,9 @@ void Page::StartPanel(const PanelSettings& settings, TimerSpeed speed) {
     ShowSwitches();
     ApplySettings(settings, *panel_);
     for (const Bar bar : kBars) {
-        document_.SetValue(IdOf(BarControl(bar)), panel_->Bars()[bar]);
+        document_.SetValue(IdOf(BarControl(bar)), ShownValue(bar));
     }
+    ShowMystery();
     DescribeAngle();
     DescribeBars();
     DescribePicture();
@@ -129,6 +131,14 @@ void Page::PressBarKey(Bar bar, BarKey key) {
 
 void Page::ToggleView() {
     panel_->SetView(panel_->CurrentView() == View::Exact ? View::Classic : View::Exact);
+}
+
+void Page::ToggleMystery() {
+    if (panel_->IndexHidden()) {
+        panel_->RevealMystery();
+    } else {
+        panel_->StartMystery(NewMysterySeed());
+    }
 }
 
 void Page::ToggleReflection() {
@@ -223,6 +233,12 @@ void Page::Placed(Control control, const ControlRect& rect) {
         for (const PageControl& own : ClassroomControls()) {
             ids.push_back(own.id);
         }
+        // The verdict is shown where the style sheet puts it.
+        for (const PageControl& own : LessonControls()) {
+            if (own.kind != "status") {
+                ids.push_back(own.id);
+            }
+        }
         PlaceBeside(pixels, ids, 0, true);
     }
 }
@@ -267,8 +283,8 @@ void Page::CaptionWritten(Control label, std::string_view text) {
     document_.SetText(IdOf(label), shown);
 }
 
-void Page::BarChanged(Bar bar, int value) {
-    document_.SetValue(IdOf(BarControl(bar)), value);
+void Page::BarChanged(Bar bar, int /*value*/) {
+    document_.SetValue(IdOf(BarControl(bar)), ShownValue(bar));
     DescribeBar(bar);
     if (bar == Bar::Angle || bar == Bar::Index) {
         DescribeAngle();
@@ -326,6 +342,49 @@ void Page::SpeedChanged(TimerSpeed speed) {
     Announce(SpeedAnnouncement(speed));
 }
 
+void Page::MysteryStarted(int /*seed*/) {
+    ShowMystery();
+    document_.SetText(kVerdictId, {});
+    Announce(Tr("A mystery medium: the index of medium 2 is hidden. Measure it and type it in."));
+}
+
+void Page::Guessed(std::string_view /*typed*/, const GuessVerdict& verdict) {
+    const std::string message = GuessMessage(verdict, decimalPoint_);
+    document_.SetText(kVerdictId, message);
+    Announce(message);
+}
+
+void Page::MysteryRevealed(int indexTimes100) {
+    ShowMystery();
+    document_.SetValue(IdOf(BarControl(Bar::Index)), indexTimes100);
+    DescribeBars();
+    DescribeAngle();
+    DescribePicture();
+    ShowMedium();
+    const std::string message = RevealMessage(indexTimes100, decimalPoint_);
+    document_.SetText(kVerdictId, message);
+    Announce(message);
+}
+
+void Page::ShowMystery() {
+    const bool on = panel_->IndexHidden();
+    document_.SetEnabled(IdOf(Control::IndexBar), !on);
+    document_.SetEnabled(kMediumChooserId, !on);
+    document_.SetChecked(kMysteryButtonId, on);
+    for (const std::string_view id : {kGuessFieldId, kGuessButtonId, kRevealButtonId}) {
+        document_.SetEnabled(id, on);
+    }
+}
+
+int Page::ShownValue(Bar bar) const {
+    // The middle of the bar, so that neither its thumb nor its value tells
+    // the hidden index.
+    if (bar == Bar::Index && panel_->IndexHidden()) {
+        return (SettingOf(bar).min + SettingOf(bar).max) / 2;
+    }
+    return panel_->Bars()[bar];
+}
+
 void Page::ShowSpeed(TimerSpeed speed) {
     stats_.SpeedSet(speed);
     document_.SetChoice(kSpeedChooserId,
@@ -333,7 +392,7 @@ void Page::ShowSpeed(TimerSpeed speed) {
 }
 
 void Page::ShowMedium() {
-    const auto pair = MediaPresetAt(panel_->Bars().index);
+    const auto pair = panel_->IndexHidden() ? std::nullopt : MediaPresetAt(panel_->Bars().index);
     document_.SetChoice(kMediumChooserId,
                         pair ? std::string(kMediumCommand) + pair->Word() : std::string());
 }

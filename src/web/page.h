@@ -29,6 +29,13 @@ inline constexpr std::string_view kSpeedChooserId = "Speed";
 inline constexpr std::string_view kMediumChooserId = "Medium";
 inline constexpr std::string_view kThemeSwitchId = "Projector";
 inline constexpr std::string_view kKeySwitchId = "Key";
+// The mystery medium's controls (page_controls.h) and where its verdict is
+// shown.
+inline constexpr std::string_view kMysteryButtonId = "Mystery";
+inline constexpr std::string_view kGuessFieldId = "GuessField";
+inline constexpr std::string_view kGuessButtonId = "Guess";
+inline constexpr std::string_view kRevealButtonId = "Reveal";
+inline constexpr std::string_view kVerdictId = "Verdict";
 // The region that speaks what changed.
 inline constexpr std::string_view kAnnouncerId = "announcer";
 // What "COPY LINK" says for a moment once the link is copied.
@@ -78,6 +85,8 @@ class Page : private PanelObserver {
     void SetTheme(Theme theme);
     Theme CurrentTheme() const { return theme_; }
     void ToggleKey() { panel_->SetKey(!panel_->Key()); }
+    // A new mystery medium, or the index shown when one is on.
+    void ToggleMystery();
 
     // One display frame: delivers the timer's ticks that have fallen due,
     // one complete redraw each, for at most a batch's time.
@@ -109,6 +118,9 @@ class Page : private PanelObserver {
     void TimerEnabledWritten(bool enabled) override;
     void KeyChanged(bool shown) override;
     void SpeedChanged(TimerSpeed speed) override;
+    void MysteryStarted(int seed) override;
+    void Guessed(std::string_view typed, const GuessVerdict& verdict) override;
+    void MysteryRevealed(int indexTimes100) override;
 
     // A new panel started on the current size with these settings.
     void StartPanel(const PanelSettings& settings, TimerSpeed speed);
@@ -123,6 +135,10 @@ class Page : private PanelObserver {
     void DescribeBar(Bar bar);
     void ShowSpeed(TimerSpeed speed);
     void ShowMedium();
+    // The index bar, the guess and the mystery's buttons as the mystery
+    // medium being on or off makes them; the bar shows no value while on.
+    void ShowMystery();
+    int ShownValue(Bar bar) const;
     void Announce(std::string_view text);
     void ShowLabelFont(Control label);
     void DescribePicture();

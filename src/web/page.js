@@ -27,7 +27,12 @@ window.orvathDocument = {
   text(id, text) { byId(id).textContent = text; },
   value(id, value) { byId(id).value = String(value); },
   range(id, min, max) { Object.assign(byId(id), { min, max }); },
-  checked(id, checked) { inputOf(id).checked = checked; },
+  checked(id, checked) {
+    // A button that is on or off tells it as pressed.
+    if (byId(id).tagName === 'BUTTON') byId(id).setAttribute('aria-pressed', String(checked));
+    else inputOf(id).checked = checked;
+  },
+  enabled(id, enabled) { inputOf(id).disabled = !enabled; },
   describe(id, name, toolTip, description) {
     if (toolTip) byId(id).title = toolTip;
     inputOf(id).setAttribute('aria-label', name);
@@ -68,6 +73,10 @@ function fitTexts() {
   }
 }
 
+// The page's own controls, placed as wide as their texts beside the panel's.
+const ownKind = (kind, action) => ['switch', 'chooser', 'field'].includes(kind) ||
+  (kind === 'button' && action !== 'click');
+
 // The panel's elements and the page's own, in the program's order, each with
 // the text the program writes on it.
 function buildPage(facts) {
@@ -89,6 +98,11 @@ function buildPage(facts) {
       element.append(input, text);
     } else if (kind === 'button') {
       element = Object.assign(document.createElement('button'), { type: 'button', textContent: text });
+    } else if (kind === 'field') {
+      element = Object.assign(document.createElement('input'),
+        { type: 'text', inputMode: 'decimal', autocomplete: 'off', spellcheck: false, size: 6 });
+    } else if (kind === 'status') {
+      element = Object.assign(document.createElement('div'), { className: 'status' });
     } else if (kind === 'chooser') {
       element = document.createElement('select');
       const none = Object.assign(document.createElement('option'),
@@ -101,7 +115,7 @@ function buildPage(facts) {
     element.id = id;
     // The page's own controls keep their size in every theme: they must
     // fit beside the panel's.
-    if (kind === 'switch' || kind === 'chooser' || (kind === 'button' && action !== 'click')) {
+    if (ownKind(kind, action)) {
       element.style.setProperty('--theme-scale', '1');
     }
     panel.append(element);
@@ -109,8 +123,8 @@ function buildPage(facts) {
   // The language chooser, each language by its own name; a choice opens the
   // page again in it, with every setting shown now.
   const languages = Object.assign(document.createElement('select'), { id: 'Language' });
-  languages.setAttribute('aria-label', 'Language');
-  languages.title = 'Language';
+  languages.setAttribute('aria-label', facts.texts.language);
+  languages.title = facts.texts.language;
   for (const { code, name } of facts.languages) {
     languages.append(Object.assign(document.createElement('option'),
       { value: code, textContent: name, selected: code === facts.language }));
@@ -122,6 +136,9 @@ function buildPage(facts) {
   announcer.setAttribute('aria-live', 'polite');
   announcer.setAttribute('role', 'status');
   document.body.append(announcer);
+  byId('information').setAttribute('aria-label', facts.texts.information);
+  byId('notes').setAttribute('aria-label', facts.texts.notes);
+  byId('CloseNotes').textContent = facts.texts.close;
   return canvas;
 }
 
@@ -287,6 +304,8 @@ createOrvath().then((m) => {
   // paints, written by the program, behind a box with the progress and a
   // cancel button; a failed or cancelled save downloads nothing.
   let saving = null;
+  const frameOf = (done, all) =>
+    facts.texts.frameOf.replace('%1', String(done)).replace('%2', String(all));
   function saveGif() {
     if (saving) return;
     const frames = call('orvath_gif_open');
@@ -296,12 +315,12 @@ createOrvath().then((m) => {
     const context = image.getContext('2d', { alpha: false, willReadFrequently: true });
     const box = Object.assign(document.createElement('div'), { id: 'saving' });
     box.setAttribute('role', 'dialog');
-    box.setAttribute('aria-label', 'Saving the animation');
+    box.setAttribute('aria-label', facts.texts.saving);
     const status = document.createElement('p');
     const bar = Object.assign(document.createElement('progress'), { max: frames, value: 0 });
-    bar.setAttribute('aria-label', 'Frames saved');
+    bar.setAttribute('aria-label', facts.texts.framesSaved);
     const cancel = Object.assign(document.createElement('button'),
-      { type: 'button', id: 'CancelGif', textContent: 'CANCEL' });
+      { type: 'button', id: 'CancelGif', textContent: facts.texts.cancel });
     box.append(status, bar, cancel);
     document.body.append(box);
     const focusBefore = document.activeElement;
@@ -333,7 +352,7 @@ createOrvath().then((m) => {
         done++;
       }
       bar.value = done;
-      status.textContent = `Frame ${done} of ${frames}`;
+      status.textContent = frameOf(done, frames);
       if (done < frames) { setTimeout(step, 0); return; }
       const size = m._orvath_gif_finish();
       if (size) {
@@ -342,20 +361,25 @@ createOrvath().then((m) => {
       }
       end();
     };
-    status.textContent = `Frame 0 of ${frames}`;
+    status.textContent = frameOf(0, frames);
     setTimeout(step, 0);
   }
 
   // What the page's script does itself; every other command is the program's.
-  const menu = createMenu(facts.menu, (name) => run(name),
+  const menu = createMenu(facts.menu, facts.texts.menu, (name) => run(name),
     () => text('orvath_checked').split('\n').filter(Boolean));
   const openMenu = () => {
     const box = byId(menuButtonId).getBoundingClientRect();
     menu.open(box.left, box.bottom);
   };
+  // The answer to the mystery medium goes to the program as typed.
+  const guessField = byId(facts.elements.find((e) => e.kind === 'field').id);
   const actions = {
     savePng, saveSvg, copyLink, copyPicture, menu: openMenu,
     saveGif,
+    guess: () => command(facts.guessCommand + guessField.value),
+    notes: () => byId('notes').showModal(),
+    focusGuess: () => { if (!guessField.disabled) { guessField.focus(); guessField.select(); } },
   };
   const run = (name) => (actions[name] ? actions[name]() : command(name));
   const copyLinkId = facts.elements.find((e) => e.action === 'copyLink').id;
@@ -376,6 +400,17 @@ createOrvath().then((m) => {
       inputOf(id).addEventListener('change', () => call('orvath_click', id));
     } else if (kind === 'switch') {
       inputOf(id).addEventListener('change', () => command(action));
+    } else if (kind === 'field') {
+      element = Object.assign(document.createElement('input'),
+        { type: 'text', inputMode: 'decimal', autocomplete: 'off', spellcheck: false, size: 6 });
+    } else if (kind === 'status') {
+      element = Object.assign(document.createElement('div'), { className: 'status' });
+    } else if (kind === 'field') {
+      byId(id).addEventListener('keydown', (event) => {
+        if (event.key !== 'Enter') return;
+        event.preventDefault();
+        run(action);
+      });
     } else if (kind === 'chooser') {
       byId(id).addEventListener('change', () => { if (byId(id).value) command(byId(id).value); });
     } else if (kind === 'button' && action === 'click') {
@@ -412,7 +447,9 @@ createOrvath().then((m) => {
     return names;
   }
   document.addEventListener('keydown', (event) => {
-    if (event.altKey || event.metaKey || menu.isOpen() || saving) return;
+    if (event.altKey || event.metaKey || menu.isOpen() || saving || byId('notes').open) return;
+    // What is typed into a field stays there; only the F keys still work.
+    if (event.target.matches?.('input[type=text]') && !/^F[0-9]+$/.test(event.key)) return;
     const name = keyNames(event).find((n) => shortcuts[n]);
     if (!name) return;
     // Space on a focused switch, option or button works that control.
@@ -435,7 +472,7 @@ createOrvath().then((m) => {
   window.orvathTimeRedraws = (count) => m._orvath_time_redraws(count);
 
   for (const { id, kind, action } of facts.elements) {
-    if (kind === 'switch' || kind === 'chooser' || (kind === 'button' && action !== 'click')) {
+    if (ownKind(kind, action)) {
       byId(id).style.width = 'max-content';
       call('orvath_natural_width', id, Math.ceil(byId(id).getBoundingClientRect().width));
     }

@@ -52,11 +52,19 @@ std::vector<PageMenuItem> MakeMenu() {
             {"theme", std::string(kProjectorAction), "T", {"t"}, "theme"},
             {"timer", std::string(kTimerAction), "Space", {" "}, ""},
             {"reset", std::string(kResetAction), "Ctrl+R", {"Ctrl+r"}, ""},
-            {"savePng", "Save picture (PNG)", "Ctrl+S", {"Ctrl+s"}, ""},
-            {"saveSvg", "Save picture (SVG)", "", {}, ""},
+            {"savePng", std::string(TrMark("Save picture (PNG)")), "Ctrl+S", {"Ctrl+s"}, ""},
+            {"saveSvg", std::string(TrMark("Save picture (SVG)")), "", {}, ""},
             {"copyPicture", std::string(kCopyPictureAction), "Ctrl+C", {"Ctrl+c"}, ""},
-            {"saveGif", "Save animation (GIF)", "Ctrl+Shift+S", {"Ctrl+Shift+s"}, ""},
-            {"copyLink", "Copy link", "", {}, ""},
+            {"saveGif",
+             std::string(TrMark("Save animation (GIF)")),
+             "Ctrl+Shift+S",
+             {"Ctrl+Shift+s"},
+             ""},
+            {"copyLink", std::string(TrMark("Copy link")), "", {}, ""},
+            {"mystery", std::string(kMysteryAction), "M", {"m"}, "mystery"},
+            {"focusGuess", std::string(kGuessAction), "G", {"g"}, ""},
+            {"reveal", std::string(kRevealAction), "Shift+M", {"Shift+m"}, ""},
+            {"notes", std::string(kNotesAction), "N", {"n"}, ""},
             {"information", std::string(kInformationAction), "F1", {"F1"}, "information"},
             {"menu", std::string(kMenuAction), "Shift+F10, Menu", {"Shift+F10", "ContextMenu"}, ""},
         });
@@ -86,6 +94,10 @@ bool RunPageCommand(Page& page, std::string_view command) {
         }
         // Moved as a user moves the bar, so that its Change runs.
         panel.MoveBar(Bar::Index, pair->indexTimes100);
+        return true;
+    }
+    if (command.starts_with(kGuessCommand)) {
+        panel.Guess(command.substr(kGuessCommand.size()));
         return true;
     }
     const auto named = PageCommandNamed(command);
@@ -133,6 +145,12 @@ bool RunPageCommand(Page& page, std::string_view command) {
         case PageCommand::PeriodBack:
             panel.StepPeriods(-1);
             break;
+        case PageCommand::Mystery:
+            page.ToggleMystery();
+            break;
+        case PageCommand::Reveal:
+            panel.RevealMystery();
+            break;
     }
     return true;
 }
@@ -150,8 +168,9 @@ std::vector<std::string> CheckedCommands(const Page& page) {
     check(panel.Key(), "key");
     check(page.CurrentTheme() == Theme::Projector, "theme");
     check(page.InformationShown(), "information");
+    check(panel.IndexHidden(), "mystery");
     checked.push_back(std::string(kSpeedCommand) + std::string(SpeedName(panel.Speed())));
-    if (const auto pair = MediaPresetAt(panel.Bars().index)) {
+    if (const auto pair = MediaPresetAt(panel.Bars().index); pair && !panel.IndexHidden()) {
         checked.push_back(std::string(kMediumCommand) + pair->Word());
     }
     return checked;
@@ -165,7 +184,7 @@ std::string PageMenuJson() {
             bindings += (bindings.empty() ? "" : ",") + JsonQuoted(binding);
         }
         out += (out.empty() ? "" : ",") + std::string("{\"command\":") + JsonQuoted(item.command) +
-               ",\"text\":" + JsonQuoted(item.text) + ",\"keys\":" + JsonQuoted(item.keys) +
+               ",\"text\":" + JsonQuoted(Tr(item.text)) + ",\"keys\":" + JsonQuoted(item.keys) +
                ",\"bindings\":[" + bindings + "],\"group\":" + JsonQuoted(item.group) + "}";
     }
     return "[" + out + "]";

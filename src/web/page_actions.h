@@ -30,6 +30,8 @@ const std::vector<PageMenuItem>& PageMenu();
 // The commands with a value: "speed 1/10", "medium air-water".
 inline constexpr std::string_view kSpeedCommand = "speed ";
 inline constexpr std::string_view kMediumCommand = "medium ";
+// An answer to the mystery medium: "guess 1.47", the text as typed.
+inline constexpr std::string_view kGuessCommand = "guess ";
 
 // The menu as JSON, for the page's facts.
 std::string PageMenuJson();

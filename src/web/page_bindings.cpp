@@ -43,6 +43,9 @@ EM_JS(void, JsRange, (const char* id, int length, int min, int max), {
 EM_JS(void, JsChecked, (const char* id, int length, int checked), {
     orvathDocument.checked(UTF8ToString(id, length), checked !== 0);
 });
+EM_JS(void, JsEnabled, (const char* id, int length, int enabled), {
+    orvathDocument.enabled(UTF8ToString(id, length), enabled !== 0);
+});
 EM_JS(void, JsDescribe, (const char* id, int length, const char* name, const char* tip,
                          const char* description), {
     orvathDocument.describe(UTF8ToString(id, length), UTF8ToString(name), UTF8ToString(tip),
@@ -94,6 +97,9 @@ class JsDocument : public orvath::web::PageDocument {
     }
     void SetChecked(std::string_view id, bool checked) override {
         JsChecked(id.data(), Length(id), checked ? 1 : 0);
+    }
+    void SetEnabled(std::string_view id, bool enabled) override {
+        JsEnabled(id.data(), Length(id), enabled ? 1 : 0);
     }
     void Describe(std::string_view id, const orvath::ControlText& text) override {
         JsDescribe(id.data(), Length(id), std::string(text.name).c_str(),

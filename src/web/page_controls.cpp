@@ -11,28 +11,29 @@ std::span<const PageControl> PictureButtons() {
         {"SavePng",
          "button",
          "savePng",
-         {"Save picture as PNG", "Save the picture as a PNG image (Ctrl+S)",
-          "Downloads the picture as a PNG image of the page's size. Ctrl+S does the same.",
+         {TrMark("Save picture as PNG"), TrMark("Save the picture as a PNG image (Ctrl+S)"),
+          TrMark("Downloads the picture as a PNG image of the page's size. Ctrl+S does the same."),
           TrMark("SAVE PNG")}},
         {"SaveSvg",
          "button",
          "saveSvg",
-         {"Save picture as SVG", "Save the picture as an SVG drawing",
-          "Downloads the picture as an SVG drawing, for worksheets and slides.",
+         {TrMark("Save picture as SVG"), TrMark("Save the picture as an SVG drawing"),
+          TrMark("Downloads the picture as an SVG drawing, for worksheets and slides."),
           TrMark("SAVE SVG")}},
         {"CopyLink",
          "button",
          "copyLink",
-         {"Copy link", "Copy a link to this page with every setting shown now",
-          "Puts a link with the current settings into the address and onto the clipboard, so "
-          "that a class opens the very same picture.",
+         {TrMark("Copy link"), TrMark("Copy a link to this page with every setting shown now"),
+          TrMark("Puts a link with the current settings into the address and onto the clipboard, "
+                 "so that a class opens the very same picture."),
           TrMark("COPY LINK")}},
         {"Information",
          "button",
          "information",
-         {"Information", "Show or hide the information box (F1)",
-          "Shows or hides the box with the physics of the picture and the keys. F1 does the same.",
-          "INFORMATION"}},
+         {TrMark("Information"), TrMark("Show or hide the information box (F1)"),
+          TrMark("Shows or hides the box with the physics of the picture and the keys. F1 does the "
+                 "same."),
+          TrMark("INFORMATION")}},
     };
     return kButtons;
 }
@@ -42,62 +43,112 @@ std::span<const PageControl> ClassroomControls() {
         {kSpeedChooserId,
          "chooser",
          "speed",
-         {"Speed",
-          "How fast the timer runs (- slower, + faster, Ctrl+1 to Ctrl+5)",
-          "Chooses how fast the timer runs: 1x, 1/2, 1/4, 1/10 or 1/50. The pictures stay the "
-          "same at every speed. Minus and plus do the same.",
+         {TrMark("Speed"),
+          TrMark("How fast the timer runs (- slower, + faster, Ctrl+1 to Ctrl+5)"),
+          TrMark("Chooses how fast the timer runs: 1x, 1/2, 1/4, 1/10 or 1/50. The pictures stay "
+                 "the same at every speed. Minus and plus do the same."),
           {}}},
         {"StepBack",
          "button",
          "stepBack",
-         {"One step back", "While the timer is stopped: one step back (,; Shift+, a period)",
-          "Moves the time one step back while the timer is stopped. Comma does the same, with "
-          "Shift a whole period.",
-          "\u25c0 STEP"}},
+         {TrMark("One step back"),
+          TrMark("While the timer is stopped: one step back (,; Shift+, a period)"),
+          TrMark("Moves the time one step back while the timer is stopped. Comma does the same, "
+                 "with Shift a whole period."),
+          TrMark("\u25c0 STEP")}},
         {"StepForward",
          "button",
          "stepForward",
-         {"One step forward", "While the timer is stopped: one step forward (.; Shift+. a period)",
-          "Moves the time one step forward while the timer is stopped. Full stop does the same, "
-          "with Shift a whole period.",
-          "STEP \u25b6"}},
+         {TrMark("One step forward"),
+          TrMark("While the timer is stopped: one step forward (.; Shift+. a period)"),
+          TrMark("Moves the time one step forward while the timer is stopped. Full stop does the "
+                 "same, with Shift a whole period."),
+          TrMark("STEP \u25b6")}},
         {kMediumChooserId,
          "chooser",
          "medium",
-         {"Pair of media",
-          "Set the index bar to a pair of media (1 to 7)",
-          "Sets the relative refractive index to that of a pair of media, as if the index bar "
-          "were moved. The keys 1 to 7 do the same.",
+         {TrMark("Pair of media"),
+          TrMark("Set the index bar to a pair of media (1 to 7)"),
+          TrMark("Sets the relative refractive index to that of a pair of media, as if the index "
+                 "bar were moved. The keys 1 to 7 do the same."),
           {}}},
         {kThemeSwitchId,
          "switch",
          "theme",
-         {"Projector theme", "Wider lines, darker colours and larger texts for a projector (T)",
-          "Switches the projector theme: lines three times as wide, darker and more saturated "
-          "colours, larger panel texts. T does the same.",
-          "PROJECTOR"}},
+         {TrMark("Projector theme"),
+          TrMark("Wider lines, darker colours and larger texts for a projector (T)"),
+          TrMark("Switches the projector theme: lines three times as wide, darker and more "
+                 "saturated colours, larger panel texts. T does the same."),
+          TrMark("PROJECTOR")}},
         {kKeySwitchId,
          "switch",
          "key",
-         {"Key to the colours", "Show the key to the exact view's colours (K)",
-          "Shows or hides the key that names every colour and line style of the exact view. K "
-          "does the same.",
-          "KEY"}},
+         {TrMark("Key to the colours"), TrMark("Show the key to the exact view's colours (K)"),
+          TrMark("Shows or hides the key that names every colour and line style of the exact view. "
+                 "K does the same."),
+          TrMark("KEY")}},
         {"SaveGif",
          "button",
          "saveGif",
-         {"Save animation as GIF", "Save the whole run as an animated GIF (Ctrl+Shift+S)",
-          "Downloads the time bar's run at the speed shown as an animated GIF, in the current "
-          "settings and theme, with its progress and a way to cancel. Ctrl+Shift+S does the "
-          "same.",
-          "SAVE GIF"}},
+         {TrMark("Save animation as GIF"),
+          TrMark("Save the whole run as an animated GIF (Ctrl+Shift+S)"),
+          TrMark("Downloads the time bar's run at the speed shown as an animated GIF, in the "
+                 "current settings and theme, with its progress and a way to cancel. Ctrl+Shift+S "
+                 "does the same."),
+          TrMark("SAVE GIF")}},
         {"MenuButton",
          "button",
          "menu",
-         {"Menu", "Every action of the page with its key (Shift+F10)",
-          "Opens the menu of every action of the page, each with its key. Shift+F10 and the "
-          "Menu key do the same.",
-          "MENU"}},
+         {TrMark("Menu"), TrMark("Every action of the page with its key (Shift+F10)"),
+          TrMark("Opens the menu of every action of the page, each with its key. Shift+F10 and the "
+                 "Menu key do the same."),
+          TrMark("MENU")}},
+    };
+    return kControls;
+}
+
+std::span<const PageControl> LessonControls() {
+    static constexpr PageControl kControls[] = {
+        {"Notes",
+         "button",
+         "notes",
+         {TrMark("Notes for the teacher"),
+          TrMark("Open the notes for the teacher: lessons, links and commands to try (N)"),
+          TrMark("Opens the notes for the teacher on using the program in class, with links "
+                 "that open prepared pictures. N does the same."),
+          TrMark("NOTES")}},
+        {kMysteryButtonId,
+         "button",
+         "mystery",
+         {TrMark("Mystery medium"),
+          TrMark("Start a mystery medium whose index is hidden, or end it and show the index (M)"),
+          TrMark("Gives medium 2 an index drawn at random, which every text of the page shows as "
+                 "?: measure the angles to find it. Pressed again, it shows the index. M does the "
+                 "same."),
+          TrMark("MYSTERY")}},
+        {kGuessFieldId,
+         "field",
+         "guess",
+         {TrMark("The relative index you measured:"),
+          TrMark("Type the index you measured, then Enter (G)"),
+          TrMark("Takes the relative index you measured, such as 1.47; Enter or GUESS judges it. "
+                 "G puts the cursor here."),
+          {}}},
+        {kGuessButtonId,
+         "button",
+         "guess",
+         {TrMark("Guess"), TrMark("Judge the index you typed (Enter)"),
+          // xgettext:no-c-format
+          TrMark("Says whether the typed index is within 2 % of the hidden one."),
+          TrMark("GUESS")}},
+        {kRevealButtonId,
+         "button",
+         "reveal",
+         {TrMark("Reveal the index"), TrMark("Show the hidden index and end the mystery (Shift+M)"),
+          TrMark("Ends the mystery medium and shows its index on the bar and in every text. "
+                 "Shift+M does the same."),
+          TrMark("REVEAL")}},
+        {kVerdictId, "status", "", {TrMark("Verdict"), {}, {}, {}}},
     };
     return kControls;
 }

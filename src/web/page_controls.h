@@ -8,9 +8,10 @@
 
 namespace orvath::web {
 
-// A control of the page's own: its element id, its kind ("button", "switch"
-// or "chooser"), the command it runs (page_actions.h; for a chooser the
-// command its choices follow with a value) and what it says to the user.
+// A control of the page's own: its element id, its kind ("button", "switch",
+// "chooser", "field" for typed text or "status" for what the page tells), the
+// command it runs (page_actions.h; for a chooser or a field the command its
+// value follows) and what it says to the user, marked for the catalogue.
 struct PageControl {
     std::string_view id;
     std::string_view kind;
@@ -27,5 +28,10 @@ std::span<const PageControl> PictureButtons();
 // chooser that names them), the projector theme and the key switches,
 // saving the run as an animation and the menu of every action.
 std::span<const PageControl> ClassroomControls();
+
+// The lesson row after it: the notes for the teacher, then the mystery
+// medium's start or end, the field for the index measured with its button,
+// revealing, and where the verdict is shown.
+std::span<const PageControl> LessonControls();
 
 }  // namespace orvath::web

@@ -24,6 +24,8 @@ class PageDocument {
     virtual void SetValue(std::string_view id, int value) = 0;
     virtual void SetRange(std::string_view id, int min, int max) = 0;
     virtual void SetChecked(std::string_view id, bool checked) = 0;
+    // Whether the element takes input; a disabled bar shows no value.
+    virtual void SetEnabled(std::string_view id, bool enabled) = 0;
     // The tooltip, the accessible name and the accessible description.
     virtual void Describe(std::string_view id, const ControlText& text) = 0;
     virtual void SetDescription(std::string_view id, std::string_view text) = 0;

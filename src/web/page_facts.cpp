@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "model/action_texts.h"
 #include "model/control_texts.h"
 #include "model/controls.h"
 #include "text/languages.h"
@@ -29,8 +30,10 @@ constexpr std::pair<std::string_view, PageCommand> kCommands[] = {
     {"stepBack", PageCommand::StepBack},
     {"periodForward", PageCommand::PeriodForward},
     {"periodBack", PageCommand::PeriodBack},
+    {"mystery", PageCommand::Mystery},
+    {"reveal", PageCommand::Reveal},
 };
-static_assert(std::size(kCommands) == static_cast<std::size_t>(PageCommand::PeriodBack) + 1);
+static_assert(std::size(kCommands) == static_cast<std::size_t>(PageCommand::Reveal) + 1);
 
 // The keys a focused bar takes, as the window's scroll bars take them.
 constexpr std::pair<std::string_view, BarKey> kBarKeys[] = {
@@ -132,13 +135,16 @@ std::string ElementsJson() {
             elements.push_back(ElementJson(kReflectionSwitchId, "switch",
                                            ReflectionSwitchText().caption, "reflection"));
         } else if (control == Control::IndexBar) {
-            for (const PageControl& own : ClassroomControls()) {
-                elements.push_back(ElementJson(own.id, own.kind, own.text.caption, own.command));
+            for (const auto& controls : {ClassroomControls(), LessonControls()}) {
+                for (const PageControl& own : controls) {
+                    elements.push_back(
+                        ElementJson(own.id, own.kind, Translated(own.text).caption, own.command));
+                }
             }
         } else if (control == Control::StopButton) {
             for (const PageControl& own : PictureButtons()) {
                 elements.push_back(
-                    ElementJson(own.id, own.kind, Tr(own.text.caption), own.command));
+                    ElementJson(own.id, own.kind, Translated(own.text).caption, own.command));
             }
         }
     }
@@ -169,6 +175,31 @@ std::optional<BarKey> BarKeyNamed(std::string_view key) {
     return std::nullopt;
 }
 
+namespace {
+
+// The texts the page's script writes itself, by name, in the chosen
+// language; "frameOf" has %1 for the frames saved and %2 for all.
+std::string ScriptTextsJson() {
+    static constexpr std::pair<std::string_view, std::string_view> kTexts[] = {
+        {"language", TrMark("Language")},
+        {"menu", kMenuAction},
+        {"information", kInformationName},
+        {"saving", TrMark("Saving the animation")},
+        {"framesSaved", TrMark("Frames saved")},
+        {"frameOf", TrMark("Frame %1 of %2")},
+        {"cancel", TrMark("CANCEL")},
+        {"notes", TrMark("Notes for the teacher")},
+        {"close", TrMark("CLOSE")},
+    };
+    std::string out;
+    for (const auto& [name, text] : kTexts) {
+        out += (out.empty() ? "{" : ",") + Quoted(name) + ":" + Quoted(Tr(text));
+    }
+    return out + "}";
+}
+
+}  // namespace
+
 std::string PageFactsJson() {
     std::string commands;
     for (const auto& [name, command] : kCommands) {
@@ -187,6 +218,7 @@ std::string PageFactsJson() {
     return "{\"title\":" + Quoted(Tr(kWindowTitle)) + ",\"picture\":" + Quoted(kPictureId) +
            ",\"elements\":[" + ElementsJson() + "],\"commands\":[" + commands + "],\"barKeys\":[" +
            keys + "],\"tags\":" + tags + ",\"linkCopied\":" + Quoted(Tr(kLinkCopiedText)) +
+           ",\"texts\":" + ScriptTextsJson() + ",\"guessCommand\":" + Quoted(kGuessCommand) +
            ",\"menu\":" + PageMenuJson() + ",\"announcer\":" + Quoted(kAnnouncerId) +
            ",\"language\":" + Quoted(CurrentLanguage()) + ",\"languages\":" + LanguagesJson() +
            ",\"fonts\":[" + Quoted(CssFamilies(PackedFace::Print)) + "," +

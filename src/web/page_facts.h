@@ -24,6 +24,8 @@ enum class PageCommand {
     StepBack,
     PeriodForward,
     PeriodBack,
+    Mystery,
+    Reveal,
 };
 
 // The command of that name ("view", "reflection", "information", "timer",

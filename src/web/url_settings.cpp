@@ -9,6 +9,7 @@
 #include "model/bar_settings.h"
 #include "model/media.h"
 #include "model/message_text.h"
+#include "model/mystery.h"
 #include "model/setting_words.h"
 
 namespace orvath::web {
@@ -113,6 +114,17 @@ std::optional<int> BarValue(Bar bar, std::string_view value, std::vector<std::st
     return std::nullopt;
 }
 
+std::optional<int> MysterySeed(std::string_view value, std::vector<std::string>& problems) {
+    const std::optional<int> seed = ParseWholeNumber(value);
+    if (seed && *seed >= kMysterySeedMin && *seed <= kMysterySeedMax) {
+        return seed;
+    }
+    problems.push_back("mystery=" + QuotedWord(value) + " is not a whole number from " +
+                       std::to_string(kMysterySeedMin) + " to " + std::to_string(kMysterySeedMax) +
+                       ": no mystery medium is started");
+    return std::nullopt;
+}
+
 void ReadPiece(std::string_view piece, UrlSettings& out) {
     // The start value first.
     static const std::pair<std::string_view, DisplayMode> kModes[2] = {
@@ -150,6 +162,10 @@ void ReadPiece(std::string_view piece, UrlSettings& out) {
     }
     if (key == "medium") {
         s[Bar::Index] = MediumIndex(value, out.problems);
+        return;
+    }
+    if (key == "mystery") {
+        s.mysterySeed = MysterySeed(value, out.problems);
         return;
     }
     if (key == "mode") {
@@ -207,7 +223,9 @@ std::string SettingsFragment(const PanelSettings& settings) {
         pieces.push_back("mode=" + std::string(ModeName(*settings.mode)));
     }
     for (const Bar bar : kBars) {
-        if (const auto& value = settings[bar]) {
+        // The seed gives the hidden index: the link must not tell it.
+        if (const auto& value = settings[bar];
+            value && !(bar == Bar::Index && settings.mysterySeed)) {
             pieces.push_back(std::string(SettingOf(bar).word) + "=" + std::to_string(*value));
         }
     }
@@ -219,6 +237,9 @@ std::string SettingsFragment(const PanelSettings& settings) {
     }
     if (settings.key) {
         pieces.push_back("key=" + std::string(SwitchName(*settings.key)));
+    }
+    if (settings.mysterySeed) {
+        pieces.push_back("mystery=" + std::to_string(*settings.mysterySeed));
     }
     std::string text;
     for (const std::string& piece : pieces) {

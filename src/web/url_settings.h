@@ -15,8 +15,9 @@ namespace orvath::web {
 
 // The settings that a link to the page carries after its '#':
 // "mode=continuous&angle=40&index=150&waves=10&time=1500&view=exact&reflection=on&key=off
-// &speed=1/10&theme=projector", and "medium=air-water" for the index of a pair
-// of media. Every key is optional; of two that set the same thing the later
+// &speed=1/10&theme=projector", "medium=air-water" for the index of a pair
+// of media, and "mystery=N" for a mystery medium drawn from seed N, whose
+// index the link then leaves out. Every key is optional; of two that set the same thing the later
 // counts. A key the page does not know, or a value it cannot take, leaves
 // that setting at its start value and adds a line to `problems`.
 struct UrlSettings {

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QMenu>
 #include <QScrollBar>
 #include <QSet>
 
+#include "desktop/teacher_notes.h"
 #include "model/media.h"
 #include "support/started_window.h"
 
@@ -92,6 +94,7 @@ TEST(ContextMenu, EveryItemHasAKeyThatDoesWhatTheItemDoes) {
                                     "Mystery medium",
                                     "Type the index you measured\u2026",
                                     "Reveal the index",
+                                    "Notes for the teacher\u2026",
                                     "Start or stop the timer",
                                     "Back to the start values",
                                     "Save picture\u2026",
@@ -122,9 +125,33 @@ TEST(ContextMenu, EveryItemHasAKeyThatDoesWhatTheItemDoes) {
             item.text().startsWith("Save") || item.text().startsWith("Copy") ||
             // Without a mystery medium on, nothing to answer.
             item.text().startsWith("Type the index") || item.text().startsWith("Reveal") ||
+            item.text().startsWith("Notes") ||
             item.text() == QString::fromUtf8(SpeedName(kStartSpeed));
         EXPECT_NE(State(chosen) == before, !changesNothing) << State(chosen);
     }
+}
+
+// The notes for the teacher open rendered from their Markdown source: every
+// heading's words shown, none of its marks.
+TEST(ContextMenu, NotesForTheTeacherShowTheNotesRendered) {
+    MenuWindow shown;
+    shown.Press(Qt::Key_N);
+    const auto* notes = shown.window.findChild<TeacherNotes*>();
+    ASSERT_NE(notes, nullptr);
+    EXPECT_TRUE(notes->isVisible());
+    const QString text = notes->ShownText();
+    QFile source(QStringLiteral(ORVATH_NOTES));
+    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+    int headings = 0;
+    for (const QString& line : QString::fromUtf8(source.readAll()).split('\n')) {
+        if (line.startsWith('#')) {
+            ++headings;
+            EXPECT_TRUE(text.contains(line.section(' ', 1))) << line.toStdString();
+        }
+    }
+    EXPECT_GT(headings, 3);
+    EXPECT_FALSE(text.contains(QStringLiteral("## ")));
+    EXPECT_FALSE(text.contains(QStringLiteral("| --- |")));
 }
 
 TEST(ContextMenu, OpensOnARightClickOnThePictureTheMenuKeyAndShiftF10) {

@@ -8,8 +8,12 @@
 
 #include "desktop/desktop_features.h"
 #include "desktop/orvath_window.h"
+#include "model/media.h"
+#include "model/mystery.h"
+#include "model/number_format.h"
 #include "recording_document.h"
 #include "web/page.h"
+#include "web/page_actions.h"
 #include "web/url_settings.h"
 
 namespace orvath::web {
@@ -173,6 +177,87 @@ TEST(Page, TheInformationBoxAndCaptionsFollowTheReader) {
     EXPECT_TRUE(test.document.checked["ExactView"]);
     test.page.ToggleInformation();
     EXPECT_TRUE(test.document.information.empty());
+}
+
+// Whether the text tells this number: not as part of a longer one.
+bool Tells(const std::string& text, const std::string& number) {
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    for (auto at = text.find(number); at != std::string::npos; at = text.find(number, at + 1)) {
+        const auto end = at + number.size();
+        if ((at == 0 || !digit(text[at - 1])) && (end == text.size() || !digit(text[end]))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Everything the document shows or says, a text each.
+std::vector<std::string> EveryText(const RecordingDocument& d) {
+    std::vector<std::string> all = d.information;
+    all.insert(all.end(), d.announced.begin(), d.announced.end());
+    for (const auto* texts : {&d.texts, &d.descriptions, &d.valueTexts, &d.choices}) {
+        for (const auto& [id, text] : *texts) {
+            all.push_back(id + ": " + text);
+        }
+    }
+    return all;
+}
+
+// While a mystery medium is on, nothing the page shows, says or links tells
+// the hidden index, whether the link or the M key started it, and answers
+// that are no guess change nothing; revealing shows the index everywhere.
+TEST(Page, AMysteryMediumHidesTheIndexUntilRevealed) {
+    // A seed whose index is one of the pairs of media, which the chooser
+    // and the menu would name.
+    int seed = kMysterySeedMin;
+    while (!MediaPresetAt(MysteryIndex(seed))) {
+        ++seed;
+    }
+    const std::string link = "#mystery=" + std::to_string(seed);
+    for (const bool fromLink : {true, false}) {
+        TestPage test(1600, 900, fromLink ? link : "");
+        Page& page = test.page;
+        page.SetDecimalPoint(",");
+        if (!fromLink) {
+            ASSERT_TRUE(RunPageCommand(page, "mystery"));
+        }
+        page.ToggleInformation();
+        const int hidden = page.Model().Bars().index;
+        const std::string told = FormatFixed(hidden / 100.0, 2, ",");
+        SCOPED_TRACE(fromLink ? link : "the M key");
+        ASSERT_TRUE(page.Model().IndexHidden());
+        for (const char* answer : {"guess ", "guess 1,5x", "guess 9", "guess 0.1"}) {
+            ASSERT_TRUE(RunPageCommand(page, answer));
+            EXPECT_FALSE(test.document.texts["Verdict"].empty()) << answer;
+        }
+        page.Model().MoveBar(Bar::Angle, 35);
+        EXPECT_TRUE(page.Model().IndexHidden());
+        EXPECT_EQ(page.Model().Bars().index, hidden);
+        for (const std::string& text : EveryText(test.document)) {
+            EXPECT_FALSE(Tells(text, told)) << text;
+        }
+        EXPECT_NE(test.document.texts["Label4"].find(kHiddenValue), std::string::npos);
+        EXPECT_NE(test.document.valueTexts["index"].find(kHiddenValue), std::string::npos);
+        EXPECT_NE(test.document.values["index"], hidden);
+        EXPECT_FALSE(test.document.enabled["index"]);
+        EXPECT_TRUE(test.document.enabled["GuessField"]);
+        const auto checked = CheckedCommands(page);
+        EXPECT_TRUE(std::none_of(checked.begin(), checked.end(), [](const std::string& c) {
+            return c.starts_with(kMediumCommand);
+        }));
+        const std::string fragment = page.Fragment();
+        EXPECT_NE(fragment.find(link.substr(1)), std::string::npos) << fragment;
+        EXPECT_EQ(fragment.find("index="), std::string::npos) << fragment;
+
+        ASSERT_TRUE(RunPageCommand(page, fromLink ? "reveal" : "mystery"));
+        EXPECT_FALSE(page.Model().IndexHidden());
+        EXPECT_EQ(test.document.values["index"], hidden);
+        EXPECT_TRUE(test.document.enabled["index"]);
+        EXPECT_FALSE(test.document.enabled["GuessField"]);
+        EXPECT_TRUE(Tells(test.document.texts["Label4"], told));
+        EXPECT_TRUE(Tells(test.document.announced.back(), told));
+        EXPECT_TRUE(Tells(test.document.information.front(), told));
+    }
 }
 
 }  // namespace

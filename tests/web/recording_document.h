@@ -18,6 +18,7 @@ struct RecordingDocument : web::PageDocument {
     std::map<std::string, std::string, std::less<>> texts;
     std::map<std::string, int, std::less<>> values;
     std::map<std::string, bool, std::less<>> checked;
+    std::map<std::string, bool, std::less<>> enabled;
     std::map<std::string, std::string, std::less<>> toolTips;
     std::map<std::string, std::string, std::less<>> names;
     std::map<std::string, std::string, std::less<>> descriptions;
@@ -39,6 +40,7 @@ struct RecordingDocument : web::PageDocument {
     void SetValue(std::string_view id, int value) override { values[std::string(id)] = value; }
     void SetRange(std::string_view /*id*/, int /*min*/, int /*max*/) override {}
     void SetChecked(std::string_view id, bool on) override { checked[std::string(id)] = on; }
+    void SetEnabled(std::string_view id, bool on) override { enabled[std::string(id)] = on; }
     void Describe(std::string_view id, const ControlText& text) override {
         toolTips[std::string(id)] = text.toolTip;
         names[std::string(id)] = text.name;
@@ -61,8 +63,9 @@ struct RecordingDocument : web::PageDocument {
 
     friend bool operator==(const RecordingDocument& a, const RecordingDocument& b) {
         const auto all = [](const RecordingDocument& d) {
-            return std::tie(d.rects, d.fonts, d.texts, d.values, d.checked, d.toolTips, d.names,
-                            d.descriptions, d.information, d.valueTexts, d.choices, d.themeScale);
+            return std::tie(d.rects, d.fonts, d.texts, d.values, d.checked, d.enabled, d.toolTips,
+                            d.names, d.descriptions, d.information, d.valueTexts, d.choices,
+                            d.themeScale);
         };
         return all(a) == all(b);
     }

@@ -14,6 +14,7 @@ TEST(UrlSettings, TakesWhatItCanAndReportsTheRest) {
         const char* fragment;
         PanelSettings expected;
         std::size_t problems;
+        std::optional<int> mystery;
     };
     PanelSettings all;
     all.mode = DisplayMode::Continuous;
@@ -53,13 +54,15 @@ TEST(UrlSettings, TakesWhatItCanAndReportsTheRest) {
         EXPECT_EQ(read.settings.view, c.expected.view) << c.fragment;
         EXPECT_EQ(read.settings.reflection, c.expected.reflection) << c.fragment;
         EXPECT_EQ(read.problems.size(), c.problems) << c.fragment;
+        EXPECT_EQ(read.settings.mysterySeed, c.mystery) << c.fragment;
     }
     EXPECT_EQ(ParseUrlSettings("time=6000").problems.at(0),
               "time='6000' is not a whole number from 0 to 5000: the start value 2000 is used");
 }
 
-// The classroom settings: speed, theme and a pair of media for the index,
-// the later of medium= and index= counting; bad values as the others.
+// The classroom settings: speed, theme, a pair of media for the index, the
+// later of medium= and index= counting, and a mystery medium's seed; bad
+// values as the others.
 TEST(UrlSettings, TakesTheClassroomSettings) {
     struct Case {
         const char* fragment;
@@ -67,6 +70,7 @@ TEST(UrlSettings, TakesTheClassroomSettings) {
         std::optional<Theme> theme;
         std::optional<int> index;
         std::size_t problems;
+        std::optional<int> mystery;
     };
     const Case cases[] = {
         {"speed=1/10&theme=projector&medium=air-water", TimerSpeed::Tenth, Theme::Projector, 133,
@@ -76,6 +80,9 @@ TEST(UrlSettings, TakesTheClassroomSettings) {
         {"medium=water-glass&index=120", {}, {}, 120, 0},
         {"speed=1x&speed=fast&theme=Projector&medium=diamond-air", {}, {}, {}, 3},
         {"speed=&theme&medium=air&medium=air-water-", {}, {}, {}, 4},
+        {"mystery=7&index=120", {}, {}, 120, 0, 7},
+        {"mystery=999999", {}, {}, {}, 0, 999999},
+        {"mystery=0&mystery=1000000&mystery=7x&mystery=", {}, {}, {}, 4},
     };
     for (const Case& c : cases) {
         const UrlSettings read = ParseUrlSettings(c.fragment);
@@ -83,6 +90,7 @@ TEST(UrlSettings, TakesTheClassroomSettings) {
         EXPECT_EQ(read.theme, c.theme) << c.fragment;
         EXPECT_EQ(read.settings[Bar::Index], c.index) << c.fragment;
         EXPECT_EQ(read.problems.size(), c.problems) << c.fragment;
+        EXPECT_EQ(read.settings.mysterySeed, c.mystery) << c.fragment;
     }
     // A link of any length: its settings, or the start values and one line.
     for (const std::size_t length :
@@ -126,6 +134,18 @@ TEST(UrlSettings, TheLinkOfAPanelBringsItBack) {
     copy.StartUp(800 * 15, 600 * 15);
     ApplySettings(read.settings, copy);
     EXPECT_EQ(SettingsFragment(SettingsShown(copy), *read.speed, *read.theme), link);
+
+    // A mystery medium's link carries its seed and leaves the index out.
+    copy.StartMystery(42);
+    const std::string mystery = SettingsFragment(SettingsShown(copy));
+    EXPECT_EQ(mystery,
+              "mode=continuous&angle=61&waves=10&time=7&view=exact&reflection=off&key=on"
+              "&mystery=42");
+    Panel again(picture);
+    again.StartUp(800 * 15, 600 * 15);
+    ApplySettings(ParseUrlSettings(mystery).settings, again);
+    EXPECT_TRUE(again.IndexHidden());
+    EXPECT_EQ(again.Bars().index, copy.Bars().index);
 }
 
 }  // namespace
