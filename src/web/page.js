@@ -401,11 +401,6 @@ createOrvath().then((m) => {
     } else if (kind === 'switch') {
       inputOf(id).addEventListener('change', () => command(action));
     } else if (kind === 'field') {
-      element = Object.assign(document.createElement('input'),
-        { type: 'text', inputMode: 'decimal', autocomplete: 'off', spellcheck: false, size: 6 });
-    } else if (kind === 'status') {
-      element = Object.assign(document.createElement('div'), { className: 'status' });
-    } else if (kind === 'field') {
       byId(id).addEventListener('keydown', (event) => {
         if (event.key !== 'Enter') return;
         event.preventDefault();

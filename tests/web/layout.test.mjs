@@ -23,7 +23,8 @@ const screens = [
 // Every control's hit area, every text's box and whether its text is cut,
 // and the angle bar's pixels per step.
 const measure = (page) => page.evaluate(() => {
-  const panel = [...document.getElementById('panel').children];
+  // What is not shown (an empty verdict) is neither cut nor in the way.
+  const panel = [...document.getElementById('panel').children].filter((e) => e.getClientRects().length);
   const box = (e, contents) => {
     if (contents) e.selectNodeContents(contents);
     const r = e.getBoundingClientRect();
@@ -75,6 +76,34 @@ test('finger-sized controls on touch screens, nothing cut or covered anywhere', 
         }
         assert.ok(perStep >= 2, `${where}: ${perStep} px per step of the angle bar`);
       }
+      await page.context().close();
+    }
+  }
+});
+
+// The texts of every language, and of the pseudo-language whose texts are
+// 40 % longer, fit their controls on the screens of a classroom, with the
+// mystery medium's controls on and its verdict shown.
+test('nothing cut or covered in any language, on a laptop and a classroom screen', { skip }, async () => {
+  const languages = ['x-long', 'de', 'el', 'es', 'fr', 'it', 'pt_BR', 'tr', 'zh_CN'];
+  for (const screen of [{ width: 1366, height: 768 }, { width: 1920, height: 1080 }]) {
+    for (const lang of languages) {
+      const page = await openPage(browser, { ...screen, link: `#lang=${lang}&mystery=3&view=exact` });
+      await page.fill('#GuessField', '2');
+      await page.press('#GuessField', 'Enter');
+      const where = `${lang} at ${screen.width}x${screen.height}`;
+      const { texts } = await measure(page);
+      for (const t of texts) assert.ok(!t.cut, `${where}: the text of ${t.id} is cut`);
+      for (const [i, a] of texts.entries()) {
+        for (const b of texts.slice(i + 1)) assert.ok(apart(a, b) >= 0, `${where}: ${a.id} covers ${b.id}`);
+      }
+      const language = await page.locator('#Language').boundingBox();
+      for (const t of texts) {
+        const box = { id: t.id, left: language.x, top: language.y, right: language.x + language.width,
+          bottom: language.y + language.height };
+        assert.ok(apart(box, t) >= 0, `${where}: the language chooser covers ${t.id}`);
+      }
+      assert.deepEqual(page.errors, []);
       await page.context().close();
     }
   }

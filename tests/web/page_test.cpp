@@ -214,6 +214,7 @@ TEST(Page, AMysteryMediumHidesTheIndexUntilRevealed) {
         ++seed;
     }
     const std::string link = "#mystery=" + std::to_string(seed);
+    const std::string bar(ControlName(Control::IndexBar));
     for (const bool fromLink : {true, false}) {
         TestPage test(1600, 900, fromLink ? link : "");
         Page& page = test.page;
@@ -237,22 +238,24 @@ TEST(Page, AMysteryMediumHidesTheIndexUntilRevealed) {
             EXPECT_FALSE(Tells(text, told)) << text;
         }
         EXPECT_NE(test.document.texts["Label4"].find(kHiddenValue), std::string::npos);
-        EXPECT_NE(test.document.valueTexts["index"].find(kHiddenValue), std::string::npos);
-        EXPECT_NE(test.document.values["index"], hidden);
-        EXPECT_FALSE(test.document.enabled["index"]);
+        EXPECT_NE(test.document.valueTexts[bar].find(kHiddenValue), std::string::npos);
+        EXPECT_NE(test.document.values[bar], hidden);
+        EXPECT_FALSE(test.document.enabled[bar]);
         EXPECT_TRUE(test.document.enabled["GuessField"]);
+        EXPECT_EQ(test.document.choices[std::string(kMediumChooserId)], "");
         const auto checked = CheckedCommands(page);
         EXPECT_TRUE(std::none_of(checked.begin(), checked.end(), [](const std::string& c) {
             return c.starts_with(kMediumCommand);
         }));
         const std::string fragment = page.Fragment();
-        EXPECT_NE(fragment.find(link.substr(1)), std::string::npos) << fragment;
+        const std::string seedGiven = "mystery=" + std::to_string(*page.Model().MysterySeed());
+        EXPECT_NE(fragment.find(seedGiven), std::string::npos) << fragment;
         EXPECT_EQ(fragment.find("index="), std::string::npos) << fragment;
 
         ASSERT_TRUE(RunPageCommand(page, fromLink ? "reveal" : "mystery"));
         EXPECT_FALSE(page.Model().IndexHidden());
-        EXPECT_EQ(test.document.values["index"], hidden);
-        EXPECT_TRUE(test.document.enabled["index"]);
+        EXPECT_EQ(test.document.values[bar], hidden);
+        EXPECT_TRUE(test.document.enabled[bar]);
         EXPECT_FALSE(test.document.enabled["GuessField"]);
         EXPECT_TRUE(Tells(test.document.texts["Label4"], told));
         EXPECT_TRUE(Tells(test.document.announced.back(), told));
