@@ -27,6 +27,8 @@ namespace {
 constexpr double kTickBatchMs = 12;
 // The clock is read once per this many ticks.
 constexpr int kTicksPerClockRead = 50;
+// Pixels between the classroom rows and the verdict under them.
+constexpr int kVerdictGap = 4;
 
 std::string_view IdOf(Control control) {
     return ControlName(control);
@@ -233,18 +235,21 @@ void Page::Placed(Control control, const ControlRect& rect) {
         for (const PageControl& own : ClassroomControls()) {
             ids.push_back(own.id);
         }
-        // The verdict is shown where the style sheet puts it.
         for (const PageControl& own : LessonControls()) {
             if (own.kind != "status") {
                 ids.push_back(own.id);
             }
         }
-        PlaceBeside(pixels, ids, 0, true);
+        // The verdict under the rows, as wide as the page leaves them.
+        const PixelRect last = PlaceBeside(pixels, ids, 0, true);
+        const int left = pixels.left + pixels.width;
+        document_.Place(kVerdictId, {left, last.top + last.height + kVerdictGap,
+                                     std::max(0, width_ - left - kVerdictGap), last.height});
     }
 }
 
-void Page::PlaceBeside(const PixelRect& control, const std::vector<std::string_view>& ids,
-                       int leastWidth, bool wrap) {
+PixelRect Page::PlaceBeside(const PixelRect& control, const std::vector<std::string_view>& ids,
+                            int leastWidth, bool wrap) {
     PixelRect slot = control;
     for (const std::string_view id : ids) {
         const auto natural = naturalWidths_.find(id);
@@ -260,6 +265,7 @@ void Page::PlaceBeside(const PixelRect& control, const std::vector<std::string_v
         slot.width = width;
         document_.Place(id, slot);
     }
+    return slot;
 }
 
 void Page::LabelFontSet(Control label, double points) {

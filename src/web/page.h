@@ -126,9 +126,10 @@ class Page : private PanelObserver {
     void StartPanel(const PanelSettings& settings, TimerSpeed speed);
     // Puts elements of the page's own to the right of a placed control, each
     // as wide as its text and at least `leastWidth`; with `wrap`, on further
-    // rows below where the page is too narrow for one.
-    void PlaceBeside(const PixelRect& control, const std::vector<std::string_view>& ids,
-                     int leastWidth, bool wrap);
+    // rows below where the page is too narrow for one. Returns where the
+    // last one went.
+    PixelRect PlaceBeside(const PixelRect& control, const std::vector<std::string_view>& ids,
+                          int leastWidth, bool wrap);
     void ShowSwitches();
     void DescribeAngle();
     void DescribeBars();
