@@ -74,7 +74,7 @@ function fitTexts() {
 }
 
 // The page's own controls, placed as wide as their texts beside the panel's.
-const ownKind = (kind, action) => ['switch', 'chooser', 'field'].includes(kind) ||
+const ownKind = (kind, action) => ['switch', 'chooser', 'field', 'status'].includes(kind) ||
   (kind === 'button' && action !== 'click');
 
 // The panel's elements and the page's own, in the program's order, each with
