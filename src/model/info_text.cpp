@@ -97,7 +97,9 @@ std::vector<std::string> InfoOverlayLines(const RefractionFacts& facts, View vie
             std::string(Tr("P: protractor    L: ruler    M: mystery medium    G: your index")) +
             "    " + std::string(Tr("F1: hide this")));
     } else {
-        lines.emplace_back(Tr("F1: hide this"));
+        lines.push_back(
+            std::string(Tr("M: mystery medium    G: your index    N: notes for the teacher")) +
+            "    " + std::string(Tr("F1: hide this")));
     }
     AddPairsLeftOut(lines, decimalPoint);
     return lines;
