@@ -19,6 +19,10 @@ enum class PointerKind { Mouse, Touch, Pen };
 // What a press at a point would do, for the pointer's shape.
 enum class HandHint { None, TurnIncident, TurnRefracted, Pan, MoveInstrument, TurnInstrument };
 
+// The radius of a handle's ring in the classic theme, in pixels: a
+// finger's size.
+inline constexpr double kHandleRadiusPx = 18;
+
 // A handle drawn over the picture, in pixels, and whether it is held.
 struct HandleMark {
     Grip grip = Grip::None;

@@ -72,7 +72,8 @@ test('speeds, steps, pairs of media, theme and key by their keys', { skip }, asy
   await page.keyboard.press('F1');
   const box = await text(page, 'information');
   assert.match(box, /- \/ \+: slower \/ faster/);
-  assert.doesNotMatch(box, /zoom|Drag a ray/);
+  assert.match(box, /Ctrl\+\+ \/ Ctrl\+-: zoom .*Drag a ray[^]*P: protractor {4}L: ruler {4}F1/);
+  assert.doesNotMatch(box, /mystery/);
   await close(page);
 });
 
@@ -83,7 +84,8 @@ test('the menu lists every action with its key and runs them', { skip }, async (
   assert.ok(await menu.isVisible());
   const items = await menu.locator('.item').allInnerTexts();
   for (const item of ['Slower\t-', 'One period forward\tShift+.', 'Air to glass (1.50)\t2',
-    'Projector theme\tT', 'Save animation (GIF)\tCtrl+Shift+S', 'Menu\tShift+F10, Menu']) {
+    'Projector theme\tT', 'Save animation (GIF)\tCtrl+Shift+S', 'Menu\tShift+F10, Menu',
+    'Zoom in\tCtrl++', 'Whole picture\tCtrl+0', 'Ruler\tL']) {
     assert.ok(items.some((shown) => shown.replace(/\s*\n\s*|\s{2,}/g, '\t') === item), item);
   }
   const speeds = menu.getByRole('menuitemradio').filter({ hasText: /^1\// });
