@@ -480,7 +480,12 @@ createOrvath().then((m) => {
   // The --stats figures, and every paint counted.
   window.orvathStats = () => ({ ...JSON.parse(text('orvath_stats')), paints });
   window.orvathTimeRedraws = (count) => m._orvath_time_redraws(count);
-  window.orvathZoom = () => JSON.parse(text('orvath_zoom'));
+  window.orvathView = () => JSON.parse(text('orvath_view'));
+  window.orvathHandles = () => {
+    const count = m._orvath_handles();
+    const at = m._orvath_handle_records() >> 2;
+    return Array.from(m.HEAPF32.subarray(at, at + count));
+  };
 
   for (const { id, kind, action } of facts.elements) {
     if (kind === 'switch' || kind === 'chooser' || (kind === 'button' && action !== 'click')) {

@@ -5,6 +5,7 @@
 #include <emscripten/emscripten.h>
 
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -280,13 +281,35 @@ EMSCRIPTEN_KEEPALIVE const float* orvath_handle_records() {
     return TheSite().handles.data();
 }
 
-// The zoom shown, as JSON, for the measurements and tests.
-EMSCRIPTEN_KEEPALIVE const char* orvath_zoom() {
-    const orvath::Zoom& zoom = ThePage().Hands().CurrentZoom();
-    char json[128];
-    std::snprintf(json, sizeof json, "{\"factor\":%.9g,\"centreX\":%.9g,\"centreY\":%.9g}",
+// What the hands show, as JSON, for the measurements and tests: the zoom,
+// and the instruments shown in CSS pixels of the picture (null when hidden).
+EMSCRIPTEN_KEEPALIVE const char* orvath_view() {
+    const orvath::PictureHands& hands = ThePage().Hands();
+    const orvath::ScreenMapping mapping = hands.Mapping();
+    const orvath::Zoom& zoom = hands.CurrentZoom();
+    char json[512];
+    std::snprintf(json, sizeof json, "{\"factor\":%.9g,\"centreX\":%.9g,\"centreY\":%.9g",
                   zoom.factor, zoom.centreX, zoom.centreY);
-    return Handed(json);
+    std::string out = json;
+    out += ",\"protractor\":";
+    if (const auto& p = hands.ShownProtractor()) {
+        std::snprintf(json, sizeof json, "{\"x\":%.3f,\"y\":%.3f,\"radius\":%.3f}",
+                      mapping.X(p->centre.x), mapping.Y(p->centre.y),
+                      p->radius * std::abs(mapping.ScaleX()));
+        out += json;
+    } else {
+        out += "null";
+    }
+    out += ",\"ruler\":";
+    if (const auto& r = hands.ShownRuler()) {
+        std::snprintf(json, sizeof json, "{\"x1\":%.3f,\"y1\":%.3f,\"x2\":%.3f,\"y2\":%.3f}",
+                      mapping.X(r->start.x), mapping.Y(r->start.y), mapping.X(r->end.x),
+                      mapping.Y(r->end.y));
+        out += json;
+    } else {
+        out += "null";
+    }
+    return Handed(out + "}");
 }
 
 EMSCRIPTEN_KEEPALIVE void orvath_frame() {

@@ -9,7 +9,7 @@ import { tmpdir } from 'node:os';
 import path from 'node:path';
 import {
   launch, openPage, stats, afterPaint, pictureSummary, text, value, pageFile, noWeb, noDesktop,
-  desktop, gifFrames, compareGifFrames,
+  desktop, gifFrames, compareGifFrames, checked, view,
 } from './browser.mjs';
 
 const skip = noWeb(pageFile);
@@ -23,7 +23,6 @@ const close = async (page) => {
   await page.context().close();
 };
 const chosen = (page, id) => page.locator('#' + id).inputValue();
-const checked = (page, id) => page.locator(`#${id} input`).isChecked();
 // The time bar's steps in `ms` of running at the speed shown.
 async function stepsIn(page, ms) {
   const begun = (await stats(page)).time;
@@ -141,7 +140,7 @@ test('the classroom row by mouse and by touch', { skip }, async () => {
 
 test('every setting from the link, bad ones warned once each, and copied back', { skip }, async () => {
   const link = '#mode=wavelets&angle=40&index=133&waves=12&time=900&view=exact&reflection=on' +
-    '&key=off&speed=1/10&theme=projector';
+    '&key=off&speed=1/10&theme=projector&protractor=on&ruler=off&zoom=2&centre=-150,10';
   const page = await openPage(browser, { link: link.replace('index=133', 'medium=air-water') });
   assert.deepEqual(page.warnings, []);
   assert.equal(await chosen(page, 'Speed'), 'speed 1/10');
@@ -155,6 +154,8 @@ test('every setting from the link, bad ones warned once each, and copied back', 
   await page.waitForFunction(() => document.getElementById('prosptosis').value === '30');
   assert.equal(await checked(page, 'Projector'), false);
   assert.equal(await chosen(page, 'Speed'), 'speed 1x');
+  assert.equal(await checked(page, 'Protractor'), false);
+  assert.equal((await view(page)).factor, 1);
   await close(page);
 
   const bad = await openPage(browser,
