@@ -111,6 +111,8 @@ class PictureHands {
     void Show(const Zoom& zoom);
     double Reach(PointerKind kind) const;
     instruments::Grip InstrumentAt(double x, double y, PointerKind kind) const;
+    // The ray of a handle shown under (x, y), if any.
+    std::optional<Grab> HandleAt(double x, double y) const;
     void KeepInstruments();
     void Changed() const;
 
