@@ -167,6 +167,8 @@ void RegisterPaintBenchmarks() {
         {"continuous/design", {.mode = DisplayMode::Continuous}},
         {"wavelets/worst", {DisplayMode::Wavelets, 84, 100, 39, 0}},
         {"continuous/worst", {DisplayMode::Continuous, 60, 150, 39, 0}},
+        {"exact/wavelets", {DisplayMode::Wavelets, 25, 50, 39, 0, true}},
+        {"exact/continuous", {DisplayMode::Continuous, 25, 50, 39, 0, true}},
     };
     const std::vector<Case> pictures = {
         {"wavelets/worst", {DisplayMode::Wavelets, 84, 100, 39, 4750}},

@@ -2,6 +2,7 @@
 #include "bench/scene.h"
 
 #include "continuous/draw_continuous.h"
+#include "exact/exact_view.h"
 #include "model/world_frame.h"
 #include "wavelets/draw_wavelets.h"
 
@@ -23,6 +24,10 @@ Scene PrepareScene(const Setting& setting, DisplayList& list) {
 
 void Redraw(const Setting& setting, const Scene& scene, DisplayList& list) {
     list.Cls();
+    if (setting.exact) {
+        exact::DrawExactPicture(scene, {setting.mode, true}, list);
+        return;
+    }
     if (setting.mode == DisplayMode::Continuous) {
         DrawContinuous(scene, list);
         return;
@@ -32,7 +37,8 @@ void Redraw(const Setting& setting, const Scene& scene, DisplayList& list) {
 }
 
 std::string Name(const Setting& s) {
-    return std::string(s.mode == DisplayMode::Continuous ? "continuous" : "wavelets") + "/a" +
+    return std::string(s.exact ? "exact/" : "") +
+           (s.mode == DisplayMode::Continuous ? "continuous" : "wavelets") + "/a" +
            std::to_string(s.angle) + "/n" + std::to_string(s.index) + "/w" +
            std::to_string(s.waves) + "/t" + std::to_string(s.time);
 }

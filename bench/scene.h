@@ -14,6 +14,8 @@ struct Setting {
     int index = 50;
     int waves = 10;
     int time = 2000;
+    // The exact view, with the reflected wave shown.
+    bool exact = false;
 };
 
 // The client area the pictures are laid out for, in pixels.
