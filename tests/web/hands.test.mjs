@@ -3,9 +3,10 @@
 // and finger, the zoom by pinch, wheel, buttons and keys, the instruments.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
 import {
   launch, openPage, afterPaint, pictureSummary, text, value, pageFile, noWeb, fingers, view,
-  nextFrame, checked,
+  nextFrame, checked, compareWithPng,
 } from './browser.mjs';
 
 const skip = noWeb(pageFile);
@@ -140,6 +141,11 @@ test('the protractor and the ruler: shown by button, key and link, dragged, kept
   assert.ok(inside(kept.protractor.x, kept.protractor.y), JSON.stringify(kept.protractor));
   assert.ok(inside(kept.ruler.x1, kept.ruler.y1) && inside(kept.ruler.x2, kept.ruler.y2),
     JSON.stringify(kept.ruler));
+  // Saved as shown: zoomed, with the instruments.
+  await page.click('#ZoomIn');
+  const [png] = await Promise.all([page.waitForEvent('download'), page.click('#SavePng')]);
+  const match = await compareWithPng(page, readFileSync(await png.path()));
+  assert.ok(match.size && match.exportFound > 0.99 && match.pageFound > 0.99, JSON.stringify(match));
   await page.keyboard.press('p');
   assert.equal((await view(page)).protractor, null);
   assert.equal(await checked(page, 'Protractor'), false);
