@@ -39,7 +39,7 @@ try {
           const page = await openPage(browser, { ...size, dpr, link });
           await page.click('#Command1');
           await page.waitForFunction(() => !window.orvathStats().timerRunning, null,
-            { timeout: 30000 });
+            { timeout: 90000 });
           const shown = (view === 'exact' && reflection === 'on' ? 'exact+reflection' : view) +
             (zoom ? ' at 8x' : '');
           console.log(`ratio ${dpr} ${mode} ${shown}: ${(await stats(page)).line}`);
