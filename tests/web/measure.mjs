@@ -61,14 +61,16 @@ try {
       await page.mouse.down();
       const before = await stats(page);
       const begun = Date.now();
-      for (let i = 0; Date.now() - begun < 3000; i++) {
-        await page.mouse.move(x - 150 * Math.sin(i / 8), y);
+      let moves = 0;
+      for (; Date.now() - begun < 3000; moves++) {
+        await page.mouse.move(x - 150 * Math.sin(moves / 8), y);
       }
       const after = await stats(page);
       await page.mouse.up();
       const seconds = (Date.now() - begun) / 1000;
       console.log(`ratio ${dpr} turning the rays, ${link}: ` +
-        `${((after.paints - before.paints) / seconds).toFixed(1)} painted frames/s, ` +
+        `${((after.paints - before.paints) / seconds).toFixed(1)} painted frames/s ` +
+        `(${(moves / seconds).toFixed(0)} mouse moves/s sent), ` +
         `median paint ${after.medianPaintMs.toFixed(1)} ms, worst ${after.worstPaintMs.toFixed(1)} ms`);
       await page.context().close();
     }

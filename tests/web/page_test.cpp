@@ -138,10 +138,10 @@ std::pair<double, double> RayAt(const Page& page, Grip grip) {
     return at ? std::pair{mapping.X(at->x), mapping.Y(at->y)} : std::pair{0.0, 0.0};
 }
 
-// Whatever the pointers do -- leave the picture, come two at once, pinch past
-// the limits, drag while the timer runs or across a resize -- the page ends
-// with nothing held, the zoom within its limits, and its bars and captions
-// as a page started from its link shows them.
+// Whatever the pointers do -- leave the picture, come two at once, drag while
+// the timer runs or across a resize -- the page ends with nothing held, the
+// zoom within its limits, and its bars and captions as a page started from
+// its link shows them.
 TEST(Page, ThePointersLeaveItInAValidState) {
     using Steps = std::function<void(TestPage&)>;
     constexpr auto kMouse = PointerKind::Mouse;
@@ -152,22 +152,12 @@ TEST(Page, ThePointersLeaveItInAValidState) {
         EXPECT_EQ(page.Hands().Turning(), grip);
         page.Pointer(PointerAction::Move, 1, x, y, kind);
     };
-    struct Case {
-        const char* what;
-        Steps steps;
-        bool turns = true;
-    };
-    const Case cases[] = {
+    const std::pair<const char*, Steps> cases[] = {
         {"the incident rays dragged off the picture",
          [&](TestPage& t) {
              drag(t.page, Grip::Incident, kMouse, -900, -900);
              t.page.Pointer(PointerAction::Move, 1, 5000, 90000, kMouse);
              t.page.Pointer(PointerAction::Up, 1, 5000, 90000, kMouse);
-         }},
-        {"the refracted rays turned by a finger, then cancelled",
-         [&](TestPage& t) {
-             drag(t.page, Grip::Refracted, kTouch, 900, 880);
-             t.page.Pointer(PointerAction::Cancel, 1, 900, 880, kTouch);
          }},
         {"a second pointer during a turn",
          [&](TestPage& t) {
@@ -180,20 +170,6 @@ TEST(Page, ThePointersLeaveItInAValidState) {
              t.page.Pointer(PointerAction::Move, 2, 100, 100, kTouch);
              t.page.Pointer(PointerAction::Up, 2, 100, 100, kTouch);
          }},
-        {"a pinch past 8 times and back past the whole picture",
-         [&](TestPage& t) {
-             t.page.Pointer(PointerAction::Down, 1, 790, 450, kTouch);
-             t.page.Pointer(PointerAction::Down, 2, 810, 450, kTouch);
-             t.page.Pointer(PointerAction::Move, 1, -5000, 450, kTouch);
-             t.page.Pointer(PointerAction::Move, 2, 6000, 450, kTouch);
-             EXPECT_EQ(t.page.Hands().CurrentZoom().factor, kMaxZoom);
-             t.page.Pointer(PointerAction::Move, 1, 800, 450, kTouch);
-             t.page.Pointer(PointerAction::Move, 2, 800, 450, kTouch);
-             EXPECT_EQ(t.page.Hands().CurrentZoom().factor, kMinZoom);
-             t.page.Pointer(PointerAction::Up, 2, 800, 450, kTouch);
-             t.page.Pointer(PointerAction::Up, 1, 800, 450, kTouch);
-         },
-         false},
         {"a turn while the timer runs",
          [&](TestPage& t) {
              t.page.Model().Click(Button::Start);
@@ -212,10 +188,10 @@ TEST(Page, ThePointersLeaveItInAValidState) {
              drag(t.page, Grip::Incident, kMouse, 300, 100);
              t.page.Resize(700, 900);
              t.page.Pointer(PointerAction::Move, 1, 100, 100, kMouse);
-             t.page.Pointer(PointerAction::Up, 1, 100, 100, kMouse);
+             t.page.Pointer(PointerAction::Cancel, 1, 100, 100, kMouse);
          }},
     };
-    for (const auto& [what, steps, turns] : cases) {
+    for (const auto& [what, steps] : cases) {
         TestPage test;
         const BarValues before = test.page.Model().Bars();
         steps(test);
@@ -224,7 +200,7 @@ TEST(Page, ThePointersLeaveItInAValidState) {
         EXPECT_FALSE(page.Hands().Pinching()) << what;
         const double factor = page.Hands().CurrentZoom().factor;
         EXPECT_TRUE(factor >= kMinZoom && factor <= kMaxZoom) << what;
-        EXPECT_EQ(page.Model().Bars() != before, turns) << what;
+        EXPECT_NE(page.Model().Bars(), before) << what << ": nothing turned";
         TestPage fresh(page.Width(), page.Height(), "#" + page.Fragment());
         EXPECT_EQ(test.document.values, fresh.document.values) << what;
         EXPECT_EQ(test.document.texts, fresh.document.texts) << what;
