@@ -66,6 +66,7 @@ class WorldPainter {
     ViewRect view_;     // the area in world units
     ViewRect visible_;  // the part repainted, in world units
     bool partial_;      // whether only a part of the area is repainted
+    QRectF visiblePixels_;
     QFont printFont_;
     QFont labelFont_;
     float labelEm_ = -1;  // the em height labelFont_ is sized for
@@ -78,14 +79,14 @@ class WorldPainter {
 
 // Paints the background and then every operation of the list in the theme
 // at the zoom; only what falls inside `visible` (all of the area when empty)
-// costs drawing time.
+// costs drawing time. A large area is painted in bands of rows that stay in
+// the processor's cache.
 void PaintDisplayList(const DisplayList& list, QPainter& painter, QSizeF area,
                       const QFont& printFont, const QRectF& visible = {},
                       Theme theme = Theme::Classic, const Zoom& zoom = {});
 
 // The same for what is laid over a picture already painted: no background.
 void PaintOverlay(const DisplayList& list, QPainter& painter, QSizeF area, const QFont& printFont,
-                  const QRectF& visible = {}, Theme theme = Theme::Classic,
-                  const Zoom& zoom = {});
+                  const QRectF& visible = {}, Theme theme = Theme::Classic, const Zoom& zoom = {});
 
 }  // namespace orvath

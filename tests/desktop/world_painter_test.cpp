@@ -221,6 +221,43 @@ TEST(WorldPainter, APartialRepaintMatchesTheWholePictureInsideItsRectangle) {
     EXPECT_EQ(repaint.pixel(10, 10), QColor(Qt::gray).rgb());
 }
 
+// A tall picture is painted in bands of rows; lines, arcs, dots, dotted
+// lines and texts across a band's edge come out as painted in one piece.
+TEST(WorldPainter, APictureInBandsIsThePictureInOnePiece) {
+    const QSize tall(800, 1400);
+    DisplayList list;
+    list.Scale(-100, 175, 0, -175);
+    Surface& s = list;
+    for (int i = 0; i < 12; ++i) {
+        s.Line(-100 + 8 * i, 175, -95 + 7 * i, -175, Rgb{200, 0, 0});
+    }
+    // The bands of an 800-wide picture meet at world y = -70.75.
+    s.Circle(-50, -70, 40, 0, static_cast<float>(2 * kPi), Rgb{0, 0, 255});
+    s.DrawWidth(5);
+    s.PSet(-40, -70.5f);
+    s.DrawWidth(1);
+    s.DrawStyle(LineStyle::Dotted);
+    s.Line(-99, 150, -1, -150);
+    s.SetCurrent(-80, -69);
+    s.Print("across the edge");
+    s.SetFont(6);
+    s.Backing(-60, -68, -20, -74, Rgb{255, 255, 200});
+    s.SetCurrent(-60, -68);
+    s.Print("a label");
+    const auto paint = [&](bool bands) {
+        QImage image(tall, QImage::Format_RGB32);
+        QPainter painter(&image);
+        if (bands) {
+            PaintDisplayList(list, painter, tall, PrintFont());
+        } else {
+            painter.fillRect(image.rect(), Qt::white);
+            PaintOverlay(list, painter, tall, PrintFont());
+        }
+        return image;
+    };
+    EXPECT_EQ(paint(true), paint(false));
+}
+
 // The labels' widths, measured without Qt, are the face's own: every
 // character's advance as the face has it, and whole texts (which Qt may kern)
 // never wider than measured; a text in the labels' face is painted inside
