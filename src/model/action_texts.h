@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "model/media.h"
+#include "text/translate.h"
 
 namespace orvath {
 
@@ -24,6 +25,11 @@ inline constexpr std::string_view kResetAction = "Back to the start values";
 inline constexpr std::string_view kCopyPictureAction = "Copy picture";
 inline constexpr std::string_view kInformationAction = "Information box";
 inline constexpr std::string_view kMenuAction = "Menu";
+inline constexpr std::string_view kZoomInAction = TrMark("Zoom in");
+inline constexpr std::string_view kZoomOutAction = TrMark("Zoom out");
+inline constexpr std::string_view kWholePictureAction = TrMark("Whole picture");
+inline constexpr std::string_view kProtractorAction = TrMark("Protractor");
+inline constexpr std::string_view kRulerAction = TrMark("Ruler");
 // The submenus of the window's menu.
 inline constexpr std::string_view kSpeedMenu = "Speed and steps";
 inline constexpr std::string_view kMediaMenu = "Pair of media";

@@ -28,4 +28,8 @@ std::span<const PageControl> PictureButtons();
 // saving the run as an animation and the menu of every action.
 std::span<const PageControl> ClassroomControls();
 
+// After the classroom row: the picture magnified, zoomed out and whole, and
+// the protractor's and the ruler's switches.
+std::span<const PageControl> ViewControls();
+
 }  // namespace orvath::web

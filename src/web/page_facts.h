@@ -24,6 +24,11 @@ enum class PageCommand {
     StepBack,
     PeriodForward,
     PeriodBack,
+    ZoomIn,
+    ZoomOut,
+    WholePicture,
+    Protractor,
+    Ruler,
 };
 
 // The command of that name ("view", "reflection", "information", "timer",
