@@ -11,13 +11,6 @@
 #include "panel/animation_stats.h"
 
 namespace orvath {
-namespace {
-
-// The handles' size in the classic theme.
-constexpr double kHandleRadiusPx = 18;
-
-}  // namespace
-
 Canvas::Canvas(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAutoFillBackground(false);

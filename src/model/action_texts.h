@@ -29,6 +29,11 @@ inline constexpr std::string_view kMysteryAction = TrMark("Mystery medium");
 inline constexpr std::string_view kGuessAction = TrMark("Type the index you measured…");
 inline constexpr std::string_view kRevealAction = TrMark("Reveal the index");
 inline constexpr std::string_view kNotesAction = TrMark("Notes for the teacher…");
+inline constexpr std::string_view kZoomInAction = TrMark("Zoom in");
+inline constexpr std::string_view kZoomOutAction = TrMark("Zoom out");
+inline constexpr std::string_view kWholePictureAction = TrMark("Whole picture");
+inline constexpr std::string_view kProtractorAction = TrMark("Protractor");
+inline constexpr std::string_view kRulerAction = TrMark("Ruler");
 // The submenus of the window's menu.
 inline constexpr std::string_view kSpeedMenu = "Speed and steps";
 inline constexpr std::string_view kMediaMenu = "Pair of media";

@@ -90,17 +90,18 @@ std::vector<std::string> InfoOverlayLines(const RefractionFacts& facts, View vie
                  {std::to_string(MediaPresets().size())}));
     lines.emplace_back(
         Tr("Ctrl+S: save the picture    Ctrl+C: copy it    Ctrl+Shift+S: an animation"));
-    if (keys == KeysOf::Window) {
-        lines.emplace_back(
-            Tr("Ctrl++ / Ctrl+-: zoom    Ctrl+0: the whole picture    Drag a ray: turn it"));
-        lines.push_back(
-            std::string(Tr("P: protractor    L: ruler    M: mystery medium    G: your index")) +
-            "    " + std::string(Tr("F1: hide this")));
-    } else {
-        lines.push_back(
-            std::string(Tr("M: mystery medium    G: your index    N: notes for the teacher")) +
-            "    " + std::string(Tr("F1: hide this")));
-    }
+    lines.emplace_back(
+        Tr("Ctrl++ / Ctrl+-: zoom    Ctrl+0: the whole picture    Drag a ray: turn it"));
+    lines.push_back(
+        std::string(keys == KeysOf::Window
+                        ? Tr("P: protractor    L: ruler    M: mystery medium    G: your index")
+                        : Tr("P: protractor    L: ruler")) +
+        "    " + std::string(Tr("F1: hide this")));
+    // The notes' key, and on the page the mystery medium's, which the line
+    // above leaves out there.
+    lines.emplace_back(keys == KeysOf::Window
+                           ? Tr("N: notes for the teacher")
+                           : Tr("M: mystery medium    G: your index    N: notes for the teacher"));
     AddPairsLeftOut(lines, decimalPoint);
     return lines;
 }

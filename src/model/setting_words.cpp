@@ -3,6 +3,9 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
+#include <locale>
+#include <sstream>
 
 namespace orvath {
 namespace {
@@ -53,6 +56,22 @@ bool IsWholeNumber(std::string_view text) {
     }
     return !text.empty() &&
            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+std::optional<double> ParseDecimal(std::string_view text) {
+    if (text.empty() || text.find_first_not_of("-.0123456789") != text.npos) {
+        return std::nullopt;
+    }
+    // A stream in the classic locale: the browser's library has no
+    // from_chars for doubles, and strtod follows the user's locale.
+    std::istringstream stream{std::string(text)};
+    stream.imbue(std::locale::classic());
+    double value = 0;
+    stream >> value;
+    if (stream.fail() || stream.peek() != std::char_traits<char>::eof() || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
 }
 
 std::optional<int> ParseWholeNumber(std::string_view text) {

@@ -30,6 +30,9 @@ bool IsWholeNumber(std::string_view text);
 // A whole number that fits an int.
 std::optional<int> ParseWholeNumber(std::string_view text);
 
+// A decimal number such as "2", "-0.5" or "1.25", nothing else.
+std::optional<double> ParseDecimal(std::string_view text);
+
 // "wavelets" / "continuous", "classic" / "exact", "off" / "on".
 std::string_view ModeName(DisplayMode mode);
 std::string_view ViewName(View view);

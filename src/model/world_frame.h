@@ -17,6 +17,11 @@ inline constexpr int kTwipsPerPixel = 15;
 // client area's size in twips: x from -200 * Aspect to 0, y from 100 to -100.
 void SetWorldFrame(SimulationState& state, float clientWidthTwips, float clientHeightTwips);
 
+// The frame's top edge (its bottom is -kWorldTop) and right edge, whatever
+// the client area's size.
+inline constexpr double kWorldTop = 100;
+inline constexpr double kWorldRight = 0;
+
 // The wave's speed and wavelength in medium 1.
 inline constexpr std::int16_t kSpeed1 = 5;
 inline constexpr std::int16_t kWavelength1 = 30;

@@ -14,6 +14,7 @@
 #include "model/message_text.h"
 #include "model/mystery.h"
 #include "model/setting_words.h"
+#include "model/world_frame.h"
 #include "panel/event_script.h"
 #include "text/languages.h"
 
@@ -32,28 +33,6 @@ std::optional<int> ParseWhole(std::string_view text, int min, int max) {
     }
     return value;
 }
-
-// A decimal number such as "2", "-0.5" or "1.25", nothing else.
-std::optional<double> ParseDecimal(std::string_view text) {
-    if (text.empty() || text.find_first_not_of("-.0123456789") != text.npos) {
-        return std::nullopt;
-    }
-    // A stream in the classic locale: the browser's library has no
-    // from_chars for doubles, and strtod follows the user's locale.
-    std::istringstream stream{std::string(text)};
-    stream.imbue(std::locale::classic());
-    double value = 0;
-    stream >> value;
-    if (stream.fail() || stream.peek() != std::char_traits<char>::eof() || !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return value;
-}
-
-// The world frame's height and the x of its right edge, as every client
-// area has them; its left edge lies at -kFrameHeight / 2 * width / height.
-constexpr double kFrameTop = 100;
-constexpr double kFrameRight = 0;
 
 std::string ZoomError() {
     return "--zoom needs a number from " + std::to_string(static_cast<int>(kMinZoom)) + " to " +
@@ -385,7 +364,7 @@ std::string ReadOption(std::string_view arg, const std::string_view* value, Comm
             comma != std::string_view::npos ? ParseDecimal(value->substr(0, comma)) : std::nullopt;
         const auto y =
             comma != std::string_view::npos ? ParseDecimal(value->substr(comma + 1)) : std::nullopt;
-        if (!x || !y || *x > kFrameRight || std::abs(*y) > kFrameTop) {
+        if (!x || !y || *x > kWorldRight || std::abs(*y) > kWorldTop) {
             return CentreError();
         }
         cl.zoom.centreX = *x;
@@ -467,7 +446,7 @@ std::string CheckCombination(CommandLine& cl, const Given& given) {
         return "--centre needs --zoom";
     }
     if (cl.centreGiven && picture &&
-        cl.zoom.centreX < -2 * kFrameTop * cl.clientWidth / cl.clientHeight) {
+        cl.zoom.centreX < -2 * kWorldTop * cl.clientWidth / cl.clientHeight) {
         return CentreError();
     }
     if (given.zoom && !cl.centreGiven) {

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "surface/theme.h"
+
 namespace orvath {
 namespace {
 
@@ -144,6 +146,7 @@ void PictureHands::Press(int pointer, double x, double y, PointerKind kind) {
     if (Find(pointer) != nullptr || pointers_.size() >= 2) {
         return;
     }
+    const std::optional<Grab> onHandle = HandleAt(x, y);
     touched_ = kind != PointerKind::Mouse;
     pointers_.push_back({pointer, x, y});
     if (pointers_.size() == 2) {
@@ -153,6 +156,12 @@ void PictureHands::Press(int pointer, double x, double y, PointerKind kind) {
         if (changed_) {
             changed_();
         }
+        return;
+    }
+    // A handle shown takes its ray, even where an instrument lies over it.
+    if (onHandle) {
+        grab_ = *onHandle;
+        Changed();
         return;
     }
     const ScreenMapping mapping = Mapping();
@@ -320,7 +329,27 @@ void PictureHands::SetZoom(const Zoom& zoom) {
     }
 }
 
+std::optional<Grab> PictureHands::HandleAt(double x, double y) const {
+    const double radius = kHandleRadiusPx * FontScale(panel_.CurrentTheme());
+    const ScreenMapping mapping = Mapping();
+    const Panel& p = panel_;
+    for (const HandleMark& mark : Handles()) {
+        if (!mark.held && Distance(mark.x, mark.y, x, y) <= radius) {
+            const Grab grab =
+                GrabAt(RaysShown(p.CurrentScene(), p.Mode(), p.CurrentView()),
+                       mapping.WorldX(mark.x), mapping.WorldY(mark.y), Reach(PointerKind::Mouse));
+            if (grab.grip == mark.grip) {
+                return grab;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
 HandHint PictureHands::HintAt(double x, double y, PointerKind kind) const {
+    if (const auto onHandle = HandleAt(x, y)) {
+        return onHandle->grip == Grip::Incident ? HandHint::TurnIncident : HandHint::TurnRefracted;
+    }
     switch (InstrumentAt(x, y, kind)) {
         case instruments::Grip::None:
             break;

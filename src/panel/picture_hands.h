@@ -19,6 +19,10 @@ enum class PointerKind { Mouse, Touch, Pen };
 // What a press at a point would do, for the pointer's shape.
 enum class HandHint { None, TurnIncident, TurnRefracted, Pan, MoveInstrument, TurnInstrument };
 
+// The radius of a handle's ring in the classic theme, in pixels: a
+// finger's size.
+inline constexpr double kHandleRadiusPx = 18;
+
 // A handle drawn over the picture, in pixels, and whether it is held.
 struct HandleMark {
     Grip grip = Grip::None;
@@ -107,6 +111,8 @@ class PictureHands {
     void Show(const Zoom& zoom);
     double Reach(PointerKind kind) const;
     instruments::Grip InstrumentAt(double x, double y, PointerKind kind) const;
+    // The ray of a handle shown under (x, y), if any.
+    std::optional<Grab> HandleAt(double x, double y) const;
     void KeepInstruments();
     void Changed() const;
 

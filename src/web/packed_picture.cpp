@@ -10,6 +10,7 @@
 #include "surface/picture_fonts.h"
 #include "surface/screen_mapping.h"
 #include "surface/view_clip.h"
+#include "surface/zoomed_labels.h"
 
 namespace orvath::web {
 namespace {
@@ -29,6 +30,10 @@ double CounterClockwiseSweep(double start, double end) {
     return std::min(sweep, kTurn);
 }
 
+ViewRect Box(double x1, double y1, double x2, double y2) {
+    return {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
+}
+
 // The foreground stays the foreground: every theme keeps it black.
 float PackedColour(Theme theme, Colour colour) {
     if (!colour) {
@@ -40,12 +45,14 @@ float PackedColour(Theme theme, Colour colour) {
 
 class Packer {
   public:
-    Packer(const WorldFrame& frame, double widthPx, double heightPx, Theme theme,
-           std::vector<float>& out)
-        : mapping_(frame, widthPx, heightPx),
+    Packer(const WorldFrame& frame, double widthPx, double heightPx, Theme theme, const Zoom& zoom,
+           std::vector<float>& out, float firstText)
+        : mapping_(frame, widthPx, heightPx, zoom),
+          labels_(mapping_),
           theme_(theme),
           widthScale_(WidthScale(theme, widthPx, heightPx)),
           out_(out),
+          firstText_(firstText),
           view_(mapping_.Area()) {}
 
     void Add(const DrawOp& op) {
@@ -55,7 +62,12 @@ class Packer {
                                        margin / std::abs(mapping_.ScaleY()));
         switch (op.kind) {
             case DrawOp::Kind::Line:
-                if (const auto cut = ClipSegment({op.x1, op.y1, op.x2, op.y2}, seen)) {
+                if (labels_.Holds(Box(op.x1, op.y1, op.x2, op.y2))) {
+                    Pen(op);
+                    const PixelPoint a = labels_.Place(op.x1, op.y1);
+                    const PixelPoint b = labels_.Place(op.x2, op.y2);
+                    Emit(PackedTag::Line, {F(a.x), F(a.y), F(b.x), F(b.y)});
+                } else if (const auto cut = ClipSegment({op.x1, op.y1, op.x2, op.y2}, seen)) {
                     Pen(op);
                     Emit(PackedTag::Line, {X(cut->x1), Y(cut->y1), X(cut->x2), Y(cut->y2)});
                 }
@@ -64,21 +76,34 @@ class Packer {
                 AddArc(op, seen);
                 break;
             case DrawOp::Kind::PSet:
-                if (op.x1 >= seen.left && op.x1 <= seen.right && op.y1 >= seen.bottom &&
-                    op.y1 <= seen.top) {
+                if (labels_.Holds(Box(op.x1, op.y1, op.x1, op.y1))) {
+                    Pen(op);
+                    const PixelPoint at = labels_.Place(op.x1, op.y1);
+                    Emit(PackedTag::Dot, {F(at.x), F(at.y)});
+                } else if (op.x1 >= seen.left && op.x1 <= seen.right && op.y1 >= seen.bottom &&
+                           op.y1 <= seen.top) {
                     Pen(op);
                     Emit(PackedTag::Dot, {X(op.x1), Y(op.y1)});
                 }
                 break;
-            case DrawOp::Kind::Print:
+            case DrawOp::Kind::Print: {
                 Font(op);
-                Emit(PackedTag::Text, {X(op.x1), Y(op.y1), static_cast<float>(op.text)});
+                const bool label = labels_.Holds(Box(op.x1, op.y1, op.x1, op.y1));
+                const PixelPoint at = labels_.Place(op.x1, op.y1);
+                Emit(PackedTag::Text, {label ? F(at.x) : X(op.x1), label ? F(at.y) : Y(op.y1),
+                                       firstText_ + static_cast<float>(op.text)});
                 break;
+            }
             case DrawOp::Kind::Backing: {
-                const float x1 = X(op.x1);
-                const float y1 = Y(op.y1);
-                const float x2 = X(op.x2);
-                const float y2 = Y(op.y2);
+                // A label's backing is placed with the label, the others
+                // with the world.
+                const bool label = labels_.StartLabel(Box(op.x1, op.y1, op.x2, op.y2));
+                const PixelPoint a = labels_.Place(op.x1, op.y1);
+                const PixelPoint b = labels_.Place(op.x2, op.y2);
+                const float x1 = label ? F(a.x) : X(op.x1);
+                const float y1 = label ? F(a.y) : Y(op.y1);
+                const float x2 = label ? F(b.x) : X(op.x2);
+                const float y2 = label ? F(b.y) : Y(op.y2);
                 Emit(PackedTag::Backing,
                      {std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1), std::abs(y2 - y1),
                       PackedColour(Theme::Classic, op.colour)});
@@ -92,6 +117,14 @@ class Packer {
         const double sweep = CounterClockwiseSweep(op.start, op.end);
         const double radius = op.x2;
         if (sweep <= 0 || radius <= 0) {
+            return;
+        }
+        if (labels_.Holds(Box(op.x1 - radius, op.y1 - radius, op.x1 + radius, op.y1 + radius))) {
+            Pen(op);
+            const PixelPoint centre = labels_.Place(op.x1, op.y1);
+            Emit(PackedTag::Arc,
+                 {F(centre.x), F(centre.y), F(radius * labels_.LabelScale()),
+                  static_cast<float>(-op.start), static_cast<float>(-(op.start + sweep))});
             return;
         }
         const ArcSpans spans = VisibleArcSpans(op.x1, op.y1, radius, {op.start, sweep}, seen);
@@ -113,7 +146,7 @@ class Packer {
     void Font(const DrawOp& op) {
         const bool label = op.font > 0;
         const auto size =
-            static_cast<float>(label ? op.font * std::abs(mapping_.ScaleY())
+            static_cast<float>(label ? op.font * labels_.LabelScale()
                                      : kFormFontPoints * kPixelsPerPoint * PrintFontScale(theme_));
         const PackedFace face = label ? PackedFace::Label : PackedFace::Print;
         if (haveFont_ && size == fontSize_ && face == face_) {
@@ -144,13 +177,16 @@ class Packer {
         out_.insert(out_.end(), fields);
     }
 
+    static float F(double pixels) { return static_cast<float>(pixels); }
     float X(double x) const { return static_cast<float>(mapping_.X(x)); }
     float Y(double y) const { return static_cast<float>(mapping_.Y(y)); }
 
     ScreenMapping mapping_;
+    ZoomedLabels labels_;
     Theme theme_;
     double widthScale_;
     std::vector<float>& out_;
+    float firstText_;  // the index of the list's first text among the packed ones
     ViewRect view_;
     double width_ = 1;
     bool havePen_ = false;
@@ -183,14 +219,21 @@ std::string CssFamilies(PackedFace face) {
 }
 
 void PackPicture(const DisplayList& list, double widthPx, double heightPx, Theme theme,
-                 PackedPicture& packed) {
+                 PackedPicture& packed, const Zoom& zoom) {
     packed.records.clear();
     packed.texts.clear();
+    AddToPicture(list, widthPx, heightPx, theme, packed, zoom);
+}
+
+void AddToPicture(const DisplayList& list, double widthPx, double heightPx, Theme theme,
+                  PackedPicture& packed, const Zoom& zoom) {
+    const auto firstText =
+        static_cast<float>(std::count(packed.texts.begin(), packed.texts.end(), '\n'));
     for (const std::string& text : list.Texts()) {
         packed.texts += text;
         packed.texts += '\n';
     }
-    Packer packer(list.Frame(), widthPx, heightPx, theme, packed.records);
+    Packer packer(list.Frame(), widthPx, heightPx, theme, zoom, packed.records, firstText);
     for (const DrawOp& op : list.Ops()) {
         packer.Add(op);
     }

@@ -6,6 +6,7 @@
 
 #include "surface/display_list.h"
 #include "surface/theme.h"
+#include "surface/zoom.h"
 
 namespace orvath::web {
 
@@ -37,10 +38,14 @@ struct PackedPicture {
 };
 
 // Maps the display list onto an area of the given size in pixels as the
-// desktop painter does, in the theme's colours and widths, cutting lines and
-// arcs to the area grown by the pen width, so that a painter only strokes what
-// it is given.
+// desktop painter does, in the theme's colours and widths and at the zoom
+// (labels keep their size, see ZoomedLabels), cutting lines and arcs to the
+// area grown by the pen width, so that a painter only strokes what it is
+// given.
 void PackPicture(const DisplayList& list, double widthPx, double heightPx, Theme theme,
-                 PackedPicture& packed);
+                 PackedPicture& packed, const Zoom& zoom = {});
+// The same, laid over what is packed already, as the instruments are.
+void AddToPicture(const DisplayList& list, double widthPx, double heightPx, Theme theme,
+                  PackedPicture& packed, const Zoom& zoom = {});
 
 }  // namespace orvath::web

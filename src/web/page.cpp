@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "exact/exact_view.h"
 #include "model/bar_settings.h"
 #include "model/info_text.h"
 #include "model/media.h"
@@ -32,6 +33,37 @@ constexpr int kVerdictGap = 4;
 
 std::string_view IdOf(Control control) {
     return ControlName(control);
+}
+
+// The CSS cursor for what a press would do, or does while held.
+std::string_view CursorFor(const PictureHands& hands, HandHint hint) {
+    if (hands.Turning() != Grip::None || hands.HoldingInstrument()) {
+        return "grabbing";
+    }
+    switch (hint) {
+        case HandHint::TurnIncident:
+        case HandHint::TurnRefracted:
+        case HandHint::TurnInstrument:
+            return "grab";
+        case HandHint::MoveInstrument:
+        case HandHint::Pan:
+            return "move";
+        case HandHint::None:
+            break;
+    }
+    return "";
+}
+
+bool SameHandles(const std::vector<HandleMark>& a, const std::vector<HandleMark>& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](const HandleMark& p, const HandleMark& q) {
+                          return p.grip == q.grip && p.x == q.x && p.y == q.y && p.held == q.held;
+                      });
+}
+
+// The page's texts of one of its own controls, in the chosen language.
+ControlText Translated(const ControlText& text) {
+    return {Tr(text.name), Tr(text.toolTip), Tr(text.description), Tr(text.caption)};
 }
 
 }  // namespace
@@ -69,10 +101,17 @@ std::vector<std::string> Page::Start(int width, int height, std::string_view fra
             document_.Describe(own.id, Translated(own.text));
         }
     }
+    for (const PageControl& own : ViewControls()) {
+        document_.Describe(own.id, Translated(own.text));
+    }
     // What the link does not set is at its start value, as in a new page.
     theme_ = url.theme.value_or(Theme::Classic);
     document_.SetThemeScale(FontScale(theme_));
     StartPanel(url.settings, url.speed.value_or(TimerSpeed::Full));
+    hands_->ShowProtractor(url.protractor.value_or(false));
+    hands_->ShowRuler(url.ruler.value_or(false));
+    hands_->SetZoom(url.zoom.value_or(Zoom{}));
+    HandsChanged();
     return std::move(url.problems);
 }
 
@@ -84,6 +123,15 @@ void Page::Resize(int width, int height) {
 
 void Page::StartPanel(const PanelSettings& settings, TimerSpeed speed) {
     const bool timerWasOn = panel_ && panel_->TimerEnabled();
+    std::optional<instruments::Protractor> protractor;
+    std::optional<instruments::Ruler> ruler;
+    Zoom zoom;
+    if (hands_) {
+        protractor = hands_->ShownProtractor();
+        ruler = hands_->ShownRuler();
+        zoom = hands_->CurrentZoom();
+        hands_.reset();
+    }
     if (panel_) {
         panel_->RemoveObserver(*this);
     }
@@ -106,6 +154,17 @@ void Page::StartPanel(const PanelSettings& settings, TimerSpeed speed) {
     DescribeBars();
     DescribePicture();
     ShowMedium();
+    hands_ = std::make_unique<PictureHands>(*panel_, *panel_);
+    hands_->SetArea(width_, height_);
+    if (protractor) {
+        hands_->SetProtractor(*protractor);
+    }
+    if (ruler) {
+        hands_->SetRuler(*ruler);
+    }
+    hands_->SetZoom(zoom);
+    hands_->OnViewChanged([this] { HandsChanged(); });
+    HandsChanged();
     starting_ = false;
     if (timerWasOn) {
         panel_->Click(Button::Start);
@@ -182,23 +241,79 @@ void Page::Frame() {
 }
 
 const PackedPicture* Page::PackIfChanged() {
-    if (packedOnce_ && picture_.Revision() == packedRevision_) {
+    if (packedOnce_ && picture_.Revision() == packedRevision_ && viewChanges_ == packedView_) {
         return nullptr;
     }
     packedOnce_ = true;
     packedRevision_ = picture_.Revision();
-    PackPicture(picture_, width_, height_, theme_, packed_);
+    packedView_ = viewChanges_;
+    PackShown(packed_);
     return &packed_;
+}
+
+void Page::PackShown(PackedPicture& packed) const {
+    const PictureHands& hands = *hands_;
+    PackPicture(picture_, width_, height_, theme_, packed, hands.CurrentZoom());
+    if (hands.ShownProtractor() || hands.ShownRuler()) {
+        DisplayList instruments;
+        hands.DrawInstruments(instruments);
+        AddToPicture(instruments, width_, height_, theme_, packed, hands.CurrentZoom());
+    }
 }
 
 std::string Page::Svg() const {
     PackedPicture packed;
-    PackPicture(picture_, width_, height_, theme_, packed);
+    PackShown(packed);
     return SvgPicture(packed, width_, height_);
 }
 
+void Page::HandsChanged() {
+    ++viewChanges_;
+    document_.SetChecked(kProtractorSwitchId, hands_->ShownProtractor().has_value());
+    document_.SetChecked(kRulerSwitchId, hands_->ShownRuler().has_value());
+}
+
+std::string_view Page::Pointer(PointerAction action, int pointer, double x, double y,
+                               PointerKind kind) {
+    PictureHands& hands = *hands_;
+    const std::vector<HandleMark> before = hands.Handles();
+    switch (action) {
+        case PointerAction::Down:
+            hands.Press(pointer, x, y, kind);
+            break;
+        case PointerAction::Move:
+            hands.Move(pointer, x, y);
+            break;
+        case PointerAction::Up:
+        case PointerAction::Cancel:
+            hands.Release(pointer);
+            break;
+    }
+    // The handles are painted with the picture: a change repaints it.
+    if (!SameHandles(before, hands.Handles())) {
+        ++viewChanges_;
+    }
+    return CursorFor(hands, hands.HintAt(x, y, kind));
+}
+
+std::vector<float> Page::HandleRecords() const {
+    std::vector<float> records;
+    const auto radius = static_cast<float>(kHandleRadiusPx * FontScale(theme_));
+    for (const HandleMark& handle : hands_->Handles()) {
+        const Rgb rgb =
+            handle.grip == Grip::Incident ? exact::kIncidentColour : exact::kRefractedColour;
+        records.insert(
+            records.end(),
+            {static_cast<float>(handle.x), static_cast<float>(handle.y), radius,
+             static_cast<float>(rgb.r * 65536 + rgb.g * 256 + rgb.b), handle.held ? 1.0f : 0.0f});
+    }
+    return records;
+}
+
 std::string Page::Fragment() const {
-    std::string fragment = SettingsFragment(SettingsShown(*panel_), panel_->Speed(), theme_);
+    std::string fragment = SettingsFragment(SettingsShown(*panel_), panel_->Speed(), theme_) +
+                           ViewFragment(hands_->ShownProtractor().has_value(),
+                                        hands_->ShownRuler().has_value(), hands_->CurrentZoom());
     if (CurrentLanguage() != kOriginalLanguage) {
         fragment += "&lang=" + std::string(CurrentLanguage());
     }
@@ -232,8 +347,10 @@ void Page::Placed(Control control, const ControlRect& rect) {
     } else if (control == Control::IndexBar) {
         // As narrow as their texts, so that the row fits beside the bar.
         std::vector<std::string_view> ids;
-        for (const PageControl& own : ClassroomControls()) {
-            ids.push_back(own.id);
+        for (const auto& controls : {ClassroomControls(), ViewControls()}) {
+            for (const PageControl& own : controls) {
+                ids.push_back(own.id);
+            }
         }
         for (const PageControl& own : LessonControls()) {
             if (own.kind != "status") {

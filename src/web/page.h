@@ -10,6 +10,7 @@
 
 #include "panel/animation_stats.h"
 #include "panel/panel.h"
+#include "panel/picture_hands.h"
 #include "panel/settings.h"
 #include "panel/tick_schedule.h"
 #include "surface/display_list.h"
@@ -36,10 +37,15 @@ inline constexpr std::string_view kGuessFieldId = "GuessField";
 inline constexpr std::string_view kGuessButtonId = "Guess";
 inline constexpr std::string_view kRevealButtonId = "Reveal";
 inline constexpr std::string_view kVerdictId = "Verdict";
+inline constexpr std::string_view kProtractorSwitchId = "Protractor";
+inline constexpr std::string_view kRulerSwitchId = "Ruler";
 // The region that speaks what changed.
 inline constexpr std::string_view kAnnouncerId = "announcer";
 // What "COPY LINK" says for a moment once the link is copied.
 inline constexpr std::string_view kLinkCopiedText = TrMark("LINK COPIED");
+
+// What a pointer on the picture does.
+enum class PointerAction { Down, Move, Up, Cancel };
 
 // What a key does to a focused bar: its small or large step up or down, or
 // its end.
@@ -88,13 +94,29 @@ class Page : private PanelObserver {
     // A new mystery medium, or the index shown when one is on.
     void ToggleMystery();
 
+    // The hands on the picture, over the panel as the window has them: the
+    // zoom, the instruments and the rays turned by dragging.
+    PictureHands& Hands() { return *hands_; }
+    const PictureHands& Hands() const { return *hands_; }
+    void ToggleProtractor() { hands_->ShowProtractor(!hands_->ShownProtractor()); }
+    void ToggleRuler() { hands_->ShowRuler(!hands_->ShownRuler()); }
+    // A pointer on the picture at (x, y) CSS pixels of the drawing area;
+    // returns the CSS cursor that the picture shows there now.
+    std::string_view Pointer(PointerAction action, int pointer, double x, double y,
+                             PointerKind kind);
+    // The handles to draw over the picture, never into it: x, y, radius in
+    // CSS pixels, colour (R*65536+G*256+B) and 1 when held, 0 when not, for
+    // each handle in turn.
+    std::vector<float> HandleRecords() const;
+
     // One display frame: delivers the timer's ticks that have fallen due,
     // one complete redraw each, for at most a batch's time.
     void Frame();
     // The picture packed for painting when it changed since the last call,
     // else null.
     const PackedPicture* PackIfChanged();
-    // The picture as an SVG drawing of the page's size.
+    // The picture as an SVG drawing of the page's size, as it is shown:
+    // zoomed, with the instruments shown.
     std::string Svg() const;
     // The address fragment of what the page shows now.
     std::string Fragment() const;
@@ -122,8 +144,14 @@ class Page : private PanelObserver {
     void Guessed(std::string_view typed, const GuessVerdict& verdict) override;
     void MysteryRevealed(int indexTimes100) override;
 
-    // A new panel started on the current size with these settings.
+    // A new panel started on the current size with these settings; the
+    // hands keep their zoom and instruments, and let go of their pointers.
     void StartPanel(const PanelSettings& settings, TimerSpeed speed);
+    // The picture at the zoom with the instruments over it.
+    void PackShown(PackedPicture& packed) const;
+    // The instruments' switches and a repaint after the hands changed what
+    // they show.
+    void HandsChanged();
     // Puts elements of the page's own to the right of a placed control, each
     // as wide as its text and at least `leastWidth`; with `wrap`, on further
     // rows below where the page is too narrow for one. Returns where the
@@ -149,6 +177,9 @@ class Page : private PanelObserver {
     Clock clock_;
     DisplayList picture_;
     std::unique_ptr<Panel> panel_;
+    std::unique_ptr<PictureHands> hands_;
+    std::uint64_t viewChanges_ = 0;  // counts the hands' changes of what is shown
+    std::uint64_t packedView_ = 0;
     TickSchedule schedule_;
     AnimationStats stats_;
     bool running_ = false;

@@ -232,9 +232,55 @@ createOrvath().then((m) => {
     const begun = performance.now();
     ctx.setTransform(dpr, 0, 0, dpr, 0, 0);
     paintPicture(ctx, records, records.length, texts, width, height);
+    const handles = m._orvath_handles();
+    if (handles > 0) {
+      const at = m._orvath_handle_records() >> 2;
+      paintHandles(ctx, m.HEAPF32.subarray(at, at + handles));
+    }
     m._orvath_painted(performance.now() - begun);
     paints++;
   }
+
+  // The hands on the picture: every pointer event goes to the program in
+  // CSS pixels of the picture; moves wait for the next display frame, the
+  // latest of each pointer only, and go before any other event of it.
+  const pendingMoves = new Map();
+  const pointerCall = (type, event) => {
+    const box = canvas.getBoundingClientRect();
+    const cursor = m.UTF8ToString(call('orvath_pointer', facts.pointerActions[type],
+      event.pointerId, event.clientX - box.left, event.clientY - box.top,
+      facts.pointerKinds[event.pointerType] ?? facts.pointerKinds.mouse));
+    if (canvas.style.cursor !== cursor) canvas.style.cursor = cursor;
+  };
+  const flushMoves = () => {
+    for (const event of pendingMoves.values()) pointerCall('pointermove', event);
+    pendingMoves.clear();
+  };
+  canvas.addEventListener('pointerdown', (event) => {
+    if (event.pointerType === 'mouse' && event.button !== 0) return;
+    event.preventDefault();
+    canvas.setPointerCapture(event.pointerId);
+    flushMoves();
+    pointerCall('pointerdown', event);
+  });
+  canvas.addEventListener('pointermove', (event) => { pendingMoves.set(event.pointerId, event); });
+  for (const type of ['pointerup', 'pointercancel']) {
+    canvas.addEventListener(type, (event) => {
+      if (event.pointerType === 'mouse' && type === 'pointerup' && event.button !== 0) return;
+      flushMoves();
+      pointerCall(type, event);
+    });
+  }
+  // A pointer taken away without its up (the page hidden, the window left)
+  // lets go as well; one that was let go already is not held.
+  canvas.addEventListener('lostpointercapture', (event) => pointerCall('pointercancel', event));
+  canvas.addEventListener('wheel', (event) => {
+    event.preventDefault();
+    const perNotch = [100, 3, 1][event.deltaMode] ?? 100;
+    const box = canvas.getBoundingClientRect();
+    call('orvath_wheel', -event.deltaY / perNotch, event.clientX - box.left,
+      event.clientY - box.top);
+  }, { passive: false });
 
   // Bars being dragged and where they are now, moved once per display frame.
   const draggedBars = new Map();
@@ -243,6 +289,7 @@ createOrvath().then((m) => {
     requestAnimationFrame(frame);
     for (const [id, barValue] of draggedBars) call('orvath_move_bar', id, barValue);
     draggedBars.clear();
+    flushMoves();
     if (resized) {
       resized = false;
       fitCanvas();
@@ -465,6 +512,12 @@ createOrvath().then((m) => {
   // The --stats figures, and every paint counted.
   window.orvathStats = () => ({ ...JSON.parse(text('orvath_stats')), paints });
   window.orvathTimeRedraws = (count) => m._orvath_time_redraws(count);
+  window.orvathView = () => JSON.parse(text('orvath_view'));
+  window.orvathHandles = () => {
+    const count = m._orvath_handles();
+    const at = m._orvath_handle_records() >> 2;
+    return Array.from(m.HEAPF32.subarray(at, at + count));
+  };
 
   for (const { id, kind, action } of facts.elements) {
     if (ownKind(kind, action)) {

@@ -6,6 +6,7 @@
 #include "model/action_texts.h"
 #include "model/media.h"
 #include "model/timer_speed.h"
+#include "text/translate.h"
 #include "web/page.h"
 #include "web/page_facts.h"
 
@@ -49,6 +50,11 @@ std::vector<PageMenuItem> MakeMenu() {
     menu.insert(
         menu.end(),
         {
+            {"zoomIn", std::string(Tr(kZoomInAction)), "Ctrl++", {"Ctrl++", "Ctrl+="}, ""},
+            {"zoomOut", std::string(Tr(kZoomOutAction)), "Ctrl+-", {"Ctrl+-"}, ""},
+            {"wholePicture", std::string(Tr(kWholePictureAction)), "Ctrl+0", {"Ctrl+0"}, ""},
+            {"protractor", std::string(Tr(kProtractorAction)), "P", {"p"}, "protractor"},
+            {"ruler", std::string(Tr(kRulerAction)), "L", {"l"}, "ruler"},
             {"theme", std::string(kProjectorAction), "T", {"t"}, "theme"},
             {"timer", std::string(kTimerAction), "Space", {" "}, ""},
             {"reset", std::string(kResetAction), "Ctrl+R", {"Ctrl+r"}, ""},
@@ -151,6 +157,21 @@ bool RunPageCommand(Page& page, std::string_view command) {
         case PageCommand::Reveal:
             panel.RevealMystery();
             break;
+        case PageCommand::ZoomIn:
+            page.Hands().ZoomIn();
+            break;
+        case PageCommand::ZoomOut:
+            page.Hands().ZoomOut();
+            break;
+        case PageCommand::WholePicture:
+            page.Hands().WholePicture();
+            break;
+        case PageCommand::Protractor:
+            page.ToggleProtractor();
+            break;
+        case PageCommand::Ruler:
+            page.ToggleRuler();
+            break;
     }
     return true;
 }
@@ -169,6 +190,8 @@ std::vector<std::string> CheckedCommands(const Page& page) {
     check(page.CurrentTheme() == Theme::Projector, "theme");
     check(page.InformationShown(), "information");
     check(panel.IndexHidden(), "mystery");
+    check(page.Hands().ShownProtractor().has_value(), "protractor");
+    check(page.Hands().ShownRuler().has_value(), "ruler");
     checked.push_back(std::string(kSpeedCommand) + std::string(SpeedName(panel.Speed())));
     if (const auto pair = MediaPresetAt(panel.Bars().index); pair && !panel.IndexHidden()) {
         checked.push_back(std::string(kMediumCommand) + pair->Word());

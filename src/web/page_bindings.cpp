@@ -5,10 +5,12 @@
 #include <emscripten/emscripten.h>
 
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "model/bar_settings.h"
 #include "web/page.h"
@@ -135,6 +137,7 @@ struct Site {
                 std::chrono::duration<double, std::milli>(emscripten_get_now()))};
     std::string text;  // the last text handed to the script
     const orvath::web::PackedPicture* packed = nullptr;
+    std::vector<float> handles;                             // the last handles handed to the script
     std::unique_ptr<orvath::web::PageAnimation> animation;  // while one is saved
 };
 
@@ -257,6 +260,62 @@ EMSCRIPTEN_KEEPALIVE const char* orvath_checked() {
 // What the script and the program agree on (page_facts.h), as JSON.
 EMSCRIPTEN_KEEPALIVE const char* orvath_facts() {
     return Handed(orvath::web::PageFactsJson());
+}
+
+// A pointer on the picture (page_facts.h names the actions and kinds) at
+// CSS pixels of the drawing area; returns the CSS cursor to show.
+EMSCRIPTEN_KEEPALIVE const char* orvath_pointer(int action, int pointer, double x, double y,
+                                                int kind) {
+    const auto shown = ThePage().Pointer(static_cast<orvath::web::PointerAction>(action), pointer,
+                                         x, y, static_cast<orvath::PointerKind>(kind));
+    return Handed(std::string(shown));
+}
+
+// `notches` of the wheel, positive to magnify, about a point of the picture.
+EMSCRIPTEN_KEEPALIVE void orvath_wheel(double notches, double x, double y) {
+    ThePage().Hands().Wheel(notches, x, y);
+}
+
+// The handles to draw over the picture (Page::HandleRecords); returns the
+// number of floats at orvath_handle_records().
+EMSCRIPTEN_KEEPALIVE int orvath_handles() {
+    TheSite().handles = ThePage().HandleRecords();
+    return static_cast<int>(TheSite().handles.size());
+}
+
+EMSCRIPTEN_KEEPALIVE const float* orvath_handle_records() {
+    return TheSite().handles.data();
+}
+
+// What the hands show, as JSON, for the measurements and tests: the zoom,
+// and the instruments shown in CSS pixels of the picture (null when hidden).
+EMSCRIPTEN_KEEPALIVE const char* orvath_view() {
+    const orvath::PictureHands& hands = ThePage().Hands();
+    const orvath::ScreenMapping mapping = hands.Mapping();
+    const orvath::Zoom& zoom = hands.CurrentZoom();
+    char json[512];
+    std::snprintf(json, sizeof json, "{\"factor\":%.9g,\"centreX\":%.9g,\"centreY\":%.9g",
+                  zoom.factor, zoom.centreX, zoom.centreY);
+    std::string out = json;
+    out += ",\"protractor\":";
+    if (const auto& p = hands.ShownProtractor()) {
+        std::snprintf(json, sizeof json, "{\"x\":%.3f,\"y\":%.3f,\"radius\":%.3f}",
+                      mapping.X(p->centre.x), mapping.Y(p->centre.y),
+                      p->radius * std::abs(mapping.ScaleX()));
+        out += json;
+    } else {
+        out += "null";
+    }
+    out += ",\"ruler\":";
+    if (const auto& r = hands.ShownRuler()) {
+        std::snprintf(json, sizeof json, "{\"x1\":%.3f,\"y1\":%.3f,\"x2\":%.3f,\"y2\":%.3f}",
+                      mapping.X(r->start.x), mapping.Y(r->start.y), mapping.X(r->end.x),
+                      mapping.Y(r->end.y));
+        out += json;
+    } else {
+        out += "null";
+    }
+    return Handed(out + "}");
 }
 
 EMSCRIPTEN_KEEPALIVE void orvath_frame() {

@@ -153,4 +153,44 @@ std::span<const PageControl> LessonControls() {
     return kControls;
 }
 
+std::span<const PageControl> ViewControls() {
+    static constexpr PageControl kControls[] = {
+        {"ZoomIn",
+         "button",
+         "zoomIn",
+         {TrMark("Zoom in"), TrMark("Magnify the picture (Ctrl++)"),
+          TrMark("Magnifies the picture a step about its middle, up to 8 times. Ctrl++ and the "
+                 "mouse wheel do the same, and so do two fingers spread on the picture."),
+          TrMark("ZOOM IN")}},
+        {"ZoomOut",
+         "button",
+         "zoomOut",
+         {TrMark("Zoom out"), TrMark("Show more of the picture (Ctrl+-)"),
+          TrMark("Shows more of the picture, a step at a time, back to the whole picture. "
+                 "Ctrl+- and the mouse wheel do the same."),
+          TrMark("ZOOM OUT")}},
+        {"WholePicture",
+         "button",
+         "wholePicture",
+         {TrMark("Whole picture"), TrMark("Show the whole picture (Ctrl+0)"),
+          TrMark("Shows the whole picture again, not magnified. Ctrl+0 does the same."),
+          TrMark("WHOLE PICTURE")}},
+        {kProtractorSwitchId,
+         "switch",
+         "protractor",
+         {TrMark("Protractor"), TrMark("Show or hide a protractor over the picture (P)"),
+          TrMark("Shows or hides a protractor for the angles of the rays: drag its middle to "
+                 "move it, its rim to turn it. P does the same."),
+          TrMark("PROTRACTOR")}},
+        {kRulerSwitchId,
+         "switch",
+         "ruler",
+         {TrMark("Ruler"), TrMark("Show or hide a ruler over the picture (L)"),
+          TrMark("Shows or hides a ruler in the picture's units, for the wavelengths: drag it "
+                 "to move it, an end to turn and stretch it. L does the same."),
+          TrMark("RULER")}},
+    };
+    return kControls;
+}
+
 }  // namespace orvath::web

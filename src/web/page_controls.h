@@ -33,5 +33,8 @@ std::span<const PageControl> ClassroomControls();
 // medium's start or end, the field for the index measured with its button,
 // revealing, and where the verdict is shown.
 std::span<const PageControl> LessonControls();
+// After the classroom row: the picture magnified, zoomed out and whole, and
+// the protractor's and the ruler's switches.
+std::span<const PageControl> ViewControls();
 
 }  // namespace orvath::web

@@ -32,8 +32,13 @@ constexpr std::pair<std::string_view, PageCommand> kCommands[] = {
     {"periodBack", PageCommand::PeriodBack},
     {"mystery", PageCommand::Mystery},
     {"reveal", PageCommand::Reveal},
+    {"zoomIn", PageCommand::ZoomIn},
+    {"zoomOut", PageCommand::ZoomOut},
+    {"wholePicture", PageCommand::WholePicture},
+    {"protractor", PageCommand::Protractor},
+    {"ruler", PageCommand::Ruler},
 };
-static_assert(std::size(kCommands) == static_cast<std::size_t>(PageCommand::Reveal) + 1);
+static_assert(std::size(kCommands) == static_cast<std::size_t>(PageCommand::Ruler) + 1);
 
 // The keys a focused bar takes, as the window's scroll bars take them.
 constexpr std::pair<std::string_view, BarKey> kBarKeys[] = {
@@ -49,6 +54,31 @@ constexpr std::pair<std::string_view, PackedTag> kTags[] = {
     {"Backing", PackedTag::Backing},
 };
 static_assert(std::size(kTags) == static_cast<std::size_t>(PackedTag::Backing) + 1);
+
+// The pointer events of the picture and the pointers' types, as the
+// browser names them.
+constexpr std::pair<std::string_view, PointerAction> kPointerActions[] = {
+    {"pointerdown", PointerAction::Down},
+    {"pointermove", PointerAction::Move},
+    {"pointerup", PointerAction::Up},
+    {"pointercancel", PointerAction::Cancel},
+};
+constexpr std::pair<std::string_view, PointerKind> kPointerKinds[] = {
+    {"mouse", PointerKind::Mouse},
+    {"touch", PointerKind::Touch},
+    {"pen", PointerKind::Pen},
+};
+
+// {"name":number,...} of a table.
+template <typename T, std::size_t N>
+std::string NumberedJson(const std::pair<std::string_view, T> (&table)[N]) {
+    std::string out = "{";
+    for (const auto& [name, value] : table) {
+        out += (out.size() > 1 ? "," : "") + JsonQuoted(name) + ":" +
+               std::to_string(static_cast<int>(value));
+    }
+    return out + "}";
+}
 
 }  // namespace
 
@@ -135,7 +165,7 @@ std::string ElementsJson() {
             elements.push_back(ElementJson(kReflectionSwitchId, "switch",
                                            ReflectionSwitchText().caption, "reflection"));
         } else if (control == Control::IndexBar) {
-            for (const auto& controls : {ClassroomControls(), LessonControls()}) {
+            for (const auto& controls : {ClassroomControls(), ViewControls(), LessonControls()}) {
                 for (const PageControl& own : controls) {
                     elements.push_back(
                         ElementJson(own.id, own.kind, Translated(own.text).caption, own.command));
@@ -209,20 +239,17 @@ std::string PageFactsJson() {
     for (const auto& [name, key] : kBarKeys) {
         keys += (keys.empty() ? "" : ",") + Quoted(name);
     }
-    std::string tags = "{";
-    for (const auto& [name, tag] : kTags) {
-        tags += (tags.size() > 1 ? "," : "") + Quoted(name) + ":" +
-                std::to_string(static_cast<int>(tag));
-    }
-    tags += "}";
     return "{\"title\":" + Quoted(Tr(kWindowTitle)) + ",\"picture\":" + Quoted(kPictureId) +
            ",\"elements\":[" + ElementsJson() + "],\"commands\":[" + commands + "],\"barKeys\":[" +
-           keys + "],\"tags\":" + tags + ",\"linkCopied\":" + Quoted(Tr(kLinkCopiedText)) +
-           ",\"texts\":" + ScriptTextsJson() + ",\"guessCommand\":" + Quoted(kGuessCommand) +
-           ",\"menu\":" + PageMenuJson() + ",\"announcer\":" + Quoted(kAnnouncerId) +
-           ",\"language\":" + Quoted(CurrentLanguage()) + ",\"languages\":" + LanguagesJson() +
-           ",\"fonts\":[" + Quoted(CssFamilies(PackedFace::Print)) + "," +
-           Quoted(CssFamilies(PackedFace::Label)) + "]}";
+           keys + "],\"tags\":" + NumberedJson(kTags) +
+           ",\"pointerActions\":" + NumberedJson(kPointerActions) +
+           ",\"pointerKinds\":" + NumberedJson(kPointerKinds) +
+           ",\"linkCopied\":" + Quoted(Tr(kLinkCopiedText)) + ",\"texts\":" + ScriptTextsJson() +
+           ",\"guessCommand\":" + Quoted(kGuessCommand) + ",\"menu\":" + PageMenuJson() +
+           ",\"announcer\":" + Quoted(kAnnouncerId) + ",\"language\":" + Quoted(CurrentLanguage()) +
+           ",\"languages\":" + LanguagesJson() + ",\"fonts\":[" +
+           Quoted(CssFamilies(PackedFace::Print)) + "," + Quoted(CssFamilies(PackedFace::Label)) +
+           "]}";
 }
 
 }  // namespace orvath::web

@@ -26,6 +26,11 @@ enum class PageCommand {
     PeriodBack,
     Mystery,
     Reveal,
+    ZoomIn,
+    ZoomOut,
+    WholePicture,
+    Protractor,
+    Ruler,
 };
 
 // The command of that name ("view", "reflection", "information", "timer",

@@ -110,3 +110,22 @@ function paintPicture(ctx, records, count, texts, width, height) {
   }
   stroke();
 }
+
+// The handles over the picture, never into it: records of x, y, radius,
+// colour (as the Pen records have it) and 1 when held; a ring in the rays'
+// colour, filled more while held.
+function paintHandles(ctx, handles) {
+  ctx.setLineDash([]);
+  ctx.lineWidth = 3;
+  for (let i = 0; i + 4 < handles.length; i += 5) {
+    const colour = cssColour(handles[i + 3]);
+    ctx.beginPath();
+    ctx.arc(handles[i], handles[i + 1], handles[i + 2], 0, 2 * Math.PI);
+    ctx.globalAlpha = handles[i + 4] ? 160 / 255 : 60 / 255;
+    ctx.fillStyle = colour;
+    ctx.fill();
+    ctx.globalAlpha = 1;
+    ctx.strokeStyle = colour;
+    ctx.stroke();
+  }
+}

@@ -3,6 +3,9 @@
 
 #include "text/languages.h"
 
+#include <cmath>
+#include <cstdio>
+#include <limits>
 #include <optional>
 #include <span>
 
@@ -11,6 +14,7 @@
 #include "model/message_text.h"
 #include "model/mystery.h"
 #include "model/setting_words.h"
+#include "model/world_frame.h"
 
 namespace orvath::web {
 namespace {
@@ -125,7 +129,47 @@ std::optional<int> MysterySeed(std::string_view value, std::vector<std::string>&
     return std::nullopt;
 }
 
-void ReadPiece(std::string_view piece, UrlSettings& out) {
+// A centre that is not a number: the frame's middle (see Limited).
+constexpr double kNoCentre = std::numeric_limits<double>::quiet_NaN();
+
+std::optional<double> ZoomFactor(std::string_view value, std::vector<std::string>& problems) {
+    const auto factor = ParseDecimal(value);
+    if (factor && *factor >= kMinZoom && *factor <= kMaxZoom) {
+        return factor;
+    }
+    problems.push_back("zoom=" + QuotedWord(value) + " is not a number from " +
+                       std::to_string(static_cast<int>(kMinZoom)) + " to " +
+                       std::to_string(static_cast<int>(kMaxZoom)) + ": the whole picture is shown");
+    return std::nullopt;
+}
+
+// X,Y of a point of the frame, whatever the page's size: Y from the bottom
+// to the top, X left of the right edge.
+std::optional<std::pair<double, double>> Centre(std::string_view value,
+                                                std::vector<std::string>& problems) {
+    const std::size_t comma = value.find(',');
+    const auto x =
+        comma != std::string_view::npos ? ParseDecimal(value.substr(0, comma)) : std::nullopt;
+    const auto y =
+        comma != std::string_view::npos ? ParseDecimal(value.substr(comma + 1)) : std::nullopt;
+    if (x && y && *x <= kWorldRight && std::abs(*y) <= kWorldTop) {
+        return std::pair{*x, *y};
+    }
+    problems.push_back("centre=" + QuotedWord(value) +
+                       " is not X,Y in the picture's units, Y from -100 to 100 and X at most 0: "
+                       "the middle of the picture is used");
+    return std::nullopt;
+}
+
+// A number as short as it can be written and read back.
+std::string Decimal(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.9g", value);
+    return text;
+}
+
+void ReadPiece(std::string_view piece, UrlSettings& out,
+               std::optional<std::pair<double, double>>& centre) {
     // The start value first.
     static const std::pair<std::string_view, DisplayMode> kModes[2] = {
         {ModeName(DisplayMode::Wavelets), DisplayMode::Wavelets},
@@ -168,6 +212,19 @@ void ReadPiece(std::string_view piece, UrlSettings& out) {
         s.mysterySeed = MysterySeed(value, out.problems);
         return;
     }
+    if (key == "protractor" || key == "ruler") {
+        (key == "ruler" ? out.ruler : out.protractor) = Choice(key, value, kSwitch, out.problems);
+        return;
+    }
+    if (key == "zoom") {
+        const auto factor = ZoomFactor(value, out.problems);
+        out.zoom = factor ? std::optional<Zoom>(Zoom{*factor, kNoCentre, kNoCentre}) : std::nullopt;
+        return;
+    }
+    if (key == "centre") {
+        centre = Centre(value, out.problems);
+        return;
+    }
     if (key == "mode") {
         s.mode = Choice(key, value, kModes, out.problems);
         return;
@@ -206,13 +263,21 @@ UrlSettings ParseUrlSettings(std::string_view fragment) {
                                ": the start values are used");
         return out;
     }
+    std::optional<std::pair<double, double>> centre;
     while (!fragment.empty()) {
         const std::size_t end = fragment.find('&');
         const std::string_view piece = fragment.substr(0, end);
         fragment.remove_prefix(end == std::string_view::npos ? fragment.size() : end + 1);
         if (!piece.empty()) {
-            ReadPiece(piece, out);
+            ReadPiece(piece, out, centre);
         }
+    }
+    if (out.zoom && centre) {
+        out.zoom->centreX = centre->first;
+        out.zoom->centreY = centre->second;
+    } else if (centre) {
+        out.problems.push_back("centre=" + Decimal(centre->first) + "," + Decimal(centre->second) +
+                               " is for a magnified picture (zoom=F): the whole picture is shown");
     }
     return out;
 }
@@ -251,6 +316,16 @@ std::string SettingsFragment(const PanelSettings& settings) {
 std::string SettingsFragment(const PanelSettings& settings, TimerSpeed speed, Theme theme) {
     return SettingsFragment(settings) + "&speed=" + std::string(SpeedName(speed)) +
            "&theme=" + std::string(ThemeName(theme));
+}
+
+std::string ViewFragment(bool protractor, bool ruler, const Zoom& zoom) {
+    std::string text = "&protractor=" + std::string(SwitchName(protractor)) +
+                       "&ruler=" + std::string(SwitchName(ruler));
+    if (!zoom.Whole()) {
+        text += "&zoom=" + Decimal(zoom.factor) + "&centre=" + Decimal(zoom.centreX) + "," +
+                Decimal(zoom.centreY);
+    }
+    return text;
 }
 
 std::optional<std::string> ChooseLanguage(std::string_view fragment,

@@ -164,5 +164,37 @@ TEST(PictureHands, PinchWheelAndKeysZoomWithinTheirLimits) {
     EXPECT_TRUE(h.hands.Handles().empty());
 }
 
+// After a touch, a handle takes its ray even where the protractor lies over
+// it; away from the handles the protractor's body still moves it.
+TEST(PictureHands, AHandleTakesItsRayOverAnInstrument) {
+    Hands h;
+    h.hands.ShowProtractor(true);
+    h.hands.Press(1, 1599, 899, PointerKind::Touch);
+    h.hands.Release(1);
+    const ScreenMapping mapping = h.hands.Mapping();
+    const instruments::Protractor protractor = *h.hands.ShownProtractor();
+    const std::vector<HandleMark> marks = h.hands.Handles();
+    ASSERT_EQ(marks.size(), 2U);
+    for (const HandleMark& mark : marks) {
+        ASSERT_NE(instruments::GripAt(&protractor, nullptr,
+                                      {mapping.WorldX(mark.x), mapping.WorldY(mark.y)}, 1),
+                  instruments::Grip::None)
+            << "the handle is not over the protractor";
+        EXPECT_EQ(h.hands.HintAt(mark.x, mark.y, PointerKind::Touch),
+                  mark.grip == Grip::Incident ? HandHint::TurnIncident : HandHint::TurnRefracted);
+        h.hands.Press(2, mark.x + 0.5 * kHandleRadiusPx, mark.y, PointerKind::Touch);
+        EXPECT_EQ(h.hands.Turning(), mark.grip);
+        EXPECT_FALSE(h.hands.HoldingInstrument());
+        h.hands.Release(2);
+    }
+    const double x = mapping.X(protractor.centre.x - 0.3 * protractor.radius);
+    const double y = mapping.Y(protractor.centre.y + 0.2 * protractor.radius);
+    h.hands.Press(3, x, y, PointerKind::Touch);
+    EXPECT_TRUE(h.hands.HoldingInstrument());
+    h.hands.Move(3, x - 40, y - 40);
+    h.hands.Release(3);
+    EXPECT_NE(h.hands.ShownProtractor()->centre, protractor.centre);
+}
+
 }  // namespace
 }  // namespace orvath

@@ -112,6 +112,7 @@ export function pictureSummary(page) {
 
 export const text = (page, id) => page.locator('#' + id).textContent();
 export const value = (page, id) => page.locator('#' + id).inputValue();
+export const checked = (page, id) => page.locator(`#${id} input`).isChecked();
 
 // The frames of a GIF as its blocks give them: each one's delay in
 // hundredths of a second and its rectangle.
@@ -173,3 +174,27 @@ export function compareGifFrames(page, a, b, indices) {
     return shares;
   }, { a: Array.from(a), b: Array.from(b), indices });
 }
+
+// Waits for the page's next display frame, where moves reach the program.
+export const nextFrame = (page) =>
+  page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => resolve())));
+
+// Fingers on the touch screen, through the browser's own touch events: each
+// finger's path of [x, y] points, all as long; they touch at their first
+// points together, move a step a frame and lift at their last.
+export async function fingers(page, paths) {
+  const cdp = await page.context().newCDPSession(page);
+  const at = (step) => paths.map((path, id) => ({ x: path[step][0], y: path[step][1], id }));
+  await cdp.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: at(0) });
+  for (let step = 1; step < paths[0].length; step++) {
+    await cdp.send('Input.dispatchTouchEvent', { type: 'touchMove', touchPoints: at(step) });
+    await nextFrame(page);
+  }
+  await cdp.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
+  await nextFrame(page);
+  await cdp.detach();
+}
+
+// What the hands on the picture show (page_bindings.cpp): the zoom and the
+// instruments in CSS pixels.
+export const view = (page) => page.evaluate(() => window.orvathView());

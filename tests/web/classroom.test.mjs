@@ -9,7 +9,7 @@ import { tmpdir } from 'node:os';
 import path from 'node:path';
 import {
   launch, openPage, stats, afterPaint, pictureSummary, text, value, pageFile, noWeb, noDesktop,
-  desktop, gifFrames, compareGifFrames,
+  desktop, gifFrames, compareGifFrames, checked, view,
 } from './browser.mjs';
 
 const skip = noWeb(pageFile);
@@ -23,7 +23,6 @@ const close = async (page) => {
   await page.context().close();
 };
 const chosen = (page, id) => page.locator('#' + id).inputValue();
-const checked = (page, id) => page.locator(`#${id} input`).isChecked();
 // The time bar's steps in `ms` of running at the speed shown.
 async function stepsIn(page, ms) {
   const begun = (await stats(page)).time;
@@ -72,7 +71,8 @@ test('speeds, steps, pairs of media, theme and key by their keys', { skip }, asy
   await page.keyboard.press('F1');
   const box = await text(page, 'information');
   assert.match(box, /- \/ \+: slower \/ faster/);
-  assert.doesNotMatch(box, /zoom|Drag a ray/);
+  assert.match(box, /Ctrl\+\+ \/ Ctrl\+-: zoom .*Drag a ray[^]*P: protractor {4}L: ruler {4}F1/);
+  assert.doesNotMatch(box, /mystery/);
   await close(page);
 });
 
@@ -83,7 +83,8 @@ test('the menu lists every action with its key and runs them', { skip }, async (
   assert.ok(await menu.isVisible());
   const items = await menu.locator('.item').allInnerTexts();
   for (const item of ['Slower\t-', 'One period forward\tShift+.', 'Air to glass (1.50)\t2',
-    'Projector theme\tT', 'Save animation (GIF)\tCtrl+Shift+S', 'Menu\tShift+F10, Menu']) {
+    'Projector theme\tT', 'Save animation (GIF)\tCtrl+Shift+S', 'Menu\tShift+F10, Menu',
+    'Zoom in\tCtrl++', 'Whole picture\tCtrl+0', 'Ruler\tL']) {
     assert.ok(items.some((shown) => shown.replace(/\s*\n\s*|\s{2,}/g, '\t') === item), item);
   }
   const speeds = menu.getByRole('menuitemradio').filter({ hasText: /^1\// });
@@ -139,7 +140,7 @@ test('the classroom row by mouse and by touch', { skip }, async () => {
 
 test('every setting from the link, bad ones warned once each, and copied back', { skip }, async () => {
   const link = '#mode=wavelets&angle=40&index=133&waves=12&time=900&view=exact&reflection=on' +
-    '&key=off&speed=1/10&theme=projector';
+    '&key=off&speed=1/10&theme=projector&protractor=on&ruler=off&zoom=2&centre=-150,10';
   const page = await openPage(browser, { link: link.replace('index=133', 'medium=air-water') });
   assert.deepEqual(page.warnings, []);
   assert.equal(await chosen(page, 'Speed'), 'speed 1/10');
@@ -153,6 +154,8 @@ test('every setting from the link, bad ones warned once each, and copied back', 
   await page.waitForFunction(() => document.getElementById('prosptosis').value === '30');
   assert.equal(await checked(page, 'Projector'), false);
   assert.equal(await chosen(page, 'Speed'), 'speed 1x');
+  assert.equal(await checked(page, 'Protractor'), false);
+  assert.equal((await view(page)).factor, 1);
   await close(page);
 
   const bad = await openPage(browser,

@@ -7,9 +7,12 @@
 // - the timer from time 0 to its end at 39 waves, in each picture and view,
 //   at each device pixel ratio: 5000 steps, steps and painted frames a
 //   second, as --stats counts them;
+// - the same magnified 8 times about the middle;
+// - painted frames a second while the mouse turns the incident rays to and
+//   fro, at each ratio, whole and at 8 times;
 // - one redraw into the display list in the page's WebAssembly.
 import { statSync } from 'node:fs';
-import { launch, openPage, stats, pageFile } from './browser.mjs';
+import { launch, openPage, stats, pageFile, fingers } from './browser.mjs';
 
 const loads = Number(process.argv[2] ?? 9);
 const ratios = (process.argv[3] ?? '1,2').split(',').map(Number);
@@ -29,17 +32,47 @@ try {
     `worst ${Math.max(...firsts).toFixed(1)} ms over ${loads} loads`);
 
   for (const dpr of ratios) {
-    for (const mode of ['wavelets', 'continuous']) {
-      for (const [view, reflection] of views) {
-        const link = `#mode=${mode}&view=${view}&reflection=${reflection}&waves=39&time=0`;
-        const page = await openPage(browser, { ...size, dpr, link });
-        await page.click('#Command1');
-        await page.waitForFunction(() => !window.orvathStats().timerRunning, null,
-          { timeout: 30000 });
-        const shown = view === 'exact' && reflection === 'on' ? 'exact+reflection' : view;
-        console.log(`ratio ${dpr} ${mode} ${shown}: ${(await stats(page)).line}`);
-        await page.context().close();
+    for (const zoom of ['', '&zoom=8']) {
+      for (const mode of ['wavelets', 'continuous']) {
+        for (const [view, reflection] of views) {
+          const link = `#mode=${mode}&view=${view}&reflection=${reflection}&waves=39&time=0${zoom}`;
+          const page = await openPage(browser, { ...size, dpr, link });
+          await page.click('#Command1');
+          await page.waitForFunction(() => !window.orvathStats().timerRunning, null,
+            { timeout: 90000 });
+          const shown = (view === 'exact' && reflection === 'on' ? 'exact+reflection' : view) +
+            (zoom ? ' at 8x' : '');
+          console.log(`ratio ${dpr} ${mode} ${shown}: ${(await stats(page)).line}`);
+          await page.context().close();
+        }
       }
+    }
+  }
+
+  // The incident rays' handle, shown once a finger has touched the picture,
+  // then held by the mouse and swung to and fro for three seconds.
+  for (const dpr of ratios) {
+    for (const link of ['#waves=39&time=2000', '#waves=39&time=2000&zoom=8',
+      '#mode=continuous&view=exact&waves=39&time=2000']) {
+      const page = await openPage(browser, { ...size, dpr, link });
+      await fingers(page, [[[size.width - 4, size.height - 4]]]);
+      const [x, y] = await page.evaluate(() => window.orvathHandles().slice(0, 2));
+      await page.mouse.move(x, y);
+      await page.mouse.down();
+      const before = await stats(page);
+      const begun = Date.now();
+      let moves = 0;
+      for (; Date.now() - begun < 3000; moves++) {
+        await page.mouse.move(x - 150 * Math.sin(moves / 8), y);
+      }
+      const after = await stats(page);
+      await page.mouse.up();
+      const seconds = (Date.now() - begun) / 1000;
+      console.log(`ratio ${dpr} turning the rays, ${link}: ` +
+        `${((after.paints - before.paints) / seconds).toFixed(1)} painted frames/s ` +
+        `(${(moves / seconds).toFixed(0)} mouse moves/s sent), ` +
+        `median paint ${after.medianPaintMs.toFixed(1)} ms, worst ${after.worstPaintMs.toFixed(1)} ms`);
+      await page.context().close();
     }
   }
 

@@ -120,9 +120,14 @@ test('settings from the link, a warning for each bad one, and copy link', { skip
   await good.focus('#arithkyMATON');
   await good.keyboard.press('PageUp');
   await good.click('#CopyLink');
+  assert.equal(await good.evaluate(() => location.hash),
+    '#mode=continuous&angle=40&index=150&waves=12&time=1500&view=classic&reflection=off&key=on&speed=1x&theme=classic&protractor=off&ruler=off');
+  // The instruments and the zoom go with it.
+  await good.keyboard.press('p');
+  await good.click('#ZoomIn');
+  await good.click('#CopyLink');
   const link = await good.evaluate(() => location.hash);
-  assert.equal(link,
-    '#mode=continuous&angle=40&index=150&waves=12&time=1500&view=classic&reflection=off&key=on&speed=1x&theme=classic');
+  assert.match(link, /&theme=classic&protractor=on&ruler=off&zoom=1\.25&centre=-\d+(\.\d+)?,0$/);
   const copied = await pictureSummary(good);
   await close(good);
   const reopened = await openPage(browser, { link });

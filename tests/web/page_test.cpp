@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
 #include <QApplication>
 #include <QTest>
@@ -117,7 +118,7 @@ TEST(Page, BarKeysStepAsTheWindowsBars) {
 // A new size starts the page again as its link would start it, and a running
 // timer runs on.
 TEST(Page, AResizeStartsAgainAsTheLinkWould) {
-    TestPage resized(1600, 900, "#mode=continuous&view=exact");
+    TestPage resized(1600, 900, "#mode=continuous&view=exact&zoom=3&centre=-100,20");
     resized.page.Model().MoveBar(Bar::Angle, 55);
     resized.page.Model().Click(Button::Start);
     resized.page.Resize(640, 480);
@@ -129,6 +130,85 @@ TEST(Page, AResizeStartsAgainAsTheLinkWould) {
     fresh.page.Model().Click(Button::Stop);
     EXPECT_EQ(resized.document, fresh.document);
     EXPECT_EQ(*resized.page.PackIfChanged(), *fresh.page.PackIfChanged());
+}
+
+// Where a ray of the kind can be taken hold of on the page, in its pixels.
+std::pair<double, double> RayAt(const Page& page, Grip grip) {
+    const Panel& p = page.Model();
+    const ScreenMapping mapping = page.Hands().Mapping();
+    const auto at =
+        HandleFor(RaysShown(p.CurrentScene(), p.Mode(), p.CurrentView()), grip, mapping.Area());
+    EXPECT_TRUE(at.has_value());
+    return at ? std::pair{mapping.X(at->x), mapping.Y(at->y)} : std::pair{0.0, 0.0};
+}
+
+// Whatever the pointers do -- leave the picture, come two at once, drag while
+// the timer runs or across a resize -- the page ends with nothing held, the
+// zoom within its limits, and its bars and captions as a page started from
+// its link shows them.
+TEST(Page, ThePointersLeaveItInAValidState) {
+    using Steps = std::function<void(TestPage&)>;
+    constexpr auto kMouse = PointerKind::Mouse;
+    constexpr auto kTouch = PointerKind::Touch;
+    const auto drag = [](Page& page, Grip grip, PointerKind kind, double x, double y) {
+        const auto [fromX, fromY] = RayAt(page, grip);
+        page.Pointer(PointerAction::Down, 1, fromX, fromY, kind);
+        EXPECT_EQ(page.Hands().Turning(), grip);
+        page.Pointer(PointerAction::Move, 1, x, y, kind);
+    };
+    const std::pair<const char*, Steps> cases[] = {
+        {"the incident rays dragged off the picture",
+         [&](TestPage& t) {
+             drag(t.page, Grip::Incident, kMouse, -900, -900);
+             t.page.Pointer(PointerAction::Move, 1, 5000, 90000, kMouse);
+             t.page.Pointer(PointerAction::Up, 1, 5000, 90000, kMouse);
+         }},
+        {"a second pointer during a turn",
+         [&](TestPage& t) {
+             drag(t.page, Grip::Incident, kMouse, 300, 100);
+             t.page.Pointer(PointerAction::Down, 2, 800, 450, kTouch);
+             EXPECT_EQ(t.page.Hands().Turning(), Grip::None);
+             t.page.Pointer(PointerAction::Down, 3, 900, 450, kTouch);  // a third: left out
+             t.page.Pointer(PointerAction::Move, 2, 1500, 800, kTouch);
+             t.page.Pointer(PointerAction::Up, 1, 0, 0, kMouse);
+             t.page.Pointer(PointerAction::Move, 2, 100, 100, kTouch);
+             t.page.Pointer(PointerAction::Up, 2, 100, 100, kTouch);
+         }},
+        {"a turn while the timer runs",
+         [&](TestPage& t) {
+             t.page.Model().Click(Button::Start);
+             drag(t.page, Grip::Incident, kTouch, 200, 150);
+             t.now += 40;
+             t.page.Frame();
+             t.page.Pointer(PointerAction::Move, 1, 600, 50, kTouch);
+             t.now += 40;
+             t.page.Frame();
+             t.page.Pointer(PointerAction::Up, 1, 600, 50, kTouch);
+             EXPECT_TRUE(t.page.TimerRunning());
+             t.page.Model().Click(Button::Stop);
+         }},
+        {"a resize during a turn",
+         [&](TestPage& t) {
+             drag(t.page, Grip::Incident, kMouse, 300, 100);
+             t.page.Resize(700, 900);
+             t.page.Pointer(PointerAction::Move, 1, 100, 100, kMouse);
+             t.page.Pointer(PointerAction::Cancel, 1, 100, 100, kMouse);
+         }},
+    };
+    for (const auto& [what, steps] : cases) {
+        TestPage test;
+        const BarValues before = test.page.Model().Bars();
+        steps(test);
+        const Page& page = test.page;
+        EXPECT_EQ(page.Hands().Turning(), Grip::None) << what;
+        EXPECT_FALSE(page.Hands().Pinching()) << what;
+        const double factor = page.Hands().CurrentZoom().factor;
+        EXPECT_TRUE(factor >= kMinZoom && factor <= kMaxZoom) << what;
+        EXPECT_NE(page.Model().Bars(), before) << what << ": nothing turned";
+        TestPage fresh(page.Width(), page.Height(), "#" + page.Fragment());
+        EXPECT_EQ(test.document.values, fresh.document.values) << what;
+        EXPECT_EQ(test.document.texts, fresh.document.texts) << what;
+    }
 }
 
 // One tick per millisecond since TIMER, caught up frame by frame; a batch

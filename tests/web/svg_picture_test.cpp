@@ -5,10 +5,12 @@
 #include <QSvgRenderer>
 #include <algorithm>
 #include <cstdio>
+#include <limits>
 
 #include "desktop/picture_file.h"
 #include "model/world_frame.h"
 #include "panel/panel.h"
+#include "panel/picture_hands.h"
 #include "panel/settings.h"
 #include "surface/picture_fonts.h"
 #include "web/svg_picture.h"
@@ -48,7 +50,8 @@ double InkFoundNearby(const QImage& a, const QImage& b) {
 // The saved drawing, rendered by Qt's SVG renderer, is the picture the
 // desktop paints in the same theme: every line, arc, dash, dot and text in its
 // place, as wide as the desktop's (three times as wide at 1920x1080 in the
-// projector theme).
+// projector theme); zoomed with its labels at their size, and with the
+// instruments over it as the window shows them.
 TEST(SvgPicture, RendersAsTheDesktopPaints) {
     // Qt's SVG renderer takes a list of families for one family's name.
     for (const std::string_view families : {kLabelFontFamilies, kPrintFontFamilies}) {
@@ -61,7 +64,10 @@ TEST(SvgPicture, RendersAsTheDesktopPaints) {
         Theme theme;
         int width;
         int height;
+        Zoom zoom = {};
+        bool instruments = false;
     };
+    const double middle = std::numeric_limits<double>::quiet_NaN();
     const Case cases[] = {
         {"", Theme::Classic, 800, 500},
         {"mode=continuous&angle=40&index=150&time=150", Theme::Classic, 800, 500},
@@ -69,8 +75,20 @@ TEST(SvgPicture, RendersAsTheDesktopPaints) {
         {"view=exact&mode=continuous&angle=70&index=60&time=900", Theme::Classic, 800, 500},
         {"view=exact&reflection=on&angle=35&index=150&waves=7&time=1500", Theme::Projector, 1920,
          1080},
-        {"mode=continuous&angle=40&index=150&time=150", Theme::Projector, 1920, 1080}};
-    for (const auto& [link, theme, kWidth, kHeight] : cases) {
+        {"mode=continuous&angle=40&index=150&time=150", Theme::Projector, 1920, 1080},
+        {"angle=40&index=150&time=1500", Theme::Classic, 800, 500, {3, -150, 20}, true},
+        {"view=exact&reflection=on&angle=35&index=150&waves=7&time=1500",
+         Theme::Classic,
+         800,
+         500,
+         {8, middle, middle}},
+        {"view=exact&mode=continuous&angle=70&index=60&time=900",
+         Theme::Projector,
+         1000,
+         700,
+         {2.5, -20, -60},
+         true}};
+    for (const auto& [link, theme, kWidth, kHeight, zoom, instruments] : cases) {
         DisplayList picture;
         Panel panel(picture);
         const PanelSettings settings = ParseUrlSettings(link).settings;
@@ -78,7 +96,19 @@ TEST(SvgPicture, RendersAsTheDesktopPaints) {
         panel.StartUp(kWidth * kTwipsPerPixel, kHeight * kTwipsPerPixel);
         ApplySettings(settings, panel);
         PackedPicture packed;
-        PackPicture(picture, kWidth, kHeight, theme, packed);
+        PackPicture(picture, kWidth, kHeight, theme, packed, zoom);
+        if (instruments) {
+            // Laid over the page's picture, drawn into the desktop's as its
+            // export does.
+            PictureHands hands(panel, panel);
+            hands.SetArea(kWidth, kHeight);
+            hands.ShowProtractor(true);
+            hands.ShowRuler(true);
+            DisplayList over;
+            hands.DrawInstruments(over);
+            AddToPicture(over, kWidth, kHeight, theme, packed, zoom);
+            hands.DrawInstruments(picture);
+        }
 
         const std::string svg = SvgPicture(packed, kWidth, kHeight);
         QSvgRenderer renderer(QByteArray::fromStdString(svg));
@@ -90,7 +120,7 @@ TEST(SvgPicture, RendersAsTheDesktopPaints) {
         painter.end();
         QFont font(QStringLiteral("Times New Roman"));
         font.setPointSizeF(8.25);
-        const QImage desktop = RenderPicture(picture, font, QSize(kWidth, kHeight), theme);
+        const QImage desktop = RenderPicture(picture, font, QSize(kWidth, kHeight), theme, zoom);
         EXPECT_GT(InkFoundNearby(drawn, desktop), 0.98) << link;
         EXPECT_GT(InkFoundNearby(desktop, drawn), 0.98) << link;
     }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "panel/panel.h"
 #include "surface/display_list.h"
 #include "web/url_settings.h"
@@ -109,6 +111,57 @@ TEST(UrlSettings, SaysWhatABadClassroomSettingCanBe) {
     EXPECT_EQ(ParseUrlSettings("medium=diamond-air").problems.at(0),
               "medium=diamond-air: its index 41 is outside the index bar's 50 to 300: the "
               "index's start value 50 is used");
+}
+
+// The instruments shown and the zoom about its centre, which needs a zoom;
+// bad values as the others; the link of the hands brings them back.
+TEST(UrlSettings, TakesTheInstrumentsAndTheZoom) {
+    const double middle = std::numeric_limits<double>::quiet_NaN();
+    const auto same = [](const std::optional<Zoom>& a, const std::optional<Zoom>& b) {
+        const auto equal = [](double p, double q) { return p == q || (p != p && q != q); };
+        return a.has_value() == b.has_value() &&
+               (!a || (equal(a->factor, b->factor) && equal(a->centreX, b->centreX) &&
+                       equal(a->centreY, b->centreY)));
+    };
+    struct Case {
+        const char* fragment;
+        std::optional<bool> protractor;
+        std::optional<bool> ruler;
+        std::optional<Zoom> zoom;
+        std::size_t problems;
+    };
+    const Case cases[] = {
+        {"protractor=on&ruler=off", true, false, {}, 0},
+        {"zoom=2.5&centre=-120.5,10", {}, {}, Zoom{2.5, -120.5, 10}, 0},
+        {"centre=-1,-100&zoom=8&ruler=on", {}, true, Zoom{8, -1, -100}, 0},
+        {"zoom=1", {}, {}, Zoom{1, middle, middle}, 0},
+        {"zoom=2&zoom=9", {}, {}, {}, 1},
+        {"zoom=0.5&zoom=x&zoom=&zoom=1e1&zoom", {}, {}, {}, 5},
+        {"zoom=2&centre=5,0&centre=-5,101&centre=-5&centre=a,b",
+         {},
+         {},
+         Zoom{2, middle, middle},
+         4},
+        {"centre=-50,0", {}, {}, {}, 1},
+        {"protractor=yes&ruler=&protractor=on", true, {}, {}, 2},
+    };
+    for (const Case& c : cases) {
+        const UrlSettings read = ParseUrlSettings(c.fragment);
+        EXPECT_EQ(read.protractor, c.protractor) << c.fragment;
+        EXPECT_EQ(read.ruler, c.ruler) << c.fragment;
+        EXPECT_TRUE(same(read.zoom, c.zoom)) << c.fragment;
+        EXPECT_EQ(read.problems.size(), c.problems) << c.fragment;
+    }
+    EXPECT_EQ(ParseUrlSettings("zoom=9").problems.at(0),
+              "zoom='9' is not a number from 1 to 8: the whole picture is shown");
+    for (const Zoom zoom : {Zoom{}, Zoom{1.953125, -133.25, 0.5}, Zoom{8, -0.25, 99}}) {
+        const std::string link = ViewFragment(true, false, zoom);
+        const UrlSettings read = ParseUrlSettings(link);
+        EXPECT_TRUE(read.problems.empty()) << link;
+        EXPECT_EQ(read.protractor, true);
+        EXPECT_EQ(read.ruler, false);
+        EXPECT_TRUE(same(read.zoom, zoom.Whole() ? std::nullopt : std::optional(zoom))) << link;
+    }
 }
 
 // "Copy link" writes what the panel shows, and the link brings it back.
