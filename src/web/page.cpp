@@ -61,11 +61,6 @@ bool SameHandles(const std::vector<HandleMark>& a, const std::vector<HandleMark>
                       });
 }
 
-// The page's texts of one of its own controls, in the chosen language.
-ControlText Translated(const ControlText& text) {
-    return {Tr(text.name), Tr(text.toolTip), Tr(text.description), Tr(text.caption)};
-}
-
 }  // namespace
 
 Page::Page(PageDocument& document, Clock clock, AnimationStats::Clock::time_point created)
@@ -96,13 +91,11 @@ std::vector<std::string> Page::Start(int width, int height, std::string_view fra
     document_.Describe(kExactSwitchId, ExactSwitchText());
     document_.Describe(kReflectionSwitchId, ReflectionSwitchText());
     document_.Describe(kPictureId, {Tr(kPictureName), {}, {}, {}});
-    for (const auto& controls : {PictureButtons(), ClassroomControls(), LessonControls()}) {
+    for (const auto& controls :
+         {PictureButtons(), ClassroomControls(), ViewControls(), LessonControls()}) {
         for (const PageControl& own : controls) {
             document_.Describe(own.id, Translated(own.text));
         }
-    }
-    for (const PageControl& own : ViewControls()) {
-        document_.Describe(own.id, Translated(own.text));
     }
     // What the link does not set is at its start value, as in a new page.
     theme_ = url.theme.value_or(Theme::Classic);
