@@ -97,11 +97,11 @@ std::vector<std::string> InfoOverlayLines(const RefractionFacts& facts, View vie
                         ? Tr("P: protractor    L: ruler    M: mystery medium    G: your index")
                         : Tr("P: protractor    L: ruler")) +
         "    " + std::string(Tr("F1: hide this")));
-    // The notes' key, and on the page the mystery medium's, which the line
+    // The page's keys of the mystery medium and the notes, which the line
     // above leaves out there.
-    lines.emplace_back(keys == KeysOf::Window
-                           ? Tr("N: notes for the teacher")
-                           : Tr("M: mystery medium    G: your index    N: notes for the teacher"));
+    if (keys == KeysOf::Page) {
+        lines.emplace_back(Tr("M: mystery medium    G: your index    N: notes for the teacher"));
+    }
     AddPairsLeftOut(lines, decimalPoint);
     return lines;
 }
