@@ -519,12 +519,12 @@ createOrvath().then((m) => {
     return Array.from(m.HEAPF32.subarray(at, at + count));
   };
 
-  for (const { id, kind, action } of facts.elements) {
-    if (ownKind(kind, action)) {
-      byId(id).style.width = 'max-content';
-      call('orvath_natural_width', id, Math.ceil(byId(id).getBoundingClientRect().width));
-    }
-  }
+  // Every width set before any is read: the page is laid out once, not once
+  // an element.
+  const own = facts.elements.filter(({ kind, action }) => ownKind(kind, action));
+  for (const { id } of own) byId(id).style.width = 'max-content';
+  const widths = own.map(({ id }) => Math.ceil(byId(id).getBoundingClientRect().width));
+  own.forEach(({ id }, i) => call('orvath_natural_width', id, widths[i]));
   call('orvath_decimal_point', (1.5).toLocaleString().charAt(1));
   fitCanvas();
   call('orvath_start', width, height, location.hash || location.search);
