@@ -75,16 +75,24 @@ TEST(UrlSettings, TakesTheClassroomSettings) {
         std::optional<int> mystery;
     };
     const Case cases[] = {
-        {"speed=1/10&theme=projector&medium=air-water", TimerSpeed::Tenth, Theme::Projector, 133,
-         0},
-        {"speed=1%2F50&theme=classic&index=99&medium=glass-air", TimerSpeed::Fiftieth,
-         Theme::Classic, 67, 0},
-        {"medium=water-glass&index=120", {}, {}, 120, 0},
-        {"speed=1x&speed=fast&theme=Projector&medium=diamond-air", {}, {}, {}, 3},
-        {"speed=&theme&medium=air&medium=air-water-", {}, {}, {}, 4},
+        {"speed=1/10&theme=projector&medium=air-water",
+         TimerSpeed::Tenth,
+         Theme::Projector,
+         133,
+         0,
+         {}},
+        {"speed=1%2F50&theme=classic&index=99&medium=glass-air",
+         TimerSpeed::Fiftieth,
+         Theme::Classic,
+         67,
+         0,
+         {}},
+        {"medium=water-glass&index=120", {}, {}, 120, 0, {}},
+        {"speed=1x&speed=fast&theme=Projector&medium=diamond-air", {}, {}, {}, 3, {}},
+        {"speed=&theme&medium=air&medium=air-water-", {}, {}, {}, 4, {}},
         {"mystery=7&index=120", {}, {}, 120, 0, 7},
         {"mystery=999999", {}, {}, {}, 0, 999999},
-        {"mystery=0&mystery=1000000&mystery=7x&mystery=", {}, {}, {}, 4},
+        {"mystery=0&mystery=1000000&mystery=7x&mystery=", {}, {}, {}, 4, {}},
     };
     for (const Case& c : cases) {
         const UrlSettings read = ParseUrlSettings(c.fragment);
