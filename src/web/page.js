@@ -71,6 +71,26 @@ function fitTexts() {
       element.style.setProperty('--fit', String(Math.max(fit, 1 / scale)));
     }
   }
+  if (scale > 1) fitLabelsTogether(1 / scale);
+}
+
+// The captions' boxes overlap where the program places them: as in the
+// window, they shrink by one factor until no caption's text runs into
+// another's, never below `least`.
+function fitLabelsTogether(least) {
+  const labels = [...document.querySelectorAll('#panel > .label')];
+  const texts = () => labels.map((e) => {
+    const range = document.createRange();
+    range.selectNodeContents(e);
+    return range.getBoundingClientRect();
+  }).filter((r) => r.width > 0);
+  const clash = () => texts().some((a, i, all) => all.slice(i + 1).some((b) =>
+    a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom));
+  let fit = Math.min(...labels.map((e) => Number(e.style.getPropertyValue('--fit') || 1)));
+  while (clash() && fit > least) {
+    fit = Math.max(fit - 0.05, least);
+    for (const e of labels) e.style.setProperty('--fit', String(fit));
+  }
 }
 
 // The page's own controls, placed as wide as their texts beside the panel's.
