@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Opens the built page in Debian's chromium, headless, and reads it back.
+import assert from 'node:assert/strict';
 import { chromium } from 'playwright-core';
 import { existsSync } from 'node:fs';
 import path from 'node:path';
@@ -50,6 +51,12 @@ export async function openPage(browser,
   await page.goto(pageUrl + link);
   await page.waitForFunction(() => window.orvathStats?.().firstPictureMs >= 0);
   return page;
+}
+
+// Closes a page, which must have thrown no error meanwhile.
+export async function close(page) {
+  assert.deepEqual(page.errors, []);
+  await page.context().close();
 }
 
 export const stats = (page) => page.evaluate(() => window.orvathStats());

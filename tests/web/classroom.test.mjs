@@ -9,7 +9,7 @@ import { tmpdir } from 'node:os';
 import path from 'node:path';
 import {
   launch, openPage, stats, afterPaint, pictureSummary, text, value, pageFile, noWeb, noDesktop,
-  desktop, gifFrames, compareGifFrames, checked, view,
+  desktop, gifFrames, compareGifFrames, checked, view, close
 } from './browser.mjs';
 
 const skip = noWeb(pageFile);
@@ -18,10 +18,6 @@ before(async () => { if (!skip) browser = await launch(); });
 after(() => browser?.close());
 
 const viewportWidth = (touch) => (touch ? 768 : 1280);
-const close = async (page) => {
-  assert.deepEqual(page.errors, []);
-  await page.context().close();
-};
 const chosen = (page, id) => page.locator('#' + id).inputValue();
 // The time bar's steps in `ms` of running at the speed shown.
 async function stepsIn(page, ms) {

@@ -6,7 +6,7 @@ import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import {
   launch, openPage, afterPaint, pictureSummary, text, value, pageFile, noWeb, fingers, view,
-  nextFrame, checked, compareWithPng,
+  nextFrame, checked, compareWithPng, close
 } from './browser.mjs';
 
 const skip = noWeb(pageFile);
@@ -14,10 +14,6 @@ let browser;
 before(async () => { if (!skip) browser = await launch(); });
 after(() => browser?.close());
 
-const close = async (page) => {
-  assert.deepEqual(page.errors, []);
-  await page.context().close();
-};
 const pictureBox = (page) => page.locator('#picture').boundingBox();
 const cursor = (page) => page.evaluate(() => document.getElementById('picture').style.cursor);
 

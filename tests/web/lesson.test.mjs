@@ -6,17 +6,13 @@ import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFileSync, statSync } from 'node:fs';
 import path from 'node:path';
-import { launch, openPage, text, pageFile, noWeb, root } from './browser.mjs';
+import { launch, openPage, text, pageFile, noWeb, root, close } from './browser.mjs';
 
 const skip = noWeb(pageFile);
 let browser;
 before(async () => { if (!skip) browser = await launch(); });
 after(() => browser?.close());
 
-const close = async (page) => {
-  assert.deepEqual(page.errors, []);
-  await page.context().close();
-};
 
 // Keeps every live announcement from now on in window.spoken.
 const listen = (page) => page.evaluate(() => {
