@@ -35,19 +35,22 @@ TEST(UrlSettings, TakesWhatItCanAndReportsTheRest) {
     later[Bar::Angle] = 7;
     later.mode = DisplayMode::Wavelets;
     const Case cases[] = {
-        {"", {}, 0},
-        {"#", {}, 0},
-        {"#mode=continuous&angle=40&index=150&waves=10&time=1500&view=exact&reflection=on", all, 0},
-        {"?angle=+0&index=300&&waves=005&time=5000&", ends, 0},
-        {"angle=%33%30&angle=7&mode=wavelets", later, 0},
+        {"", {}, 0, {}},
+        {"#", {}, 0, {}},
+        {"#mode=continuous&angle=40&index=150&waves=10&time=1500&view=exact&reflection=on",
+         all,
+         0,
+         {}},
+        {"?angle=+0&index=300&&waves=005&time=5000&", ends, 0, {}},
+        {"angle=%33%30&angle=7&mode=wavelets", later, 0, {}},
         // Out of range, not numbers, empty, unknown words and keys: start values.
-        {"angle=90&index=49&waves=4&time=-1", {}, 4},
-        {"angle=1e1&index=0x10&waves=ten&time=&mode", {}, 5},
-        {"angle=+-0&index=-+100&waves=%2B%2B10&time=--0", {}, 4},
-        {"angle=99999999999999999999&mode=Continuous&view=1&reflection=yes", {}, 4},
-        {"colour=red&%zz=1&=5", {}, 3},
+        {"angle=90&index=49&waves=4&time=-1", {}, 4, {}},
+        {"angle=1e1&index=0x10&waves=ten&time=&mode", {}, 5, {}},
+        {"angle=+-0&index=-+100&waves=%2B%2B10&time=--0", {}, 4, {}},
+        {"angle=99999999999999999999&mode=Continuous&view=1&reflection=yes", {}, 4, {}},
+        {"colour=red&%zz=1&=5", {}, 3, {}},
         // A later bad value takes back an earlier good one.
-        {"angle=40&angle=400", {}, 1},
+        {"angle=40&angle=400", {}, 1, {}},
     };
     for (const Case& c : cases) {
         const UrlSettings read = ParseUrlSettings(c.fragment);
