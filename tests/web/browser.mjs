@@ -68,11 +68,31 @@ export async function afterPaint(page, action) {
   await page.waitForFunction((n) => window.orvathStats().paints > n, paints);
 }
 
+// The share of p's ink (pixels dark enough not to be the faint edge of an
+// antialiased stroke) that q has within one pixel, for two ImageData of one
+// size. It runs in the page: the comparisons below hand it over as source.
+function inkShare(p, q) {
+  const ink = (d, i) => Math.min(d[i], d[i + 1], d[i + 2]) < 192;
+  let found = 0, total = 0;
+  for (let y = 1; y < p.height - 1; y++) {
+    for (let x = 1; x < p.width - 1; x++) {
+      if (!ink(p.data, 4 * (y * p.width + x))) continue;
+      total++;
+      let near = false;
+      for (let dy = -1; dy <= 1 && !near; dy++) {
+        for (let dx = -1; dx <= 1 && !near; dx++) near = ink(q.data, 4 * ((y + dy) * p.width + x + dx));
+      }
+      if (near) found++;
+    }
+  }
+  return found / Math.max(total, 1);
+}
+const inkShareSource = `(${inkShare})`;
+
 // How the canvas compares with a PNG picture of the same size: for each, the
-// share of its ink (pixels dark enough not to be the faint edge of an
-// antialiased stroke) that the other has within one pixel.
+// share of its ink that the other has within one pixel (inkShare).
 export function compareWithPng(page, bytes) {
-  return page.evaluate(async (png) => {
+  return page.evaluate(async ([png, shareSource]) => {
     const image = await createImageBitmap(new Blob([new Uint8Array(png)], { type: 'image/png' }));
     const offscreen = new OffscreenCanvas(image.width, image.height).getContext('2d');
     offscreen.drawImage(image, 0, 0);
@@ -80,24 +100,9 @@ export function compareWithPng(page, bytes) {
     const a = offscreen.getImageData(0, 0, image.width, image.height);
     const b = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height);
     if (a.width !== b.width || a.height !== b.height) return { size: false };
-    const ink = (d, i) => Math.min(d[i], d[i + 1], d[i + 2]) < 192;
-    const share = (p, q) => {
-      let found = 0, total = 0;
-      for (let y = 1; y < p.height - 1; y++) {
-        for (let x = 1; x < p.width - 1; x++) {
-          if (!ink(p.data, 4 * (y * p.width + x))) continue;
-          total++;
-          let near = false;
-          for (let dy = -1; dy <= 1 && !near; dy++) {
-            for (let dx = -1; dx <= 1 && !near; dx++) near = ink(q.data, 4 * ((y + dy) * p.width + x + dx));
-          }
-          if (near) found++;
-        }
-      }
-      return found / Math.max(total, 1);
-    };
+    const share = (0, eval)(shareSource);
     return { size: true, exportFound: share(a, b), pageFound: share(b, a) };
-  }, Array.from(bytes));
+  }, [Array.from(bytes), inkShareSource]);
 }
 
 // The canvas's size and a checksum of its ink, to tell whether the picture
@@ -147,9 +152,9 @@ export function gifFrames(bytes) {
 }
 
 // How two GIFs' frames compare, for the frames given: for each, the share of
-// either's ink that the other has within one pixel (see compareWithPng).
+// either's ink that the other has within one pixel (inkShare).
 export function compareGifFrames(page, a, b, indices) {
-  return page.evaluate(async ({ a, b, indices }) => {
+  return page.evaluate(async ({ a, b, indices, shareSource }) => {
     const decode = async (bytes, index) => {
       const decoder = new ImageDecoder({ data: new Uint8Array(bytes), type: 'image/gif' });
       const { image } = await decoder.decode({ frameIndex: index });
@@ -157,29 +162,14 @@ export function compareGifFrames(page, a, b, indices) {
       canvas.drawImage(image, 0, 0);
       return canvas.getImageData(0, 0, image.displayWidth, image.displayHeight);
     };
-    const ink = (d, i) => Math.min(d[i], d[i + 1], d[i + 2]) < 192;
-    const share = (p, q) => {
-      let found = 0, total = 0;
-      for (let y = 1; y < p.height - 1; y++) {
-        for (let x = 1; x < p.width - 1; x++) {
-          if (!ink(p.data, 4 * (y * p.width + x))) continue;
-          total++;
-          let near = false;
-          for (let dy = -1; dy <= 1 && !near; dy++) {
-            for (let dx = -1; dx <= 1 && !near; dx++) near = ink(q.data, 4 * ((y + dy) * p.width + x + dx));
-          }
-          if (near) found++;
-        }
-      }
-      return found / Math.max(total, 1);
-    };
+    const share = (0, eval)(shareSource);
     const shares = [];
     for (const index of indices) {
       const [p, q] = [await decode(a, index), await decode(b, index)];
       shares.push(Math.min(share(p, q), share(q, p)));
     }
     return shares;
-  }, { a: Array.from(a), b: Array.from(b), indices });
+  }, { a: Array.from(a), b: Array.from(b), indices, shareSource: inkShareSource });
 }
 
 // Waits for the page's next display frame, where moves reach the program.
