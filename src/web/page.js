@@ -105,7 +105,7 @@ function buildPage(facts) {
   canvas.setAttribute('role', 'img');
   document.body.prepend(canvas);
   const panel = byId('panel');
-  for (const { id, kind, text, action } of facts.elements) {
+  for (const { id, kind, text, action, strip } of facts.elements) {
     let element;
     if (kind === 'bar') {
       element = Object.assign(document.createElement('input'), { type: 'range' });
@@ -133,6 +133,7 @@ function buildPage(facts) {
       throw new Error('orvath: an element of unknown kind ' + kind);
     }
     element.id = id;
+    element.dataset.strip = strip;
     // The page's own controls keep their size in every theme: they must
     // fit beside the panel's.
     if (ownKind(kind, action)) {
@@ -160,6 +161,16 @@ function buildPage(facts) {
   byId('notes').setAttribute('aria-label', facts.texts.notes);
   byId('CloseNotes').textContent = facts.texts.close;
   return canvas;
+}
+
+// Where the panel is a strip for fingers (page.css) and too short for every
+// control, it keeps what a lesson runs on and leaves the rest to the menu.
+function fitStrip() {
+  const panel = byId('panel');
+  panel.classList.remove('short');
+  if (getComputedStyle(panel).overflowY === 'auto' && panel.scrollHeight > panel.clientHeight) {
+    panel.classList.add('short');
+  }
 }
 
 // A finger or a pen held on a control shows its tooltip, as a mouse resting
@@ -312,6 +323,7 @@ createOrvath().then((m) => {
     flushMoves();
     if (resized) {
       resized = false;
+      fitStrip();
       fitCanvas();
       m._orvath_resize(width, height);
       paint(true);
@@ -549,6 +561,8 @@ createOrvath().then((m) => {
   fitCanvas();
   call('orvath_start', width, height, location.hash || location.search);
   byId('panel').className = 'placed';
+  // The captions are written now; a strip made shorter resizes the picture.
+  fitStrip();
   paint(true);
   requestAnimationFrame(frame);
   // Served from the folder with the manifest: kept for offline use.

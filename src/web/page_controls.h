@@ -8,14 +8,22 @@
 
 namespace orvath::web {
 
+// Where the strip for fingers is too short for every control, the page keeps
+// at hand what a lesson runs on and leaves the rest to its menu, which lists
+// every action: a control shown `Always`, only where there is `Room`, or
+// there and while a `Mystery` medium is being measured.
+enum class StripPlace { Always, Room, Mystery };
+
 // A control of the page's own: its element id, its kind ("button", "switch",
 // "chooser", "field" for typed text or "status" for what the page tells), the
 // command it runs (page_actions.h; for a chooser or a field the command its
-// value follows) and what it says to the user, marked for the catalogue.
+// value follows), its place in a short strip and what it says to the user,
+// marked for the catalogue.
 struct PageControl {
     std::string_view id;
     std::string_view kind;
     std::string_view command;
+    StripPlace strip;
     ControlText text;
 };
 

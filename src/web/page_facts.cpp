@@ -117,13 +117,32 @@ std::string LanguagesJson() {
     return out + "]";
 }
 
+constexpr std::pair<StripPlace, std::string_view> kStripPlaces[] = {
+    {StripPlace::Always, "always"},
+    {StripPlace::Room, "room"},
+    {StripPlace::Mystery, "mystery"},
+};
+
+std::string_view StripPlaceName(StripPlace place) {
+    for (const auto& [value, name] : kStripPlaces) {
+        if (value == place) {
+            return name;
+        }
+    }
+    return "always";
+}
+
 // One element of the page: its id, its kind (bar, label, option, switch or
-// button), the text written on it and, for the switches and the page's own
-// buttons, what it does.
+// button), the text written on it, for the switches and the page's own
+// buttons what it does, and its place in a short strip.
 std::string ElementJson(std::string_view id, std::string_view kind, std::string_view text,
-                        std::string_view action = {}) {
+                        std::string_view action = {}, StripPlace strip = StripPlace::Always) {
     return "{\"id\":" + Quoted(id) + ",\"kind\":" + Quoted(kind) + ",\"text\":" + Quoted(text) +
-           ",\"action\":" + Quoted(action) + "}";
+           ",\"action\":" + Quoted(action) + ",\"strip\":" + Quoted(StripPlaceName(strip)) + "}";
+}
+
+std::string ElementJson(const PageControl& own) {
+    return ElementJson(own.id, own.kind, Translated(own.text).caption, own.command, own.strip);
 }
 
 std::string_view KindOf(Control control) {
@@ -150,7 +169,9 @@ std::string_view KindOf(Control control) {
 
 // The page's elements in the order of the screen, which is the Tab order:
 // the panel's controls in the order they are placed, the view switches after
-// "WAVELETS" and the page's actions after "STOP TIMER", where they are put.
+// "WAVELETS", the classroom rows after the index bar and its caption and the
+// picture's actions after "STOP TIMER". Where the page lays the panel out for
+// fingers, this is also the order of the strip.
 std::string ElementsJson() {
     std::vector<std::string> elements;
     for (const Control control : kControls) {
@@ -164,17 +185,15 @@ std::string ElementsJson() {
                 ElementJson(kExactSwitchId, "switch", ExactSwitchText().caption, "view"));
             elements.push_back(ElementJson(kReflectionSwitchId, "switch",
                                            ReflectionSwitchText().caption, "reflection"));
-        } else if (control == Control::IndexBar) {
+        } else if (control == Control::IndexLabel) {
             for (const auto& controls : {ClassroomControls(), ViewControls(), LessonControls()}) {
                 for (const PageControl& own : controls) {
-                    elements.push_back(
-                        ElementJson(own.id, own.kind, Translated(own.text).caption, own.command));
+                    elements.push_back(ElementJson(own));
                 }
             }
         } else if (control == Control::StopButton) {
             for (const PageControl& own : PictureButtons()) {
-                elements.push_back(
-                    ElementJson(own.id, own.kind, Translated(own.text).caption, own.command));
+                elements.push_back(ElementJson(own));
             }
         }
     }

@@ -16,8 +16,11 @@ const screens = [
   { width: 768, height: 1024, dpr: 2 }, { width: 1024, height: 768, dpr: 1 },
   { width: 1280, height: 720, dpr: 1 }, { width: 1366, height: 768, dpr: 1.25 },
   { width: 1920, height: 1080, dpr: 1 },
-  // The tablet and the Chromebook with their windows shrunk to half.
-  { width: 384, height: 512, dpr: 2 }, { width: 683, height: 384, dpr: 1.25 },
+  // The Chromebook's 1366x768 pixels at ratio 1.25, in CSS pixels.
+  { width: 1093, height: 614, dpr: 1.25 },
+  // The tablet and the Chromebook with their windows shrunk to half, where
+  // the strip may have to scroll.
+  { width: 384, height: 512, dpr: 2, shrunk: true }, { width: 683, height: 384, dpr: 1.25, shrunk: true },
 ];
 
 // Every control's hit area, every text's box and whether its text is cut,
@@ -57,7 +60,8 @@ const apart = (a, b) => Math.max(b.left - a.right, a.left - b.right, b.top - a.b
 test('finger-sized controls on touch screens, nothing cut or covered anywhere', { skip }, async () => {
   for (const touch of [true, false]) {
     for (const screen of screens) {
-      const page = await openPage(browser, { ...screen, touch });
+      // A mystery medium being measured shows the most controls.
+      const page = await openPage(browser, { ...screen, touch, link: '#mystery=3' });
       const where = `${screen.width}x${screen.height}${touch ? ' touch' : ''}`;
       const { hits, texts, perStep } = await measure(page);
       for (const t of texts) assert.ok(!t.cut, `${where}: the text of ${t.id} is cut`);
@@ -65,6 +69,11 @@ test('finger-sized controls on touch screens, nothing cut or covered anywhere', 
         for (const b of texts.slice(i + 1)) {
           assert.ok(apart(a, b) >= 0, `${where}: ${a.id} covers ${b.id}`);
         }
+      }
+      // Every control shown is on the screen, none reached only by scrolling.
+      for (const a of screen.shrunk ? [] : hits) {
+        assert.ok(a.left >= 0 && a.top >= 0 && a.right <= screen.width && a.bottom <= screen.height,
+          `${where}: ${a.id} is off the screen (${a.left},${a.top} to ${a.right},${a.bottom})`);
       }
       if (touch) {
         for (const [i, a] of hits.entries()) {

@@ -15,6 +15,7 @@
 #include "recording_document.h"
 #include "web/page.h"
 #include "web/page_actions.h"
+#include "web/page_controls.h"
 #include "web/url_settings.h"
 
 namespace orvath::web {
@@ -340,6 +341,28 @@ TEST(Page, AMysteryMediumHidesTheIndexUntilRevealed) {
         EXPECT_TRUE(Tells(test.document.texts["Label4"], told));
         EXPECT_TRUE(Tells(test.document.announced.back(), told));
         EXPECT_TRUE(Tells(test.document.information.front(), told));
+    }
+}
+
+// A strip too short for every control leaves some to the menu: each of them
+// is there, and those shown while a mystery runs are enabled only then.
+TEST(Page, WhatAShortStripLeavesOutIsInTheMenu) {
+    for (const auto& controls :
+         {PictureButtons(), ClassroomControls(), ViewControls(), LessonControls()}) {
+        for (const PageControl& own : controls) {
+            if (own.strip == StripPlace::Room) {
+                EXPECT_TRUE(std::any_of(PageMenu().begin(), PageMenu().end(),
+                                        [&](const PageMenuItem& item) {
+                                            return item.command == own.command;
+                                        }))
+                    << own.id;
+            } else if (own.strip == StripPlace::Mystery && own.kind != "status") {
+                TestPage test;
+                EXPECT_FALSE(test.document.enabled[std::string(own.id)]) << own.id;
+                ASSERT_TRUE(RunPageCommand(test.page, "mystery"));
+                EXPECT_TRUE(test.document.enabled[std::string(own.id)]) << own.id;
+            }
+        }
     }
 }
 
