@@ -71,6 +71,7 @@ class Page : private PanelObserver {
     void SetNaturalWidth(std::string_view id, int pixels);
     // The decimal separator the reader expects; captions are built with '.'.
     void SetDecimalPoint(std::string_view point) { decimalPoint_ = point; }
+    std::string_view DecimalPoint() const { return decimalPoint_; }
 
     // Start-up on a drawing area of width x height CSS pixels, then the
     // settings of the page's address (url_settings.h) as a user would make

@@ -224,6 +224,7 @@ createOrvath().then((m) => {
   // The language first: every text of the facts is written in it.
   call('orvath_choose_language', location.hash || location.search,
     (navigator.languages || [navigator.language || '']).join(','));
+  call('orvath_decimal_point', (1.5).toLocaleString().charAt(1));
   const facts = JSON.parse(text('orvath_facts'));
   document.documentElement.lang = facts.language;
   const command = (name) => {
@@ -557,7 +558,6 @@ createOrvath().then((m) => {
   for (const { id } of own) byId(id).style.width = 'max-content';
   const widths = own.map(({ id }) => Math.ceil(byId(id).getBoundingClientRect().width));
   own.forEach(({ id }, i) => call('orvath_natural_width', id, widths[i]));
-  call('orvath_decimal_point', (1.5).toLocaleString().charAt(1));
   fitCanvas();
   call('orvath_start', width, height, location.hash || location.search);
   byId('panel').className = 'placed';

@@ -199,15 +199,20 @@ std::vector<std::string> CheckedCommands(const Page& page) {
     return checked;
 }
 
-std::string PageMenuJson() {
+std::string PageMenuJson(std::string_view decimalPoint) {
     std::string out;
+    // The pairs of media come in the presets' order.
+    const std::vector<MediaPair> pairs = MediaPresets();
+    auto pair = pairs.begin();
     for (const PageMenuItem& item : PageMenu()) {
+        const std::string text = item.group == "medium" ? MediaPairText(*pair++, decimalPoint)
+                                                        : std::string(Tr(item.text));
         std::string bindings;
         for (const std::string& binding : item.bindings) {
             bindings += (bindings.empty() ? "" : ",") + JsonQuoted(binding);
         }
         out += (out.empty() ? "" : ",") + std::string("{\"command\":") + JsonQuoted(item.command) +
-               ",\"text\":" + JsonQuoted(Tr(item.text)) + ",\"keys\":" + JsonQuoted(item.keys) +
+               ",\"text\":" + JsonQuoted(text) + ",\"keys\":" + JsonQuoted(item.keys) +
                ",\"bindings\":[" + bindings + "],\"group\":" + JsonQuoted(item.group) + "}";
     }
     return "[" + out + "]";

@@ -33,8 +33,9 @@ inline constexpr std::string_view kMediumCommand = "medium ";
 // An answer to the mystery medium: "guess 1.47", the text as typed.
 inline constexpr std::string_view kGuessCommand = "guess ";
 
-// The menu as JSON, for the page's facts.
-std::string PageMenuJson();
+// The menu as JSON, for the page's facts, its numbers with the reader's
+// decimal separator.
+std::string PageMenuJson(std::string_view decimalPoint);
 
 // Runs a command of the program (page_facts.h), or one with a value; the
 // commands of the page's script (saving, copying, the menu) are not among

@@ -259,7 +259,7 @@ EMSCRIPTEN_KEEPALIVE const char* orvath_checked() {
 
 // What the script and the program agree on (page_facts.h), as JSON.
 EMSCRIPTEN_KEEPALIVE const char* orvath_facts() {
-    return Handed(orvath::web::PageFactsJson());
+    return Handed(orvath::web::PageFactsJson(ThePage().DecimalPoint()));
 }
 
 // A pointer on the picture (page_facts.h names the actions and kinds) at

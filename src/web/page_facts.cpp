@@ -249,7 +249,7 @@ std::string ScriptTextsJson() {
 
 }  // namespace
 
-std::string PageFactsJson() {
+std::string PageFactsJson(std::string_view decimalPoint) {
     std::string commands;
     for (const auto& [name, command] : kCommands) {
         commands += (commands.empty() ? "" : ",") + Quoted(name);
@@ -264,11 +264,11 @@ std::string PageFactsJson() {
            ",\"pointerActions\":" + NumberedJson(kPointerActions) +
            ",\"pointerKinds\":" + NumberedJson(kPointerKinds) +
            ",\"linkCopied\":" + Quoted(Tr(kLinkCopiedText)) + ",\"texts\":" + ScriptTextsJson() +
-           ",\"guessCommand\":" + Quoted(kGuessCommand) + ",\"menu\":" + PageMenuJson() +
-           ",\"announcer\":" + Quoted(kAnnouncerId) + ",\"language\":" + Quoted(CurrentLanguage()) +
-           ",\"languages\":" + LanguagesJson() + ",\"fonts\":[" +
-           Quoted(CssFamilies(PackedFace::Print)) + "," + Quoted(CssFamilies(PackedFace::Label)) +
-           "]}";
+           ",\"guessCommand\":" + Quoted(kGuessCommand) +
+           ",\"menu\":" + PageMenuJson(decimalPoint) + ",\"announcer\":" + Quoted(kAnnouncerId) +
+           ",\"language\":" + Quoted(CurrentLanguage()) + ",\"languages\":" + LanguagesJson() +
+           ",\"fonts\":[" + Quoted(CssFamilies(PackedFace::Print)) + "," +
+           Quoted(CssFamilies(PackedFace::Label)) + "]}";
 }
 
 }  // namespace orvath::web

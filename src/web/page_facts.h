@@ -45,8 +45,9 @@ std::optional<BarKey> BarKeyNamed(std::string_view key);
 // panel's elements in the order of the page (id, kind and text), the
 // picture's id, the command and bar-key names, and the packed picture's
 // record tags. The script builds the page from it and speaks to the program
-// by these names only, so neither side can drift from the other.
-std::string PageFactsJson();
+// by these names only, so neither side can drift from the other. Numbers
+// use the reader's decimal separator.
+std::string PageFactsJson(std::string_view decimalPoint = ".");
 
 // A text as a JSON string.
 std::string JsonQuoted(std::string_view text);

@@ -9,6 +9,7 @@
 
 #include "desktop/desktop_features.h"
 #include "desktop/orvath_window.h"
+#include "model/action_texts.h"
 #include "model/media.h"
 #include "model/mystery.h"
 #include "model/number_format.h"
@@ -363,6 +364,15 @@ TEST(Page, WhatAShortStripLeavesOutIsInTheMenu) {
                 EXPECT_TRUE(test.document.enabled[std::string(own.id)]) << own.id;
             }
         }
+    }
+}
+
+// The menu's pairs of media show their index as the reader writes numbers.
+TEST(Page, TheMenuWritesTheIndicesWithTheReadersDecimalPoint) {
+    const std::string menu = PageMenuJson(",");
+    for (const MediaPair& pair : MediaPresets()) {
+        EXPECT_NE(menu.find(MediaPairText(pair, ",")), std::string::npos) << menu;
+        EXPECT_EQ(menu.find(MediaPairText(pair, ".")), std::string::npos) << menu;
     }
 }
 
