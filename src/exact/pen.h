@@ -12,7 +12,7 @@ inline float F(double value) {
     return static_cast<float>(value);
 }
 
-inline void DrawSegment(Surface& s, Vec a, Vec b, Colour colour) {
+inline void DrawSegment(Surface& s, Vec a, Vec b, const Colour& colour) {
     s.Line(F(a.x), F(a.y), F(b.x), F(b.y), colour);
 }
 
