@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <functional>
 #include <numbers>
 #include <string>
@@ -12,6 +11,7 @@
 #include "exact/pen.h"
 #include "model/media.h"
 #include "model/mystery.h"
+#include "model/number_format.h"
 #include "surface/picture_fonts.h"
 #include "text/translate.h"
 
@@ -36,12 +36,6 @@ std::string_view WaveText(Wave wave, bool wavelets) {
         {TrMark("reflected rays and front"), TrMark("reflected rays, front, wavelets")},
     };
     return Tr(kTexts[At(wave)][wavelets ? 1 : 0]);
-}
-
-std::string Hundredths(int value) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%.2f", value / 100.0);
-    return text;
 }
 
 }  // namespace
@@ -183,7 +177,8 @@ void DrawKey(const Key& key, const Box& box, const LabelLayout& layout, Surface&
 void PlaceMediaNames(const Construction& c, LabelLayout& layout) {
     const int index = static_cast<int>(std::lround(c.optics.index * 100));
     const auto pair = c.indexHidden ? std::nullopt : MediaPresetAt(index);
-    const std::string told = c.indexHidden ? std::string(kHiddenValue) : Hundredths(index);
+    const std::string told =
+        c.indexHidden ? std::string(kHiddenValue) : FormatFixed(index / 100.0, 2);
     const std::string_view above =
         pair ? layout.Keep({TrFormat("medium 1: %1", {Tr(pair->from)})}) : Tr("medium 1");
     const std::string_view below =

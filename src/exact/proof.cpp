@@ -62,8 +62,9 @@ Block Values(const Construction& c, LabelLayout& layout) {
         line({theta1, "   θ2 = 0°"});
         line({"λ2 = λ1 / n = ", told(o.wavelength2, 1)});
     } else if (o.verdict == CriticalVerdict::Greater) {
+        const std::string noTheta2 = TrFormat("%1   no θ2", {theta1});
         layout.AddLine(lines, Tr("total reflection"));
-        line({TrFormat("%1   no θ2", {theta1})});
+        line({noTheta2});
         line({"sin θ1 = c1·Δt / d = ", FormatFixed(o.sin1, 3)});
         line({"c2·Δt / d = ", told(o.sin1 / o.index, 2), " > 1"});
         // Where the front meets the boundary runs slower than c2.
