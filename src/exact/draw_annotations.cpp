@@ -72,17 +72,15 @@ void DrawAnnotations(const Construction& c, const Shown& shown, Surface& s) {
     // The values first, beside the construction; then the key in a corner,
     // the media's names and the proof's names, each where the texts before
     // it leave room. Every text comes after every line, on its backing.
-    std::vector<PlacedText> texts;
-    PlaceProofValues(c, proof, layout, texts);
-    const std::vector<KeyEntry> entries =
-        c.showKey ? KeyEntries(c, shown) : std::vector<KeyEntry>();
+    PlaceProofValues(c, proof, layout);
+    const Key entries = c.showKey ? MakeKey(c, shown) : Key();
     const std::optional<Box> key = PlaceKey(c, entries, layout);
-    PlaceMediaNames(c, layout, texts);
-    PlaceProofNames(c, proof, layout, texts);
-    if (!texts.empty() || key) {
+    PlaceMediaNames(c, layout);
+    PlaceProofNames(c, proof, layout);
+    if (!layout.Placed().empty() || key) {
         s.SetFont(F(layout.Em()));
     }
-    PrintPlaced(texts, s);
+    PrintPlaced(layout.Placed(), s);
     if (key) {
         DrawKey(entries, *key, layout, s);
     }

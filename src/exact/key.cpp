@@ -3,14 +3,15 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <functional>
 #include <numbers>
+#include <string>
 
 #include "exact/palette.h"
 #include "exact/pen.h"
 #include "model/media.h"
 #include "model/mystery.h"
+#include "model/number_format.h"
 #include "surface/picture_fonts.h"
 #include "text/translate.h"
 
@@ -28,30 +29,23 @@ std::size_t At(Wave wave) {
     return static_cast<std::size_t>(wave);
 }
 
-std::string WaveText(Wave wave, bool wavelets) {
+std::string_view WaveText(Wave wave, bool wavelets) {
     constexpr std::string_view kTexts[][2] = {
         {TrMark("incident rays and front"), TrMark("incident rays, front, wavelets")},
         {TrMark("refracted rays and front"), TrMark("refracted rays, front, wavelets")},
         {TrMark("reflected rays and front"), TrMark("reflected rays, front, wavelets")},
     };
-    return std::string(Tr(kTexts[At(wave)][wavelets ? 1 : 0]));
-}
-
-std::string Hundredths(int value) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%.2f", value / 100.0);
-    return text;
+    return Tr(kTexts[At(wave)][wavelets ? 1 : 0]);
 }
 
 }  // namespace
 
-std::vector<KeyEntry> KeyEntries(const Construction& c, const Shown& shown) {
+Key MakeKey(const Construction& c, const Shown& shown) {
     using Sample = KeyEntry::Sample;
-    std::vector<KeyEntry> entries;
-    entries.reserve(7);
+    Key key;
     const auto add = [&](Sample sample, std::initializer_list<Rgb> colours, int width,
                          LineStyle style, std::string_view text) {
-        KeyEntry& entry = entries.emplace_back();
+        KeyEntry& entry = key.entries.at(key.count++);
         entry.sample = sample;
         for (const Rgb colour : colours) {
             entry.colours.at(entry.count++) = colour;
@@ -93,20 +87,20 @@ std::vector<KeyEntry> KeyEntries(const Construction& c, const Shown& shown) {
     if (c.optics.angleDeg > 0) {
         add(Sample::Line, {kProof}, 2, LineStyle::Solid, Tr("proof of Snell's law"));
     }
-    return entries;
+    return key;
 }
 
-std::optional<Box> PlaceKey(const Construction& c, const std::vector<KeyEntry>& entries,
-                            LabelLayout& layout) {
-    if (entries.empty()) {
+std::optional<Box> PlaceKey(const Construction& c, const Key& key, LabelLayout& layout) {
+    if (key.count == 0) {
         return std::nullopt;
     }
     const double em = layout.Em();
-    std::vector<std::string> texts;
-    for (const KeyEntry& entry : entries) {
-        texts.push_back(entry.text);
+    static_assert(std::tuple_size_v<decltype(Key::entries)> <= Block::kMostLines);
+    Block lines;
+    for (const KeyEntry& entry : key.Entries()) {
+        layout.AddLine(lines, entry.text);
     }
-    const Box block = layout.Measure(texts).bounds;
+    const Box& block = lines.bounds;
     const double margin = kMarginEm * em;
     const double width = (kSampleEm + kSampleGapEm) * em + (block.right - block.left) + 2 * margin;
     const double height = (block.top - block.bottom) + 2 * margin;
@@ -128,8 +122,7 @@ std::optional<Box> PlaceKey(const Construction& c, const std::vector<KeyEntry>& 
     return std::nullopt;
 }
 
-void DrawKey(const std::vector<KeyEntry>& entries, const Box& box, const LabelLayout& layout,
-             Surface& s) {
+void DrawKey(const Key& key, const Box& box, const LabelLayout& layout, Surface& s) {
     using Sample = KeyEntry::Sample;
     const double em = layout.Em();
     s.BeginPart(Part::Key);
@@ -142,7 +135,7 @@ void DrawKey(const std::vector<KeyEntry>& entries, const Box& box, const LabelLa
     const double margin = kMarginEm * em;
     const double textHeight = (kLabelAscentEm + kLabelDescentEm) * em;
     double top = box.top - margin;
-    for (const KeyEntry& entry : entries) {
+    for (const KeyEntry& entry : key.Entries()) {
         const double middle = top - textHeight / 2;
         const double left = box.left + margin;
         const double each = kSampleEm * em / static_cast<double>(entry.count);
@@ -181,24 +174,29 @@ void DrawKey(const std::vector<KeyEntry>& entries, const Box& box, const LabelLa
     }
 }
 
-void PlaceMediaNames(const Construction& c, LabelLayout& layout, std::vector<PlacedText>& placed) {
+void PlaceMediaNames(const Construction& c, LabelLayout& layout) {
     const int index = static_cast<int>(std::lround(c.optics.index * 100));
     const auto pair = c.indexHidden ? std::nullopt : MediaPresetAt(index);
-    const std::string told = c.indexHidden ? std::string(kHiddenValue) : Hundredths(index);
-    const std::string above =
-        pair ? TrFormat("medium 1: %1", {Tr(pair->from)}) : std::string(Tr("medium 1"));
-    const std::string below = pair ? TrFormat("medium 2: %1, n = %2", {Tr(pair->to), told})
-                                   : TrFormat("medium 2: n = %1", {told});
+    const std::string told =
+        c.indexHidden ? std::string(kHiddenValue) : FormatFixed(index / 100.0, 2);
+    const std::string_view above =
+        pair ? layout.Keep({TrFormat("medium 1: %1", {Tr(pair->from)})}) : Tr("medium 1");
+    const std::string_view below =
+        layout.Keep({pair ? TrFormat("medium 2: %1, n = %2", {Tr(pair->to), told})
+                          : TrFormat("medium 2: n = %1", {told})});
     const double em = layout.Em();
     const WorldBounds& f = c.frame;
     const double gap = 0.5 * em;
     const double height = (kLabelAscentEm + kLabelDescentEm) * em;
-    const auto corners = [&](const std::string& text, double top) {
+    const auto place = [&](std::string_view text, double top) {
+        Block block;
+        layout.AddLine(block, text);
         const double width = LabelTextWidthEm(text) * em;
-        return std::vector<Vec>{{f.left + gap, top}, {f.right - 2 * gap - width, top}};
+        const std::array<Vec, 2> corners{{{f.left + gap, top}, {f.right - 2 * gap - width, top}}};
+        layout.PlaceBlock(block, corners);
     };
-    layout.PlaceBlock(layout.Measure({above}), corners(above, height + gap), placed);
-    layout.PlaceBlock(layout.Measure({below}), corners(below, -gap), placed);
+    place(above, height + gap);
+    place(below, -gap);
 }
 
 }  // namespace orvath::exact

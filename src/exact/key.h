@@ -2,8 +2,9 @@
 #pragma once
 
 #include <array>
-#include <string>
-#include <vector>
+#include <optional>
+#include <span>
+#include <string_view>
 
 #include "exact/labels.h"
 #include "exact/steps.h"
@@ -18,24 +19,31 @@ struct KeyEntry {
     std::size_t count = 0;
     int width = 1;
     LineStyle style = LineStyle::Solid;
-    std::string text;
+    std::string_view text;  // the catalogue's
+};
+
+// The lines of the key, top first: one for each wave drawn, the wavelets of
+// medium 2 without a front, the earlier fronts, the tangent points, the proof.
+struct Key {
+    std::array<KeyEntry, 7> entries{};
+    std::size_t count = 0;
+
+    std::span<const KeyEntry> Entries() const { return {entries.data(), count}; }
 };
 
 // Every colour and pen the picture shows now, with its meaning.
-std::vector<KeyEntry> KeyEntries(const Construction& c, const Shown& shown);
+Key MakeKey(const Construction& c, const Shown& shown);
 
 // The key's place: its backing, in a corner of the frame that leaves the
 // proof in sight where one can. None when no corner is free.
-std::optional<Box> PlaceKey(const Construction& c, const std::vector<KeyEntry>& entries,
-                            LabelLayout& layout);
+std::optional<Box> PlaceKey(const Construction& c, const Key& key, LabelLayout& layout);
 
 // Draws the key in its box, in the labels' face (whose size is set).
-void DrawKey(const std::vector<KeyEntry>& entries, const Box& box, const LabelLayout& layout,
-             Surface& s);
+void DrawKey(const Key& key, const Box& box, const LabelLayout& layout, Surface& s);
 
 // The names of the two media, beside the boundary at the left: "medium 1:
 // air" above, "medium 2: water, n = 1.33" below (the pair's names when the
 // index is a known pair's).
-void PlaceMediaNames(const Construction& c, LabelLayout& layout, std::vector<PlacedText>& placed);
+void PlaceMediaNames(const Construction& c, LabelLayout& layout);
 
 }  // namespace orvath::exact

@@ -57,6 +57,7 @@ LabelLayout::LabelLayout(const Construction& c)
       em_(c.em) {
     taken_.reserve(32);
     sight_.reserve(8);
+    placed_.reserve(24);
 }
 
 Box LabelLayout::TextBox(Vec at, std::string_view text) const {
@@ -66,18 +67,27 @@ Box LabelLayout::TextBox(Vec at, std::string_view text) const {
     return {at.x - pad, at.y - height - pad, at.x + width + pad, at.y + pad};
 }
 
-Block LabelLayout::Measure(std::vector<std::string> lines) const {
-    Block block;
-    block.boxes.reserve(lines.size());
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        block.boxes.push_back(TextBox({0, -static_cast<double>(i) * LineStep()}, lines[i]));
-        const Box& box = block.boxes.back();
-        block.bounds = i == 0 ? box
-                              : Box{block.bounds.left, box.bottom,
-                                    std::max(block.bounds.right, box.right), block.bounds.top};
+void LabelLayout::AddLine(Block& block, std::string_view text) const {
+    const std::size_t i = block.count++;
+    block.lines.at(i) = text;
+    const Box box = TextBox({0, -static_cast<double>(i) * LineStep()}, text);
+    block.boxes.at(i) = box;
+    block.bounds = i == 0 ? box
+                          : Box{block.bounds.left, box.bottom,
+                                std::max(block.bounds.right, box.right), block.bounds.top};
+}
+
+std::string_view LabelLayout::Keep(std::initializer_list<std::string_view> pieces) {
+    std::size_t size = 0;
+    for (const std::string_view piece : pieces) {
+        size += piece.size();
     }
-    block.lines = std::move(lines);
-    return block;
+    char* const kept = static_cast<char*>(memory_.allocate(size, 1));
+    char* end = kept;
+    for (const std::string_view piece : pieces) {
+        end = std::copy(piece.begin(), piece.end(), end);
+    }
+    return {kept, size};
 }
 
 bool LabelLayout::Free(const Box& box, bool clear) const {
@@ -92,18 +102,16 @@ bool LabelLayout::Free(const Box& box, bool clear) const {
                                   [&](const Segment& s) { return box.Crosses(s); });
 }
 
-bool LabelLayout::PlaceBlock(Block measured, const std::vector<Vec>& corners,
-                             std::vector<PlacedText>& placed, bool always) {
-    const Block& block = blocks_.emplace_back(std::move(measured));
+bool LabelLayout::PlaceBlock(const Block& block, std::span<const Vec> corners, bool always) {
     const auto moved = [](const Box& box, Vec by) {
         return Box{box.left + by.x, box.bottom + by.y, box.right + by.x, box.top + by.y};
     };
     const auto take = [&](Vec at) {
-        for (std::size_t i = 0; i < block.lines.size(); ++i) {
-            placed.push_back({{at.x, at.y - static_cast<double>(i) * LineStep()},
-                              block.lines[i],
-                              moved(block.boxes[i], at)});
-            Take(placed.back().backing);
+        for (std::size_t i = 0; i < block.count; ++i) {
+            placed_.push_back({{at.x, at.y - static_cast<double>(i) * LineStep()},
+                               block.lines[i],
+                               moved(block.boxes[i], at)});
+            Take(placed_.back().backing);
         }
     };
     for (const bool clear : {true, false}) {
@@ -126,7 +134,7 @@ bool LabelLayout::PlaceBlock(Block measured, const std::vector<Vec>& corners,
 }
 
 bool LabelLayout::PlaceBeside(Vec anchor, std::initializer_list<Vec> directions,
-                              std::string_view text, std::vector<PlacedText>& placed, int further) {
+                              std::string_view text, int further) {
     const double width = LabelTextWidthEm(text) * em_;
     const double height = (kLabelAscentEm + kLabelDescentEm) * em_;
     const double gap = (2 * kPadEm + 0.2) * em_;
@@ -155,7 +163,7 @@ bool LabelLayout::PlaceBeside(Vec anchor, std::initializer_list<Vec> directions,
             const Vec at = corners.at(static_cast<std::size_t>(i));
             const Box box{at.x - pad, at.y - height - pad, at.x + width + pad, at.y + pad};
             if (Free(box, clear)) {
-                placed.push_back({at, text, box});
+                placed_.push_back({at, text, box});
                 Take(box);
                 return true;
             }
@@ -164,7 +172,7 @@ bool LabelLayout::PlaceBeside(Vec anchor, std::initializer_list<Vec> directions,
     return false;
 }
 
-void PrintPlaced(const std::vector<PlacedText>& texts, Surface& s) {
+void PrintPlaced(std::span<const PlacedText> texts, Surface& s) {
     for (const PlacedText& t : texts) {
         s.Backing(F(t.backing.left), F(t.backing.top), F(t.backing.right), F(t.backing.bottom),
                   kBacking);

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <deque>
-#include <string>
+#include <array>
+#include <cstddef>
+#include <initializer_list>
+#include <memory_resource>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -29,10 +32,13 @@ struct Box {
 };
 
 // Lines of text printed one under the other, measured from a top-left corner
-// at (0, 0): each line's backing and the whole block's.
+// at (0, 0): each line's backing and the whole block's. The texts are views
+// of what the layout keeps, of the catalogue or of literals.
 struct Block {
-    std::vector<std::string> lines;
-    std::vector<Box> boxes;
+    static constexpr std::size_t kMostLines = 8;
+    std::array<std::string_view, kMostLines> lines{};
+    std::array<Box, kMostLines> boxes{};
+    std::size_t count = 0;
     Box bounds;
 };
 
@@ -40,16 +46,19 @@ struct Block {
 // backing covers.
 struct PlacedText {
     Vec at;
-    std::string_view text;  // kept by the layout, or a literal
+    std::string_view text;  // kept by the layout, the catalogue's or a literal
     Box backing;
 };
 
 // Where the texts of one exact picture go. Every text gets a box of its own
 // inside the frame, off the panel's controls, clear of every box already
 // taken and, where a candidate allows, of the lines that must stay in sight.
+// It keeps the texts it places, in room of its own for a picture's worth.
 class LabelLayout {
   public:
     explicit LabelLayout(const Construction& c);
+    LabelLayout(const LabelLayout&) = delete;
+    LabelLayout& operator=(const LabelLayout&) = delete;
 
     // The type size: the em height in world units.
     double Em() const { return em_; }
@@ -57,8 +66,11 @@ class LabelLayout {
     double LineStep() const { return 1.3 * em_; }
     // The backing of a text whose top-left corner is `at`.
     Box TextBox(Vec at, std::string_view text) const;
-    // Lines printed one under the other, measured.
-    Block Measure(std::vector<std::string> lines) const;
+    // Adds a line under the block's others, measured. The text must last as
+    // long as the layout: Keep one made for the picture.
+    void AddLine(Block& block, std::string_view text) const;
+    // A copy of the pieces joined, kept as long as the layout.
+    std::string_view Keep(std::initializer_list<std::string_view> pieces);
 
     // Lines that a text should leave in sight, when it can.
     void KeepInSight(const Segment& segment) { sight_.push_back(segment); }
@@ -67,28 +79,32 @@ class LabelLayout {
     bool Free(const Box& box, bool clear) const;
     void Take(const Box& box) { taken_.push_back(box); }
 
-    // Takes the first of the corners (top-left) whose block is free and clear,
-    // else the first that is free. With `always`, a picture too small for
-    // any still gets the block at the first corner, moved into the frame.
-    // The layout keeps the block, so that its texts last as long as it does.
-    bool PlaceBlock(Block block, const std::vector<Vec>& corners, std::vector<PlacedText>& placed,
-                    bool always = false);
+    // Places the block at the first of the corners (top-left) where it is
+    // free and clear, else the first where it is free. With `always`, a
+    // picture too small for any still gets the block at the first corner,
+    // moved into the frame.
+    bool PlaceBlock(const Block& block, std::span<const Vec> corners, bool always = false);
     // The same for a single text: beside its anchor, towards each direction
     // in turn (unit vectors, at most four), a gap away, or up to `further`
     // half lines further where that is clear of the lines.
     bool PlaceBeside(Vec anchor, std::initializer_list<Vec> directions, std::string_view text,
-                     std::vector<PlacedText>& placed, int further = 3);
+                     int further = 3);
+    // The texts placed so far, in order.
+    std::span<const PlacedText> Placed() const { return placed_; }
 
   private:
     WorldBounds frame_;
     Box controls_;
     double em_;
-    std::vector<Box> taken_;
-    std::vector<Segment> sight_;
-    std::deque<Block> blocks_;
+    // Room for the texts and lists of a picture; more comes from the heap.
+    std::array<std::byte, 4096> room_;
+    std::pmr::monotonic_buffer_resource memory_{room_.data(), room_.size()};
+    std::pmr::vector<Box> taken_{&memory_};
+    std::pmr::vector<Segment> sight_{&memory_};
+    std::pmr::vector<PlacedText> placed_{&memory_};
 };
 
 // Prints the texts on their backings, in the labels' face at its size.
-void PrintPlaced(const std::vector<PlacedText>& texts, Surface& s);
+void PrintPlaced(std::span<const PlacedText> texts, Surface& s);
 
 }  // namespace orvath::exact

@@ -68,18 +68,4 @@ void DrawSpans(Surface& s, Vec centre, double radius, const ArcSpans& spans, Col
     }
 }
 
-bool CircleMeetsFrame(const WorldBounds& f, Vec c, double r) {
-    if (c.x + r < f.left || c.x - r > f.right || c.y + r < f.bottom || c.y - r > f.top) {
-        return false;
-    }
-    const double dx = std::max(std::abs(c.x - f.left), std::abs(c.x - f.right));
-    const double dy = std::max(std::abs(c.y - f.top), std::abs(c.y - f.bottom));
-    return dx * dx + dy * dy > r * r;
-}
-
-bool SegmentMeetsFrame(const WorldBounds& f, const Segment& s) {
-    return std::max(s.a.x, s.b.x) >= f.left && std::min(s.a.x, s.b.x) <= f.right &&
-           std::max(s.a.y, s.b.y) >= f.bottom && std::min(s.a.y, s.b.y) <= f.top;
-}
-
 }  // namespace orvath::exact

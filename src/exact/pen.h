@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 #include "exact/construction.h"
 #include "surface/surface.h"
@@ -12,7 +14,7 @@ inline float F(double value) {
     return static_cast<float>(value);
 }
 
-inline void DrawSegment(Surface& s, Vec a, Vec b, Colour colour) {
+inline void DrawSegment(Surface& s, Vec a, Vec b, const Colour& colour) {
     s.Line(F(a.x), F(a.y), F(b.x), F(b.y), colour);
 }
 
@@ -63,9 +65,19 @@ void DrawSpans(Surface& s, Vec centre, double radius, const ArcSpans& spans, Col
 
 // Whether any of the circle can show in the frame: false when it lies wholly
 // outside it or wholly around it.
-bool CircleMeetsFrame(const WorldBounds& frame, Vec centre, double radius);
+inline bool CircleMeetsFrame(const WorldBounds& f, Vec c, double r) {
+    if (c.x + r < f.left || c.x - r > f.right || c.y + r < f.bottom || c.y - r > f.top) {
+        return false;
+    }
+    const double dx = std::max(std::abs(c.x - f.left), std::abs(c.x - f.right));
+    const double dy = std::max(std::abs(c.y - f.top), std::abs(c.y - f.bottom));
+    return dx * dx + dy * dy > r * r;
+}
 
 // Whether a segment's bounding box meets the frame.
-bool SegmentMeetsFrame(const WorldBounds& frame, const Segment& segment);
+inline bool SegmentMeetsFrame(const WorldBounds& f, const Segment& s) {
+    return std::max(s.a.x, s.b.x) >= f.left && std::min(s.a.x, s.b.x) <= f.right &&
+           std::max(s.a.y, s.b.y) >= f.bottom && std::min(s.a.y, s.b.y) <= f.top;
+}
 
 }  // namespace orvath::exact

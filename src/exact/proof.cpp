@@ -2,6 +2,7 @@
 #include "exact/proof.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
 #include <string>
@@ -45,42 +46,46 @@ void DrawLeg(Surface& s, LabelLayout& layout, int width, Vec a, Vec b) {
 }
 
 // The live values, one short line each, under the critical-angle message.
-std::vector<std::string> Values(const Construction& c) {
+Block Values(const Construction& c, LabelLayout& layout) {
     const Optics& o = c.optics;
     // What tells the index, or kHiddenValue while a mystery medium is on.
     const auto told = [&c](double value, int decimals) {
         return c.indexHidden ? std::string(kHiddenValue) : FormatFixed(value, decimals);
     };
+    Block lines;
+    const auto line = [&](std::initializer_list<std::string_view> pieces) {
+        layout.AddLine(lines, layout.Keep(pieces));
+    };
     const std::string theta1 = "θ1 = " + std::to_string(o.angleDeg) + "°";
-    const std::string n = "c1 / c2 = n = " + told(o.index, 2);
-    std::vector<std::string> lines = {std::string(CriticalMessage(o.verdict))};
+    layout.AddLine(lines, CriticalMessage(o.verdict));
     if (o.angleDeg == 0) {
-        lines.insert(lines.end(),
-                     {theta1 + "   θ2 = 0°", "λ2 = λ1 / n = " + told(o.wavelength2, 1), n});
+        line({theta1, "   θ2 = 0°"});
+        line({"λ2 = λ1 / n = ", told(o.wavelength2, 1)});
     } else if (o.verdict == CriticalVerdict::Greater) {
-        lines.insert(lines.end(),
-                     {std::string(Tr("total reflection")), TrFormat("%1   no θ2", {theta1}),
-                      "sin θ1 = c1·Δt / d = " + FormatFixed(o.sin1, 3),
-                      "c2·Δt / d = " + told(o.sin1 / o.index, 2) + " > 1",
-                      // Where the front meets the boundary runs slower than c2.
-                      "c1 / sin θ1 = " + FormatFixed(o.incident.speed / o.sin1, 2) +
-                          " < c2 = " + told(o.refracted.speed, 2),
-                      n});
+        const std::string noTheta2 = TrFormat("%1   no θ2", {theta1});
+        layout.AddLine(lines, Tr("total reflection"));
+        line({noTheta2});
+        line({"sin θ1 = c1·Δt / d = ", FormatFixed(o.sin1, 3)});
+        line({"c2·Δt / d = ", told(o.sin1 / o.index, 2), " > 1"});
+        // Where the front meets the boundary runs slower than c2.
+        line({"c1 / sin θ1 = ", FormatFixed(o.incident.speed / o.sin1, 2),
+              " < c2 = ", told(o.refracted.speed, 2)});
     } else {
         if (o.verdict == CriticalVerdict::Critical) {
-            lines.emplace_back(Tr("critical angle"));
+            layout.AddLine(lines, Tr("critical angle"));
         }
-        lines.insert(lines.end(), {theta1 + "   θ2 = " + told(o.theta2 * 180 / kPi, 1) + "°",
-                                   "sin θ1 = c1·Δt / d = " + FormatFixed(o.sin1, 3),
-                                   "sin θ2 = c2·Δt / d = " + told(o.sin2, 3), n});
+        line({theta1, "   θ2 = ", told(o.theta2 * 180 / kPi, 1), "°"});
+        line({"sin θ1 = c1·Δt / d = ", FormatFixed(o.sin1, 3)});
+        line({"sin θ2 = c2·Δt / d = ", told(o.sin2, 3)});
     }
+    line({"c1 / c2 = n = ", told(o.index, 2)});
     return lines;
 }
 
 // Where the values may go, best first (top-left corners): above the
 // boundary left of A and clear of A's ray, under the triangles, right of B
 // above and below the boundary, then the frame's corners.
-std::vector<Vec> ValueCorners(const Construction& c, const ProofFigure& p, const Box& block) {
+std::array<Vec, 8> ValueCorners(const Construction& c, const ProofFigure& p, const Box& block) {
     const double width = block.right - block.left;
     const double height = block.top - block.bottom;
     const double gap = 0.5 * c.em;
@@ -89,7 +94,7 @@ std::vector<Vec> ValueCorners(const Construction& c, const ProofFigure& p, const
     const double clear = o.cos1 > 0 ? top * o.sin1 / o.cos1 : 0;
     const double lowest = std::min({0.0, p.touch.y, p.foot.y, -p.grown}) - gap;
     const WorldBounds& f = c.frame;
-    return {
+    return {{
         {p.a.x - clear - width - gap, top},
         {std::clamp(p.a.x - width / 2, f.left + gap, f.right - width - gap), lowest},
         {p.b.x + gap, top},
@@ -98,7 +103,7 @@ std::vector<Vec> ValueCorners(const Construction& c, const ProofFigure& p, const
         {f.right - width - gap, f.top - gap},
         {f.right - width - gap, f.bottom + height + gap},
         {f.left + gap, f.bottom + height + gap},
-    };
+    }};
 }
 
 }  // namespace
@@ -151,14 +156,12 @@ void DrawProofLines(const Construction& c, const ProofFigure& p, LabelLayout& la
     }
 }
 
-void PlaceProofValues(const Construction& c, const ProofFigure& p, LabelLayout& layout,
-                      std::vector<PlacedText>& placed) {
-    const Block values = layout.Measure(Values(c));
-    layout.PlaceBlock(values, ValueCorners(c, p, values.bounds), placed, true);
+void PlaceProofValues(const Construction& c, const ProofFigure& p, LabelLayout& layout) {
+    const Block values = Values(c, layout);
+    layout.PlaceBlock(values, ValueCorners(c, p, values.bounds), true);
 }
 
-void PlaceProofNames(const Construction& c, const ProofFigure& p, LabelLayout& layout,
-                     std::vector<PlacedText>& placed) {
+void PlaceProofNames(const Construction& c, const ProofFigure& p, LabelLayout& layout) {
     const Optics& o = c.optics;
     // Only where the triangles are wide enough to tell the names apart.
     if (o.angleDeg == 0 || p.d < 5 * c.em) {
@@ -168,25 +171,24 @@ void PlaceProofNames(const Construction& c, const ProofFigure& p, LabelLayout& l
     const Vec down{0, -1};
     const bool critical = o.verdict == CriticalVerdict::Critical;
     // Right beside the side it names.
-    layout.PlaceBeside(0.5 * (p.a + p.b), {up, down}, critical ? "d = c2·Δt" : "d", placed, 0);
+    layout.PlaceBeside(0.5 * (p.a + p.b), {up, down}, critical ? "d = c2·Δt" : "d", 0);
     // Each leg's name beside its middle, on the side away from the triangle
     // (which lies towards A).
     const Vec alongFront{o.cos1, o.sin1};
-    layout.PlaceBeside(0.5 * (p.foot + p.b), {alongFront, -1 * alongFront, up}, "c1·Δt", placed);
+    layout.PlaceBeside(0.5 * (p.foot + p.b), {alongFront, -1 * alongFront, up}, "c1·Δt");
     const double mid1 = o.theta1 / 2;
-    layout.PlaceBeside(p.a + p.arc * Direction(mid1), {Direction(mid1), up, Vec{1, 0}}, "θ1",
-                       placed);
+    layout.PlaceBeside(p.a + p.arc * Direction(mid1), {Direction(mid1), up, Vec{1, 0}}, "θ1");
     if (c.Refracts()) {
         if (!critical) {
             // Away from the triangle, which lies towards B.
             const Vec away{-o.cos2, -o.sin2};
-            layout.PlaceBeside(0.5 * (p.a + p.touch), {away, -1 * away, down}, "c2·Δt", placed);
+            layout.PlaceBeside(0.5 * (p.a + p.touch), {away, -1 * away, down}, "c2·Δt");
         }
         const double mid2 = kPi + o.theta2 / 2;
-        layout.PlaceBeside(p.b + p.arc * Direction(mid2), {Direction(mid2), down, Vec{-1, 0}}, "θ2",
-                           placed);
+        layout.PlaceBeside(p.b + p.arc * Direction(mid2), {Direction(mid2), down, Vec{-1, 0}},
+                           "θ2");
     } else {
-        layout.PlaceBeside(p.a - Vec{0, 0.5 * p.grown}, {Vec{1, 0}, Vec{-1, 0}}, "c2·Δt", placed);
+        layout.PlaceBeside(p.a - Vec{0, 0.5 * p.grown}, {Vec{1, 0}, Vec{-1, 0}}, "c2·Δt");
     }
 }
 

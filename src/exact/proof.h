@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <vector>
-
 #include "exact/construction.h"
 #include "exact/labels.h"
 #include "surface/surface.h"
@@ -33,10 +31,8 @@ void DrawProofLines(const Construction& c, const ProofFigure& p, LabelLayout& la
 
 // The live values beside the construction, under the critical-angle
 // message.
-void PlaceProofValues(const Construction& c, const ProofFigure& p, LabelLayout& layout,
-                      std::vector<PlacedText>& placed);
+void PlaceProofValues(const Construction& c, const ProofFigure& p, LabelLayout& layout);
 // The names of the sides and angles, where the triangles leave room.
-void PlaceProofNames(const Construction& c, const ProofFigure& p, LabelLayout& layout,
-                     std::vector<PlacedText>& placed);
+void PlaceProofNames(const Construction& c, const ProofFigure& p, LabelLayout& layout);
 
 }  // namespace orvath::exact

@@ -3,6 +3,7 @@
 
 #include <charconv>
 #include <cstdio>
+#include <cstring>
 
 namespace orvath {
 
@@ -24,22 +25,26 @@ std::string FormatTwoDecimals(double value) {
 std::string FormatFixed(double value, int decimals, std::string_view decimalPoint) {
     char buffer[64];
 #if defined(__cpp_lib_to_chars)
-    const auto end =
+    const char* const end =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals)
             .ptr;
-    std::string text(buffer, end);
 #else
     // The web build's C++ library has no floating-point to_chars; the page
     // never changes the C locale, so printf gives the same digits.
     std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
-    std::string text(buffer);
+    const char* const end = buffer + std::strlen(buffer);
 #endif
-    if (text.find_first_not_of("-0.") == std::string::npos && text.front() == '-') {
-        text.erase(0, 1);
+    std::string_view digits(buffer, static_cast<std::size_t>(end - buffer));
+    if (digits.front() == '-' && digits.find_first_not_of("-0.") == std::string_view::npos) {
+        digits.remove_prefix(1);
     }
-    if (const auto point = text.find('.'); point != std::string::npos) {
-        text.replace(point, 1, decimalPoint);
+    const auto point = digits.find('.');
+    if (point == std::string_view::npos || decimalPoint == ".") {
+        return std::string(digits);
     }
+    std::string text;
+    text.reserve(digits.size() + decimalPoint.size());
+    text.append(digits.substr(0, point)).append(decimalPoint).append(digits.substr(point + 1));
     return text;
 }
 

@@ -8,7 +8,11 @@ namespace orvath {
 
 DrawOp& DisplayList::Add(DrawOp::Kind kind, Colour colour, float x1, float y1) {
     ++revision_;
-    DrawOp& op = ops_.emplace_back();
+    if (opCount_ == ops_.size()) {
+        Grow();
+    }
+    DrawOp& op = ops_[opCount_++];
+    op = DrawOp{};
     op.kind = kind;
     op.colour = colour;
     op.penStyle = style_;
@@ -18,13 +22,17 @@ DrawOp& DisplayList::Add(DrawOp::Kind kind, Colour colour, float x1, float y1) {
     return op;
 }
 
+void DisplayList::Grow() {
+    ops_.resize(std::max<std::size_t>(64, 2 * ops_.size()));
+}
+
 void DisplayList::Scale(float x1, float y1, float x2, float y2) {
     frame_ = {x1, y1, x2, y2};
     ++revision_;
 }
 
 void DisplayList::Cls() {
-    ops_.clear();
+    opCount_ = 0;
     textCount_ = 0;
     parts_.clear();
     currentX_ = 0;
@@ -71,7 +79,7 @@ void DisplayList::SetCurrent(float x, float y) {
 }
 
 void DisplayList::BeginPart(Part part) {
-    parts_.push_back({ops_.size(), part});
+    parts_.push_back({opCount_, part});
 }
 
 void DisplayList::Print(std::string_view text) {

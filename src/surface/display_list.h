@@ -58,7 +58,7 @@ class DisplayList : public Surface {
     void Backing(float x1, float y1, float x2, float y2, Colour colour) override;
 
     const WorldFrame& Frame() const { return frame_; }
-    const std::vector<DrawOp>& Ops() const { return ops_; }
+    std::span<const DrawOp> Ops() const { return {ops_.data(), opCount_}; }
     std::span<const std::string> Texts() const { return {texts_.data(), textCount_}; }
     // The named parts in order; empty for a picture that names none.
     const std::vector<PartMark>& Parts() const { return parts_; }
@@ -68,9 +68,14 @@ class DisplayList : public Surface {
   private:
     // Appends an operation of the given kind with the current pen.
     DrawOp& Add(DrawOp::Kind kind, Colour colour, float x1, float y1);
+    // Makes room for more operations than the picture has.
+    void Grow();
 
     WorldFrame frame_;
+    // The picture's operations are the first opCount_; the room after them
+    // is kept for the next picture, and grows out of line of every drawing.
     std::vector<DrawOp> ops_;
+    std::size_t opCount_ = 0;
     // The picture's texts are the first textCount_; the strings after them
     // keep their room for the next picture.
     std::vector<std::string> texts_;

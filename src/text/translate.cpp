@@ -27,6 +27,10 @@ std::string_view LongPseudo(std::string_view original) {
 }  // namespace
 
 std::string_view TrIn(std::string_view code, std::string_view original) {
+    // The original texts need no catalogue.
+    if (code == kOriginalLanguage) {
+        return original;
+    }
     if (code == kLongPseudoLanguage) {
         return LongPseudo(original);
     }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -87,7 +88,7 @@ std::string Name(const Setting& s) {
 // by anything drawn after it, or crossed by a line drawn before it that no
 // backing in between covers.
 std::string Fault(const Setting& s, const DisplayList& list, const Scene& scene) {
-    const std::vector<DrawOp>& ops = list.Ops();
+    const std::span<const DrawOp> ops = list.Ops();
     const double frameHeight = scene.yTop - scene.yBottom;
     const double unitsPerPixel = frameHeight / s.height;
     const double share = s.theme == Theme::Projector ? 0.033 : 0.022;
