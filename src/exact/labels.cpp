@@ -54,11 +54,7 @@ bool Box::Crosses(const Segment& segment) const {
 LabelLayout::LabelLayout(const Construction& c)
     : frame_(c.frame),
       controls_{c.controls.left, c.controls.bottom, c.controls.right, c.controls.top},
-      em_(c.em) {
-    taken_.reserve(32);
-    sight_.reserve(8);
-    placed_.reserve(24);
-}
+      em_(c.em) {}
 
 Box LabelLayout::TextBox(Vec at, std::string_view text) const {
     const double pad = kPadEm * em_;
@@ -82,11 +78,19 @@ std::string_view LabelLayout::Keep(std::initializer_list<std::string_view> piece
     for (const std::string_view piece : pieces) {
         size += piece.size();
     }
-    char* const kept = static_cast<char*>(memory_.allocate(size, 1));
+    if (textUsed_ + size > text_.size()) {
+        std::string& kept = moreText_.emplace_front();
+        for (const std::string_view piece : pieces) {
+            kept += piece;
+        }
+        return kept;
+    }
+    char* const kept = text_.data() + textUsed_;
     char* end = kept;
     for (const std::string_view piece : pieces) {
         end = std::copy(piece.begin(), piece.end(), end);
     }
+    textUsed_ += size;
     return {kept, size};
 }
 

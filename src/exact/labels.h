@@ -3,13 +3,15 @@
 
 #include <array>
 #include <cstddef>
+#include <forward_list>
 #include <initializer_list>
-#include <memory_resource>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
 #include "exact/construction.h"
+#include "exact/inline_list.h"
 #include "surface/surface.h"
 
 namespace orvath::exact {
@@ -90,18 +92,19 @@ class LabelLayout {
     bool PlaceBeside(Vec anchor, std::initializer_list<Vec> directions, std::string_view text,
                      int further = 3);
     // The texts placed so far, in order.
-    std::span<const PlacedText> Placed() const { return placed_; }
+    std::span<const PlacedText> Placed() const { return placed_.Items(); }
 
   private:
     WorldBounds frame_;
     Box controls_;
     double em_;
     // Room for the texts and lists of a picture; more comes from the heap.
-    std::array<std::byte, 4096> room_;
-    std::pmr::monotonic_buffer_resource memory_{room_.data(), room_.size()};
-    std::pmr::vector<Box> taken_{&memory_};
-    std::pmr::vector<Segment> sight_{&memory_};
-    std::pmr::vector<PlacedText> placed_{&memory_};
+    InlineList<Box, 32> taken_;
+    InlineList<Segment, 8> sight_;
+    InlineList<PlacedText, 24> placed_;
+    std::array<char, 1024> text_{};
+    std::size_t textUsed_ = 0;
+    std::forward_list<std::string> moreText_;
 };
 
 // Prints the texts on their backings, in the labels' face at its size.
