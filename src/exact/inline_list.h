@@ -13,7 +13,7 @@ namespace orvath::exact {
 template <typename T, std::size_t N>
 class InlineList {
   public:
-    void push_back(const T& item) {
+    void Add(const T& item) {
         if (heap_.empty() && size_ < N) {
             inline_[size_++] = item;
             return;
@@ -24,13 +24,13 @@ class InlineList {
         heap_.push_back(item);
         ++size_;
     }
-    const T* begin() const { return data(); }
-    const T* end() const { return data() + size_; }
-    const T& back() const { return data()[size_ - 1]; }
-    std::span<const T> Items() const { return {data(), size_}; }
+    const T* begin() const { return Data(); }
+    const T* end() const { return Data() + size_; }
+    const T& Last() const { return Data()[size_ - 1]; }
+    std::span<const T> Items() const { return {Data(), size_}; }
 
   private:
-    const T* data() const { return heap_.empty() ? inline_.data() : heap_.data(); }
+    const T* Data() const { return heap_.empty() ? inline_.data() : heap_.data(); }
 
     std::array<T, N> inline_{};
     std::vector<T> heap_;

@@ -112,10 +112,10 @@ bool LabelLayout::PlaceBlock(const Block& block, std::span<const Vec> corners, b
     };
     const auto take = [&](Vec at) {
         for (std::size_t i = 0; i < block.count; ++i) {
-            placed_.push_back({{at.x, at.y - static_cast<double>(i) * LineStep()},
-                               block.lines[i],
-                               moved(block.boxes[i], at)});
-            Take(placed_.back().backing);
+            placed_.Add({{at.x, at.y - static_cast<double>(i) * LineStep()},
+                         block.lines[i],
+                         moved(block.boxes[i], at)});
+            Take(placed_.Last().backing);
         }
     };
     for (const bool clear : {true, false}) {
@@ -167,7 +167,7 @@ bool LabelLayout::PlaceBeside(Vec anchor, std::initializer_list<Vec> directions,
             const Vec at = corners.at(static_cast<std::size_t>(i));
             const Box box{at.x - pad, at.y - height - pad, at.x + width + pad, at.y + pad};
             if (Free(box, clear)) {
-                placed_.push_back({at, text, box});
+                placed_.Add({at, text, box});
                 Take(box);
                 return true;
             }

@@ -75,11 +75,11 @@ class LabelLayout {
     std::string_view Keep(std::initializer_list<std::string_view> pieces);
 
     // Lines that a text should leave in sight, when it can.
-    void KeepInSight(const Segment& segment) { sight_.push_back(segment); }
+    void KeepInSight(const Segment& segment) { sight_.Add(segment); }
     // Whether the box lies in the frame, off the controls and off every box
     // taken (and, when `clear`, off the lines kept in sight).
     bool Free(const Box& box, bool clear) const;
-    void Take(const Box& box) { taken_.push_back(box); }
+    void Take(const Box& box) { taken_.Add(box); }
 
     // Places the block at the first of the corners (top-left) where it is
     // free and clear, else the first where it is free. With `always`, a

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <numbers>
 
-
 namespace orvath {
 namespace {
 

@@ -13,10 +13,10 @@ TEST(InlineList, KeepsEveryItemInOrderPastItsOwnRoom) {
     InlineList<int, 4> list;
     std::vector<int> expected;
     for (int i = 0; i < 11; ++i) {
-        list.push_back(i * i);
+        list.Add(i * i);
         expected.push_back(i * i);
         EXPECT_EQ(std::vector<int>(list.begin(), list.end()), expected);
-        EXPECT_EQ(list.back(), i * i);
+        EXPECT_EQ(list.Last(), i * i);
         EXPECT_EQ(list.Items().size(), expected.size());
     }
 }

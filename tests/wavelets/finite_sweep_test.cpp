@@ -20,11 +20,11 @@ std::string FirstNonFinite(const std::vector<int>& angles, const std::vector<int
             for (const int waves : waveCounts) {
                 for (int time = 0; time <= 5000; time += timeStep) {
                     testing::CheckingSurface surface;
-                    DrawWavelets(testing::FormScene(testing::Bars(angle, index, waves, time), 1600,
-                                                    900,
-                                                    flag == -1 ? CriticalVerdict::Critical
-                                                               : CriticalVerdict::Less),
-                                 surface, nullptr);
+                    DrawWavelets(
+                        testing::FormScene(
+                            testing::Bars(angle, index, waves, time), 1600, 900,
+                            flag == -1 ? CriticalVerdict::Critical : CriticalVerdict::Less),
+                        surface, nullptr);
                     if (surface.nonFinite > 0 || surface.numbers == 0) {
                         return std::to_string(angle) + "/" + std::to_string(index) + "/" +
                                std::to_string(waves) + "/" + std::to_string(time);

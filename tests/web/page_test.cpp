@@ -352,10 +352,9 @@ TEST(Page, WhatAShortStripLeavesOutIsInTheMenu) {
          {PictureButtons(), ClassroomControls(), ViewControls(), LessonControls()}) {
         for (const PageControl& own : controls) {
             if (own.strip == StripPlace::Room) {
-                EXPECT_TRUE(std::any_of(PageMenu().begin(), PageMenu().end(),
-                                        [&](const PageMenuItem& item) {
-                                            return item.command == own.command;
-                                        }))
+                EXPECT_TRUE(std::any_of(
+                    PageMenu().begin(), PageMenu().end(),
+                    [&](const PageMenuItem& item) { return item.command == own.command; }))
                     << own.id;
             } else if (own.strip == StripPlace::Mystery && own.kind != "status") {
                 TestPage test;
