@@ -117,7 +117,9 @@ function buildPage(facts) {
         { type: kind === 'option' ? 'radio' : 'checkbox', name: kind === 'option' ? 'mode' : '' });
       element.append(input, text);
     } else if (kind === 'button') {
-      element = Object.assign(document.createElement('button'), { type: 'button', textContent: text });
+      // The panel's buttons, "TIMER" and "STOP TIMER", go side by side in a strip.
+      element = Object.assign(document.createElement('button'),
+        { type: 'button', textContent: text, className: action === 'click' ? 'timer' : '' });
     } else if (kind === 'field') {
       element = Object.assign(document.createElement('input'),
         { type: 'text', inputMode: 'decimal', autocomplete: 'off', spellcheck: false, size: 6 });
