@@ -8,7 +8,6 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "exact/construction.h"
 #include "exact/inline_list.h"

@@ -2,6 +2,7 @@
 #include "web/page_actions.h"
 
 #include <cmath>
+#include <optional>
 
 #include "model/action_texts.h"
 #include "model/media.h"
@@ -201,12 +202,14 @@ std::vector<std::string> CheckedCommands(const Page& page) {
 
 std::string PageMenuJson(std::string_view decimalPoint) {
     std::string out;
-    // The pairs of media come in the presets' order.
-    const std::vector<MediaPair> pairs = MediaPresets();
-    auto pair = pairs.begin();
     for (const PageMenuItem& item : PageMenu()) {
-        const std::string text = item.group == "medium" ? MediaPairText(*pair++, decimalPoint)
-                                                        : std::string(Tr(item.text));
+        // A pair of media is named with its index, in the reader's numbers.
+        const std::optional<MediaPair> pair =
+            item.group == "medium"
+                ? MediaPairNamed(std::string_view(item.command).substr(kMediumCommand.size()))
+                : std::nullopt;
+        const std::string text =
+            pair ? MediaPairText(*pair, decimalPoint) : std::string(Tr(item.text));
         std::string bindings;
         for (const std::string& binding : item.bindings) {
             bindings += (bindings.empty() ? "" : ",") + JsonQuoted(binding);
