@@ -202,7 +202,26 @@ function holdForTooltips(panel) {
   for (const type of ['pointerup', 'pointercancel']) panel.addEventListener(type, hide);
 }
 
-createOrvath().then((m) => {
+// The WebAssembly, inline in the page as base64; its data block is dropped
+// once read.
+function inlineWasm() {
+  const block = byId('wasm');
+  const text = block.textContent;
+  block.remove();
+  if (Uint8Array.fromBase64) return Uint8Array.fromBase64(text);
+  const raw = atob(text);
+  const bytes = new Uint8Array(raw.length);
+  for (let i = 0; i < raw.length; i++) bytes[i] = raw.charCodeAt(i);
+  return bytes;
+}
+
+// The reader's decimal separator. The browser's first use of its number
+// formats takes a while, so it is read while the WebAssembly compiles.
+let readersPoint = '';
+const decimalPoint = () => (readersPoint ||= (1.5).toLocaleString().charAt(1));
+setTimeout(decimalPoint);
+
+createOrvath({ wasmBinary: inlineWasm() }).then((m) => {
   // Strings go through the heap, which grows as needed: the stack, where
   // ccall would put them, holds a few megabytes only.
   const call = (name, ...args) => {
@@ -226,7 +245,7 @@ createOrvath().then((m) => {
   // The language first: every text of the facts is written in it.
   call('orvath_choose_language', location.hash || location.search,
     (navigator.languages || [navigator.language || '']).join(','));
-  call('orvath_decimal_point', (1.5).toLocaleString().charAt(1));
+  call('orvath_decimal_point', decimalPoint());
   const facts = JSON.parse(text('orvath_facts'));
   document.documentElement.lang = facts.language;
   const command = (name) => {

@@ -34,13 +34,15 @@ export function launch() {
 
 // A page of the given size with its first picture painted; its errors and
 // console warnings are kept on it.
-// With `touch`, a touch screen (a coarse pointer).
+// With `touch`, a touch screen (a coarse pointer); `init` runs before the
+// page's own scripts.
 export async function openPage(browser,
-  { width = 1280, height = 720, dpr = 1, link = '', touch = false, locale = 'en-US' } = {}) {
+  { width = 1280, height = 720, dpr = 1, link = '', touch = false, locale = 'en-US', init } = {}) {
   const context = await browser.newContext({
     viewport: { width, height }, deviceScaleFactor: dpr, acceptDownloads: true,
     hasTouch: touch, isMobile: false, locale,
   });
+  if (init) await context.addInitScript(init);
   const page = await context.newPage();
   page.errors = [];
   page.warnings = [];
