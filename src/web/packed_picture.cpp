@@ -2,6 +2,7 @@
 #include "web/packed_picture.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 #include <initializer_list>
 #include <numbers>
@@ -173,6 +174,7 @@ class Packer {
     }
 
     void Emit(PackedTag tag, std::initializer_list<float> fields) {
+        assert(fields.size() == static_cast<std::size_t>(kPackedFields[static_cast<int>(tag)]));
         out_.push_back(static_cast<float>(tag));
         out_.insert(out_.end(), fields);
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,9 @@ namespace orvath::web {
 // a Font record before the first text and whenever the font changes; text is
 // always drawn in the foreground colour.
 enum class PackedTag : int { Pen = 0, Line = 1, Arc = 2, Dot = 3, Text = 4, Font = 5, Backing = 6 };
+// How many fields follow each tag, by tag.
+inline constexpr int kPackedFields[] = {3, 4, 5, 2, 3, 2, 5};
+static_assert(std::size(kPackedFields) == static_cast<std::size_t>(PackedTag::Backing) + 1);
 
 // The faces of Font records, and the CSS font families of each.
 enum class PackedFace : int { Print = 0, Label = 1 };

@@ -258,7 +258,7 @@ createOrvath({ wasmBinary: inlineWasm() }).then((m) => {
     history.replaceState(null, '', location.href.split('#')[0] + '#' + pieces.join('&'));
     location.reload();
   });
-  setPictureFacts(facts.tags, facts.fonts);
+  setPictureFacts(facts.tags, facts.recordFields, facts.fonts);
   const ctx = canvas.getContext('2d', { alpha: false });
   let width = 0, height = 0, dpr = 1, resized = false;
   let records = null, texts = [], paints = 0;

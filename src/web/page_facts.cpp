@@ -80,6 +80,15 @@ std::string NumberedJson(const std::pair<std::string_view, T> (&table)[N]) {
     return out + "}";
 }
 
+// A table of numbers as a JSON array.
+template <std::size_t N>
+std::string NumbersJson(const int (&numbers)[N]) {
+    std::string out = "[";
+    for (const int number : numbers)
+        out += (out.size() > 1 ? "," : "") + std::to_string(number);
+    return out + "]";
+}
+
 }  // namespace
 
 std::string JsonQuoted(std::string_view text) {
@@ -261,6 +270,7 @@ std::string PageFactsJson(std::string_view decimalPoint) {
     return "{\"title\":" + Quoted(Tr(kWindowTitle)) + ",\"picture\":" + Quoted(kPictureId) +
            ",\"elements\":[" + ElementsJson() + "],\"commands\":[" + commands + "],\"barKeys\":[" +
            keys + "],\"tags\":" + NumberedJson(kTags) +
+           ",\"recordFields\":" + NumbersJson(kPackedFields) +
            ",\"pointerActions\":" + NumberedJson(kPointerActions) +
            ",\"pointerKinds\":" + NumberedJson(kPointerKinds) +
            ",\"linkCopied\":" + Quoted(Tr(kLinkCopiedText)) + ",\"texts\":" + ScriptTextsJson() +

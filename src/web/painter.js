@@ -10,11 +10,15 @@ const DashPatterns = [[], [4, 2], [1, 2]];
 // (page_facts.h).
 let Tag = {};
 let Faces = [];
-function setPictureFacts(tags, faces) {
+let RecordLengths = [];  // by tag: the tag and its fields
+function setPictureFacts(tags, fields, faces) {
   for (const name of ['Pen', 'Line', 'Arc', 'Dot', 'Text', 'Font', 'Backing']) {
-    if (tags[name] === undefined) throw new Error('orvath: no picture record ' + name);
+    if (tags[name] === undefined || !(fields[tags[name]] >= 0)) {
+      throw new Error('orvath: no picture record ' + name);
+    }
   }
   Tag = tags;
+  RecordLengths = fields.map((count) => count + 1);
   Faces = faces;
 }
 
@@ -30,53 +34,33 @@ function paintPicture(ctx, records, count, texts, width, height) {
   let penWidth = 1;
   let colour = '#000';
   let ascent = 0;
-  let open = false;  // whether strokes are gathered in the current path
-  const stroke = () => {
-    if (open) {
-      ctx.stroke();
-      open = false;
-    }
-  };
-  const path = () => {
-    if (!open) {
-      ctx.beginPath();
-      open = true;
-    }
-  };
-  for (let i = 0; i < count;) {
+  for (let i = 0; i < count; i += RecordLengths[records[i]]) {
     const r = records;
     switch (r[i]) {
       case Tag.Pen:  // colour width style
-        stroke();
         colour = cssColour(r[i + 1]);
         penWidth = r[i + 2];
         ctx.strokeStyle = colour;
         ctx.lineWidth = penWidth;
         ctx.setLineDash((DashPatterns[r[i + 3]] || []).map((d) => d * penWidth));
-        i += 4;
         break;
       case Tag.Line:  // x1 y1 x2 y2
         // Each line on its own: a lone segment's stroke is convex, which the
         // rasteriser fills far faster than one path of many crossing lines.
-        stroke();
         ctx.beginPath();
         ctx.moveTo(r[i + 1], r[i + 2]);
         ctx.lineTo(r[i + 3], r[i + 4]);
         ctx.stroke();
-        i += 5;
         break;
       case Tag.Arc: {  // x y radius from to, anticlockwise
         const x = r[i + 1], y = r[i + 2], radius = r[i + 3], from = r[i + 4];
-        stroke();
         ctx.beginPath();
         ctx.moveTo(x + radius * Math.cos(from), y + radius * Math.sin(from));
         ctx.arc(x, y, radius, from, r[i + 5], true);
         ctx.stroke();
-        i += 6;
         break;
       }
       case Tag.Dot:  // x y: a pixel, or a disc as wide as the pen
-        stroke();
         ctx.fillStyle = colour;
         if (penWidth <= 1) {
           ctx.fillRect(r[i + 1] - 0.5, r[i + 2] - 0.5, 1, 1);
@@ -85,30 +69,23 @@ function paintPicture(ctx, records, count, texts, width, height) {
           ctx.arc(r[i + 1], r[i + 2], penWidth / 2, 0, 2 * Math.PI);
           ctx.fill();
         }
-        i += 3;
         break;
       case Tag.Text:  // x y index: top-left corner, baseline one ascent below
-        stroke();
         ctx.fillStyle = '#000';
         ctx.fillText(texts[r[i + 3]], r[i + 1], r[i + 2] + ascent);
-        i += 4;
         break;
       case Tag.Font:  // size face
         ctx.font = r[i + 1] + 'px ' + Faces[r[i + 2]];
         ascent = ctx.measureText('X').fontBoundingBoxAscent;
-        i += 3;
         break;
       case Tag.Backing:  // x y width height colour
-        stroke();
         ctx.fillStyle = cssColour(r[i + 5]);
         ctx.fillRect(r[i + 1], r[i + 2], r[i + 3], r[i + 4]);
-        i += 6;
         break;
       default:
         throw new Error('bad picture record ' + r[i] + ' at ' + i);
     }
   }
-  stroke();
 }
 
 // The handles over the picture, never into it: records of x, y, radius,
