@@ -262,11 +262,18 @@ std::string WholeFile::OpenTemporary(const std::string& directory, const std::st
             return {};
         }
     }
+    return ClaimTemporaryName(directory, name, [this](const std::string& named) {
+        fd_ = ::open(named.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        return fd_ >= 0;
+    });
+}
+
+std::string WholeFile::ClaimTemporaryName(const std::string& directory, const std::string& name,
+                                          const std::function<bool(const std::string&)>& make) {
     for (int tries = 0; tries < kNameTries; ++tries) {
         const SignalsHeld held;
         named_ = TemporaryName(directory, name);
-        fd_ = ::open(named_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd_ >= 0) {
+        if (make(named_)) {
             namedKept_ = KeepPending(named_);
             return {};
         }
@@ -368,22 +375,9 @@ std::string WholeFile::Commit() {
 
 std::string WholeFile::LinkTemporary() {
     const std::string unnamed = FileDescriptorPath(fd_);
-    for (int tries = 0; tries < kNameTries; ++tries) {
-        const SignalsHeld held;
-        named_ = TemporaryName(DirectoryOf(target_), NameOf(target_));
-        if (::linkat(AT_FDCWD, unnamed.c_str(), AT_FDCWD, named_.c_str(), AT_SYMLINK_FOLLOW) == 0) {
-            namedKept_ = KeepPending(named_);
-            return {};
-        }
-        const int error = errno;
-        named_.clear();
-        if (error != EEXIST) {
-            Fail(error);
-            return error_;
-        }
-    }
-    Fail(EEXIST);
-    return error_;
+    return ClaimTemporaryName(DirectoryOf(target_), NameOf(target_), [&](const std::string& named) {
+        return ::linkat(AT_FDCWD, unnamed.c_str(), AT_FDCWD, named.c_str(), AT_SYMLINK_FOLLOW) == 0;
+    });
 }
 
 void WholeFile::Cancel() {

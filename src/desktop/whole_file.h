@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,10 @@ class WholeFile {
     std::string OpenTemporary(const std::string& directory, const std::string& name);
     // Names the unnamed file beside the target, to be renamed over it.
     std::string LinkTemporary();
+    // Makes the file under a fresh temporary name beside the target with
+    // `make`, which fails with errno set; a name already taken is tried anew.
+    std::string ClaimTemporaryName(const std::string& directory, const std::string& name,
+                                   const std::function<bool(const std::string&)>& make);
     bool Flush();
     bool WriteOut(const char* bytes, std::size_t size);
     // Records the system's reason, drops the file and returns false.
