@@ -6,11 +6,11 @@
 // Dash patterns in pen widths: Solid, Dashed (4 on, 2 off), Dotted (1 on, 2 off).
 const DashPatterns = [[], [4, 2], [1, 2]];
 
-// The record tags and the faces' font families, as the program names them
-// (page_facts.h).
+// The record tags, how many fields follow each and the faces' font
+// families, as the program gives them (page_facts.h).
 let Tag = {};
-let Faces = [];
 let RecordLengths = [];  // by tag: the tag and its fields
+let Faces = [];
 function setPictureFacts(tags, fields, faces) {
   for (const name of ['Pen', 'Line', 'Arc', 'Dot', 'Text', 'Font', 'Backing']) {
     if (tags[name] === undefined || !(fields[tags[name]] >= 0)) {
