@@ -37,7 +37,7 @@ void AddPairsLeftOut(std::vector<std::string>& lines, std::string_view decimalPo
 }  // namespace
 
 std::vector<std::string> InfoOverlayLines(const RefractionFacts& facts, View view,
-                                          std::string_view decimalPoint, KeysOf keys) {
+                                          std::string_view decimalPoint) {
     const auto two = [&](double value) { return FormatFixed(value, 2, decimalPoint); };
     const auto one = [&](double value) { return FormatFixed(value, 1, decimalPoint); };
     // What tells the index, or kHiddenValue while a mystery medium is on.
@@ -78,9 +78,13 @@ std::vector<std::string> InfoOverlayLines(const RefractionFacts& facts, View vie
     lines.push_back(view == View::Exact ? TrFormat("Exact view: %1", {Tr(kRayColours)})
                                         : std::string(Tr("Classic view (E: the exact view)")));
     lines.emplace_back();
+    const auto both = [](std::string_view left, std::string_view right) {
+        return std::string(Tr(left)) + "    " + std::string(Tr(right));
+    };
+    lines.push_back(both(TrMark("Tab: next control    Arrows, Page Up/Down: move a bar"),
+                         TrMark("F1: hide this")));
     for (const std::string_view keys :
-         {TrMark("Tab: next control    Arrows, Page Up/Down: move a bar"),
-          TrMark("E: classic or exact view    R: reflected wave    K: key to the colours"),
+         {TrMark("E: classic or exact view    R: reflected wave    K: key to the colours"),
           TrMark("Space: start/stop the timer    Ctrl+R: back to the start values"),
           TrMark("- / +: slower / faster    . / ,: a step on / back (with Shift: a period)")}) {
         lines.emplace_back(Tr(keys));
@@ -92,16 +96,8 @@ std::vector<std::string> InfoOverlayLines(const RefractionFacts& facts, View vie
         Tr("Ctrl+S: save the picture    Ctrl+C: copy it    Ctrl+Shift+S: an animation"));
     lines.emplace_back(
         Tr("Ctrl++ / Ctrl+-: zoom    Ctrl+0: the whole picture    Drag a ray: turn it"));
-    lines.push_back(
-        std::string(keys == KeysOf::Window
-                        ? Tr("P: protractor    L: ruler    M: mystery medium    G: your index")
-                        : Tr("P: protractor    L: ruler")) +
-        "    " + std::string(Tr("F1: hide this")));
-    // The page's keys of the mystery medium and the notes, which the line
-    // above leaves out there.
-    if (keys == KeysOf::Page) {
-        lines.emplace_back(Tr("M: mystery medium    G: your index    N: notes for the teacher"));
-    }
+    lines.push_back(both(TrMark("P: protractor    L: ruler"),
+                         TrMark("M: mystery medium    G: your index    N: notes for the teacher")));
     AddPairsLeftOut(lines, decimalPoint);
     return lines;
 }

@@ -14,12 +14,8 @@ namespace orvath {
 // preset's, the pair of media; both speeds and wavelengths, the angles, the
 // time in periods, the view shown, the keyboard shortcuts and why a known
 // pair of media is not a preset. Numbers use the given decimal separator.
-// The keys listed are those of where the box is shown: the page has no
-// mystery medium.
-enum class KeysOf { Window, Page };
 std::vector<std::string> InfoOverlayLines(const RefractionFacts& facts, View view,
-                                          std::string_view decimalPoint,
-                                          KeysOf keys = KeysOf::Window);
+                                          std::string_view decimalPoint);
 
 // What a screen reader says about the picture: which one, in which view, and
 // in the exact view the colours of the rays.

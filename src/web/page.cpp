@@ -559,8 +559,7 @@ void Page::RefreshInformation() {
         return;
     }
     const RefractionFacts facts = panel_->CurrentFacts();
-    document_.ShowInformation(
-        InfoOverlayLines(facts, panel_->CurrentView(), decimalPoint_, KeysOf::Page));
+    document_.ShowInformation(InfoOverlayLines(facts, panel_->CurrentView(), decimalPoint_));
 }
 
 }  // namespace orvath::web

@@ -148,7 +148,8 @@ std::span<const PageControl> LessonControls() {
           TrMark("Type the index you measured, then Enter (G)"),
           TrMark("Takes the relative index you measured, such as 1.47; Enter or GUESS judges it. "
                  "G puts the cursor here."),
-          {}}},
+          // TRANSLATORS: shown in the empty field, where the measured index is typed.
+          TrMark("YOUR INDEX")}},
         {kGuessButtonId,
          "button",
          "guess",

@@ -129,6 +129,20 @@ TEST(ContextMenu, EveryItemHasAKeyThatDoesWhatTheItemDoes) {
             item.text() == QString::fromUtf8(SpeedName(kStartSpeed));
         EXPECT_NE(State(chosen) == before, !changesNothing) << State(chosen);
     }
+    // The information box names every key of one stroke that the menu has.
+    for (QAction* item : Items(shown.Menu())) {
+        if (item->shortcut() == QKeySequence(Qt::Key_F1)) {
+            item->trigger();
+        }
+    }
+    const QString box = shown.desktop->Overlay().Lines().join('\n');
+    for (const QAction* item : Items(shown.Menu())) {
+        const QString key = item->shortcut().toString();
+        if ((key.size() == 1 && key[0].isLetter()) || key == "Space" || key == "F1") {
+            EXPECT_TRUE(box.contains(key + ":")) << key.toStdString() << " in\n"
+                                                 << box.toStdString();
+        }
+    }
 }
 
 // The notes for the teacher open rendered from their Markdown source: every

@@ -67,7 +67,8 @@ test('speeds, steps, pairs of media, theme and key by their keys', { skip }, asy
   await page.keyboard.press('F1');
   const box = await text(page, 'information');
   assert.match(box, /- \/ \+: slower \/ faster/);
-  assert.match(box, /Ctrl\+\+ \/ Ctrl\+-: zoom .*Drag a ray[^]*P: protractor {4}L: ruler {4}F1/);
+  assert.match(box, /Ctrl\+\+ \/ Ctrl\+-: zoom .*Drag a ray[^]*P: protractor {4}L: ruler {4}M:/);
+  assert.match(box, /F1: hide this/);
   assert.match(box, /M: mystery medium {4}G: your index {4}N: notes/);
   await close(page);
 });
