@@ -13,6 +13,7 @@
 #include "model/captions.h"
 #include "model/control_texts.h"
 #include "panel/animation_stats.h"
+#include "surface/theme.h"
 #include "text/languages.h"
 #include "text/translate.h"
 
@@ -23,8 +24,6 @@ namespace {
 constexpr qint64 kTickBatchMilliseconds = 12;
 // The options' and the view switches' font, in points.
 constexpr double kOptionFontPoints = 12;
-// The smallest a font of the panel gets to fit its control.
-constexpr double kLeastFittedPoints = 6;
 
 QFont FontOf(const char* family, double points) {
     QFont font(QString::fromUtf8(family));
@@ -293,15 +292,15 @@ void OrvathWindow::ScaleFonts() {
         labels.push_back(
             {&label, texts, classicPoints_.at(static_cast<std::size_t>(LabelControl(bar)))});
     }
-    FitLabels(labels, scale, kLeastFittedPoints / kFormFontPoints);
+    FitLabels(labels, scale, kLeastPanelFontPoints / kFormFontPoints);
     for (const Button button :
          {Button::Continuous, Button::Wavelets, Button::Start, Button::Stop}) {
         FitButton(ButtonWidget(button),
                   classicPoints_.at(static_cast<std::size_t>(ButtonControl(button))) * scale,
-                  kLeastFittedPoints);
+                  kLeastPanelFontPoints);
     }
     for (QCheckBox* box : {&exactSwitch_, &reflectionSwitch_}) {
-        FitButton(*box, kOptionFontPoints * scale, kLeastFittedPoints);
+        FitButton(*box, kOptionFontPoints * scale, kLeastPanelFontPoints);
     }
 }
 

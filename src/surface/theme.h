@@ -46,6 +46,10 @@ double WidthScale(Theme theme, double width, double height);
 // The panel's fonts in the theme, against the classic sizes.
 double FontScale(Theme theme);
 
+// The smallest a font of the panel gets, in points, where a text (a longer
+// language's, or a larger theme's) must shrink to fit its control.
+inline constexpr double kLeastPanelFontPoints = 6;
+
 // The form's font on the picture in the theme, against the classic size:
 // the projector theme enlarges the printed message.
 double PrintFontScale(Theme theme);

@@ -57,28 +57,33 @@ window.orvathDocument = {
 };
 
 let announcerId = '';
-// In a theme with larger fonts, each text shrinks back until it fits its
-// control again, never below its classic size.
+let leastFontPx = Infinity;  // the program's least panel font in CSS pixels, once known
+// As in the window, a text too wide or tall for its control (a longer
+// language's, or a larger theme's) shrinks until it fits, never below the
+// least font.
 function fitTexts() {
-  const scale = Number(document.body.style.getPropertyValue('--theme-scale') || 1);
   for (const element of document.querySelectorAll('#panel > .label, #panel > .option, #panel > button')) {
     element.style.removeProperty('--fit');
-    if (scale <= 1) continue;
     const fits = () => element.scrollWidth <= element.clientWidth &&
       element.scrollHeight <= element.clientHeight;
-    for (let fit = 1; !fits() && fit > 1 / scale; ) {
-      fit -= 0.05;
-      element.style.setProperty('--fit', String(Math.max(fit, 1 / scale)));
+    if (fits()) continue;
+    const least = Math.min(1, leastFontPx / parseFloat(getComputedStyle(element).fontSize));
+    for (let fit = 1; !fits() && fit > least; ) {
+      fit = Math.max(fit - 0.05, least);
+      element.style.setProperty('--fit', String(fit));
     }
   }
-  if (scale > 1) fitLabelsTogether(1 / scale);
+  fitLabelsTogether();
 }
 
 // The captions' boxes overlap where the program places them: as in the
 // window, they shrink by one factor until no caption's text runs into
-// another's, never below `least`.
-function fitLabelsTogether(least) {
+// another's, never below the least font.
+function fitLabelsTogether() {
   const labels = [...document.querySelectorAll('#panel > .label')];
+  const unfitted = labels.map((e) =>
+    parseFloat(getComputedStyle(e).fontSize) / Number(e.style.getPropertyValue('--fit') || 1));
+  const least = Math.min(1, leastFontPx / Math.max(...unfitted));
   const texts = () => labels.map((e) => {
     const range = document.createRange();
     range.selectNodeContents(e);
@@ -122,7 +127,8 @@ function buildPage(facts) {
         { type: 'button', textContent: text, className: action === 'click' ? 'timer' : '' });
     } else if (kind === 'field') {
       element = Object.assign(document.createElement('input'),
-        { type: 'text', inputMode: 'decimal', autocomplete: 'off', spellcheck: false, size: 6 });
+        { type: 'text', inputMode: 'decimal', autocomplete: 'off', spellcheck: false, size: 6,
+          placeholder: text });
     } else if (kind === 'status') {
       element = Object.assign(document.createElement('div'), { className: 'status' });
     } else if (kind === 'chooser') {
@@ -167,11 +173,38 @@ function buildPage(facts) {
 
 // Where the panel is a strip for fingers (page.css) and too short for every
 // control, it keeps what a lesson runs on and leaves the rest to the menu.
+// There a control whose text is wider than its place (a long word of the
+// language, or a field's placeholder) has its text set smaller until it fits.
 function fitStrip() {
   const panel = byId('panel');
   panel.classList.remove('short');
+  fitStripTexts(panel);
   if (getComputedStyle(panel).overflowY === 'auto' && panel.scrollHeight > panel.clientHeight) {
     panel.classList.add('short');
+    fitStripTexts(panel);
+  }
+}
+
+function fitStripTexts(panel) {
+  for (const control of panel.children) control.style.fontSize = '';
+  const style = getComputedStyle(panel);
+  if (style.overflowY !== 'auto') return;
+  const measurer = document.createElement('canvas').getContext('2d');
+  const right = panel.getBoundingClientRect().left + panel.clientWidth - parseFloat(style.paddingRight);
+  const tooWide = (control) => {
+    if (control.getBoundingClientRect().right > right + 1) return true;
+    if (!control.placeholder) return control.scrollWidth > control.clientWidth + 1;
+    const own = getComputedStyle(control);
+    measurer.font = own.font;
+    return measurer.measureText(control.placeholder).width >
+      control.clientWidth - parseFloat(own.paddingLeft) - parseFloat(own.paddingRight);
+  };
+  for (const control of panel.children) {
+    if (control.classList.contains('label') || !control.getClientRects().length) continue;
+    for (let px = parseFloat(getComputedStyle(control).fontSize); px > 9 && tooWide(control); ) {
+      px *= 0.92;
+      control.style.fontSize = px + 'px';
+    }
   }
 }
 
@@ -259,6 +292,7 @@ createOrvath({ wasmBinary: inlineWasm() }).then((m) => {
     location.reload();
   });
   setPictureFacts(facts.tags, facts.recordFields, facts.fonts);
+  leastFontPx = facts.leastFontPoints * 96 / 72;
   const ctx = canvas.getContext('2d', { alpha: false });
   let width = 0, height = 0, dpr = 1, resized = false;
   let records = null, texts = [], paints = 0;

@@ -8,6 +8,8 @@
 #include "model/action_texts.h"
 #include "model/control_texts.h"
 #include "model/controls.h"
+#include "model/number_format.h"
+#include "surface/theme.h"
 #include "text/languages.h"
 #include "web/packed_picture.h"
 #include "web/page_actions.h"
@@ -271,6 +273,7 @@ std::string PageFactsJson(std::string_view decimalPoint) {
            ",\"elements\":[" + ElementsJson() + "],\"commands\":[" + commands + "],\"barKeys\":[" +
            keys + "],\"tags\":" + NumberedJson(kTags) +
            ",\"recordFields\":" + NumbersJson(kPackedFields) +
+           ",\"leastFontPoints\":" + FormatFixed(kLeastPanelFontPoints, 2, ".") +
            ",\"pointerActions\":" + NumberedJson(kPointerActions) +
            ",\"pointerKinds\":" + NumberedJson(kPointerKinds) +
            ",\"linkCopied\":" + Quoted(Tr(kLinkCopiedText)) + ",\"texts\":" + ScriptTextsJson() +

@@ -50,6 +50,12 @@ const measure = (page) => page.evaluate(() => {
     // Where the text's ink is, which may reach beyond its element's box.
     texts: panel.filter((e) => e.tagName !== 'INPUT').map((e) => ({
       ...ink(e), id: e.id, cut: e.scrollWidth > e.clientWidth + 1 || e.scrollHeight > e.clientHeight + 1,
+    })).concat(panel.filter((e) => e.placeholder && !e.value).map((e) => {
+      // A field's placeholder, which shows while the field is empty.
+      const style = getComputedStyle(e);
+      measurer.font = style.font;
+      const room = e.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
+      return { ...box(e), id: e.id, cut: measurer.measureText(e.placeholder).width > room + 1 };
     })),
     // The thumb's travel: the bar less one thumb (as wide as the bar is high, at most).
     perStep: (angle.clientWidth - Math.min(angle.clientHeight, 16)) / (angle.max - angle.min),
@@ -92,15 +98,21 @@ test('finger-sized controls on touch screens, nothing cut or covered anywhere', 
 
 // The texts of every language, and of the pseudo-language whose texts are
 // 40 % longer, fit their controls on the screens of a classroom, with the
-// mystery medium's controls on and its verdict shown.
-test('nothing cut or covered in any language, on a laptop and a classroom screen', { skip }, async () => {
+// mystery medium's controls on and its verdict shown, and before a mystery
+// (with the guess field's placeholder shown) on the tablet and the Chromebook.
+test('nothing cut or covered in any language, on a laptop, a classroom screen and by touch', { skip }, async () => {
   const languages = ['x-long', 'de', 'el', 'es', 'fr', 'it', 'pt_BR', 'tr', 'zh_CN'];
-  for (const screen of [{ width: 1366, height: 768 }, { width: 1920, height: 1080 }]) {
+  for (const screen of [{ width: 1024, height: 768 }, { width: 1280, height: 720 },
+    { width: 1366, height: 768 }, { width: 1920, height: 1080 },
+    { width: 768, height: 1024, dpr: 2, touch: true }, { width: 1366, height: 768, dpr: 1.25, touch: true }]) {
     for (const lang of languages) {
-      const page = await openPage(browser, { ...screen, link: `#lang=${lang}&mystery=3&view=exact` });
-      await page.fill('#GuessField', '2');
-      await page.press('#GuessField', 'Enter');
-      const where = `${lang} at ${screen.width}x${screen.height}`;
+      const page = await openPage(browser, { ...screen, link: `#lang=${lang}&view=exact` +
+        (screen.touch ? '' : '&mystery=3') });
+      if (!screen.touch) {
+        await page.fill('#GuessField', '2');
+        await page.press('#GuessField', 'Enter');
+      }
+      const where = `${lang} at ${screen.width}x${screen.height}${screen.touch ? ' touch' : ''}`;
       const { texts } = await measure(page);
       for (const t of texts) assert.ok(!t.cut, `${where}: the text of ${t.id} is cut`);
       // The captions stay placed 19 px apart: the pseudo-language's marks
