@@ -201,8 +201,8 @@ function fitStripTexts(panel) {
   };
   for (const control of panel.children) {
     if (control.classList.contains('label') || !control.getClientRects().length) continue;
-    for (let px = parseFloat(getComputedStyle(control).fontSize); px > 9 && tooWide(control); ) {
-      px *= 0.92;
+    for (let px = parseFloat(getComputedStyle(control).fontSize); px > leastFontPx && tooWide(control); ) {
+      px = Math.max(px * 0.92, leastFontPx);
       control.style.fontSize = px + 'px';
     }
   }
