@@ -62,13 +62,14 @@ let leastFontPx = Infinity;  // the program's least panel font in CSS pixels, on
 // language's, or a larger theme's) shrinks until it fits, never below the
 // least font.
 function fitTexts() {
-  for (const element of document.querySelectorAll('#panel > .label, #panel > .option, #panel > button')) {
-    element.style.removeProperty('--fit');
-    const fits = () => element.scrollWidth <= element.clientWidth &&
-      element.scrollHeight <= element.clientHeight;
-    if (fits()) continue;
+  const elements = [...document.querySelectorAll('#panel > .label, #panel > .option, #panel > button')];
+  for (const element of elements) element.style.removeProperty('--fit');
+  const fitting = (element) => element.scrollWidth <= element.clientWidth &&
+    element.scrollHeight <= element.clientHeight;
+  // Read at once, so that the page is laid out once, not once an element.
+  for (const element of elements.filter((e) => !fitting(e))) {
     const least = Math.min(1, leastFontPx / parseFloat(getComputedStyle(element).fontSize));
-    for (let fit = 1; !fits() && fit > least; ) {
+    for (let fit = 1; !fitting(element) && fit > least; ) {
       fit = Math.max(fit - 0.05, least);
       element.style.setProperty('--fit', String(fit));
     }
