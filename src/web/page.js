@@ -58,20 +58,36 @@ window.orvathDocument = {
 
 let announcerId = '';
 let leastFontPx = Infinity;  // the program's least panel font in CSS pixels, once known
-// As in the window, a text too wide or tall for its control (a longer
-// language's, or a larger theme's) shrinks until it fits, never below the
-// least font.
+// As in the window, a control's text too wide or tall for its place (a
+// longer language's, a larger theme's, a field's placeholder) shrinks until
+// it fits, never below the least font. In the strip for fingers (page.css)
+// the place also ends at the strip's edge.
 function fitTexts() {
-  const elements = [...document.querySelectorAll('#panel > .label, #panel > .option, #panel > button')];
-  for (const element of elements) element.style.removeProperty('--fit');
-  const fitting = (element) => element.scrollWidth <= element.clientWidth &&
-    element.scrollHeight <= element.clientHeight;
-  // Read at once, so that the page is laid out once, not once an element.
-  for (const element of elements.filter((e) => !fitting(e))) {
-    const least = Math.min(1, leastFontPx / parseFloat(getComputedStyle(element).fontSize));
-    for (let fit = 1; !fitting(element) && fit > least; ) {
+  const panel = byId('panel');
+  const controls = [...panel.children].filter((e) => e.getClientRects().length);
+  for (const control of controls) control.style.removeProperty('--fit');
+  const style = getComputedStyle(panel);
+  const strip = style.overflowY === 'auto';
+  const slack = strip ? 1 : 0;
+  const right = panel.getBoundingClientRect().left + panel.clientWidth - parseFloat(style.paddingRight);
+  const measurer = document.createElement('canvas').getContext('2d');
+  const fitting = (control) => {
+    if (strip && control.getBoundingClientRect().right > right + 1) return false;
+    if (!control.placeholder) {
+      return control.scrollWidth <= control.clientWidth + slack &&
+        control.scrollHeight <= control.clientHeight + slack;
+    }
+    const own = getComputedStyle(control);
+    measurer.font = own.font;
+    return measurer.measureText(control.placeholder).width <=
+      control.clientWidth - parseFloat(own.paddingLeft) - parseFloat(own.paddingRight);
+  };
+  // Read at once, so that the page is laid out once, not once a control.
+  for (const control of controls.filter((e) => !fitting(e))) {
+    const least = Math.min(1, leastFontPx / parseFloat(getComputedStyle(control).fontSize));
+    for (let fit = 1; !fitting(control) && fit > least; ) {
       fit = Math.max(fit - 0.05, least);
-      element.style.setProperty('--fit', String(fit));
+      control.style.setProperty('--fit', String(fit));
     }
   }
   fitLabelsTogether();
@@ -174,38 +190,13 @@ function buildPage(facts) {
 
 // Where the panel is a strip for fingers (page.css) and too short for every
 // control, it keeps what a lesson runs on and leaves the rest to the menu.
-// There a control whose text is wider than its place (a long word of the
-// language, or a field's placeholder) has its text set smaller until it fits.
 function fitStrip() {
   const panel = byId('panel');
   panel.classList.remove('short');
-  fitStripTexts(panel);
+  fitTexts();
   if (getComputedStyle(panel).overflowY === 'auto' && panel.scrollHeight > panel.clientHeight) {
     panel.classList.add('short');
-    fitStripTexts(panel);
-  }
-}
-
-function fitStripTexts(panel) {
-  for (const control of panel.children) control.style.fontSize = '';
-  const style = getComputedStyle(panel);
-  if (style.overflowY !== 'auto') return;
-  const measurer = document.createElement('canvas').getContext('2d');
-  const right = panel.getBoundingClientRect().left + panel.clientWidth - parseFloat(style.paddingRight);
-  const tooWide = (control) => {
-    if (control.getBoundingClientRect().right > right + 1) return true;
-    if (!control.placeholder) return control.scrollWidth > control.clientWidth + 1;
-    const own = getComputedStyle(control);
-    measurer.font = own.font;
-    return measurer.measureText(control.placeholder).width >
-      control.clientWidth - parseFloat(own.paddingLeft) - parseFloat(own.paddingRight);
-  };
-  for (const control of panel.children) {
-    if (control.classList.contains('label') || !control.getClientRects().length) continue;
-    for (let px = parseFloat(getComputedStyle(control).fontSize); px > leastFontPx && tooWide(control); ) {
-      px = Math.max(px * 0.92, leastFontPx);
-      control.style.fontSize = px + 'px';
-    }
+    fitTexts();
   }
 }
 
