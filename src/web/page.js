@@ -90,6 +90,18 @@ function fitTexts() {
       control.style.setProperty('--fit', String(fit));
     }
   }
+  // In the strip, the options and switches of one row share one size.
+  if (strip) {
+    const rows = new Map();
+    for (const e of controls.filter((c) => c.classList.contains('option'))) {
+      const top = Math.round(e.getBoundingClientRect().top);
+      rows.set(top, [...(rows.get(top) ?? []), e]);
+    }
+    for (const row of rows.values()) {
+      const fit = Math.min(...row.map((e) => Number(e.style.getPropertyValue('--fit') || 1)));
+      if (fit < 1) for (const e of row) e.style.setProperty('--fit', String(fit));
+    }
+  }
   fitLabelsTogether();
 }
 
@@ -189,15 +201,31 @@ function buildPage(facts) {
 }
 
 // Where the panel is a strip for fingers (page.css) and too short for every
-// control, it keeps what a lesson runs on and leaves the rest to the menu.
+// control, a strip beside the picture first widens, a step at a time, while
+// the picture keeps most of the window (a longer language's buttons then
+// share rows); still too short, it keeps what a lesson runs on and leaves
+// the rest to the menu.
+const stripSteps = { px: 40, count: 3, largestShare: 0.45 };
 function fitStrip() {
   const panel = byId('panel');
   panel.classList.remove('short');
+  panel.style.removeProperty('width');
   fitTexts();
-  if (getComputedStyle(panel).overflowY === 'auto' && panel.scrollHeight > panel.clientHeight) {
-    panel.classList.add('short');
-    fitTexts();
+  const overflows = () => panel.scrollHeight > panel.clientHeight;
+  if (getComputedStyle(panel).overflowY !== 'auto' || !overflows()) return;
+  if (!matchMedia('(orientation: portrait)').matches) {
+    const base = panel.getBoundingClientRect().width;
+    for (let step = 1; step <= stripSteps.count; step++) {
+      const width = base + step * stripSteps.px;
+      if (width > stripSteps.largestShare * window.innerWidth) break;
+      panel.style.width = width + 'px';
+      fitTexts();
+      if (!overflows()) return;
+    }
+    panel.style.removeProperty('width');
   }
+  panel.classList.add('short');
+  fitTexts();
 }
 
 // A finger or a pen held on a control shows its tooltip, as a mouse resting
@@ -609,6 +637,8 @@ createOrvath({ wasmBinary: inlineWasm() }).then((m) => {
   const own = facts.elements.filter(({ kind, action }) => ownKind(kind, action));
   for (const { id } of own) byId(id).style.width = 'max-content';
   const widths = own.map(({ id }) => Math.ceil(byId(id).getBoundingClientRect().width));
+  // Placed, they are as wide as the program places them; in the strip, as its cells.
+  for (const { id } of own) byId(id).style.removeProperty('width');
   own.forEach(({ id }, i) => call('orvath_natural_width', id, widths[i]));
   fitCanvas();
   call('orvath_start', width, height, location.hash || location.search);

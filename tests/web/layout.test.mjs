@@ -59,9 +59,24 @@ const measure = (page) => page.evaluate(() => {
     })),
     // The thumb's travel: the bar less one thumb (as wide as the bar is high, at most).
     perStep: (angle.clientWidth - Math.min(angle.clientHeight, 16)) / (angle.max - angle.min),
+    options: panel.filter((e) => e.classList.contains('option')).map((e) =>
+      ({ id: e.id, top: Math.round(e.getBoundingClientRect().top), size: getComputedStyle(e).fontSize })),
   };
 });
 const apart = (a, b) => Math.max(b.left - a.right, a.left - b.right, b.top - a.bottom, a.top - b.bottom);
+
+// Every control a finger's size and apart from the others, and the angle bar
+// fine enough for a finger.
+function assertFingerSized(where, { hits, perStep }) {
+  for (const [i, a] of hits.entries()) {
+    assert.ok(a.right - a.left >= 44 && a.bottom - a.top >= 44,
+      `${where}: ${a.id} is ${a.right - a.left}x${a.bottom - a.top}`);
+    for (const b of hits.slice(i + 1)) {
+      assert.ok(apart(a, b) >= 8, `${where}: ${a.id} and ${b.id} ${apart(a, b)} px apart`);
+    }
+  }
+  assert.ok(perStep >= 2, `${where}: ${perStep} px per step of the angle bar`);
+}
 
 test('finger-sized controls on touch screens, nothing cut or covered anywhere', { skip }, async () => {
   for (const touch of [true, false]) {
@@ -69,7 +84,8 @@ test('finger-sized controls on touch screens, nothing cut or covered anywhere', 
       // A mystery medium being measured shows the most controls.
       const page = await openPage(browser, { ...screen, touch, link: '#mystery=3' });
       const where = `${screen.width}x${screen.height}${touch ? ' touch' : ''}`;
-      const { hits, texts, perStep } = await measure(page);
+      const measured = await measure(page);
+      const { hits, texts } = measured;
       for (const t of texts) assert.ok(!t.cut, `${where}: the text of ${t.id} is cut`);
       for (const [i, a] of texts.entries()) {
         for (const b of texts.slice(i + 1)) {
@@ -81,16 +97,7 @@ test('finger-sized controls on touch screens, nothing cut or covered anywhere', 
         assert.ok(a.left >= 0 && a.top >= 0 && a.right <= screen.width && a.bottom <= screen.height,
           `${where}: ${a.id} is off the screen (${a.left},${a.top} to ${a.right},${a.bottom})`);
       }
-      if (touch) {
-        for (const [i, a] of hits.entries()) {
-          assert.ok(a.right - a.left >= 44 && a.bottom - a.top >= 44,
-            `${where}: ${a.id} is ${a.right - a.left}x${a.bottom - a.top}`);
-          for (const b of hits.slice(i + 1)) {
-            assert.ok(apart(a, b) >= 8, `${where}: ${a.id} and ${b.id} ${apart(a, b)} px apart`);
-          }
-        }
-        assert.ok(perStep >= 2, `${where}: ${perStep} px per step of the angle bar`);
-      }
+      if (touch) assertFingerSized(where, measured);
       await page.context().close();
     }
   }
@@ -99,12 +106,15 @@ test('finger-sized controls on touch screens, nothing cut or covered anywhere', 
 // The texts of every language, and of the pseudo-language whose texts are
 // 40 % longer, fit their controls on the screens of a classroom, with the
 // mystery medium's controls on and its verdict shown, and before a mystery
-// (with the guess field's placeholder shown) on the tablet and the Chromebook.
+// (with the guess field's placeholder shown) by touch, where a longer
+// language's strip may be wider, its controls still a finger's size and the
+// options of one row of one size.
 test('nothing cut or covered in any language, on a laptop, a classroom screen and by touch', { skip }, async () => {
   const languages = ['x-long', 'de', 'el', 'es', 'fr', 'it', 'pt_BR', 'tr', 'zh_CN'];
   for (const screen of [{ width: 1024, height: 768 }, { width: 1280, height: 720 },
     { width: 1366, height: 768 }, { width: 1920, height: 1080 },
-    { width: 768, height: 1024, dpr: 2, touch: true }, { width: 1366, height: 768, dpr: 1.25, touch: true }]) {
+    { width: 768, height: 1024, dpr: 2, touch: true }, { width: 1024, height: 768, touch: true },
+    { width: 1366, height: 768, dpr: 1.25, touch: true }]) {
     for (const lang of languages) {
       const page = await openPage(browser, { ...screen, link: `#lang=${lang}&view=exact` +
         (screen.touch ? '' : '&mystery=3') });
@@ -113,8 +123,17 @@ test('nothing cut or covered in any language, on a laptop, a classroom screen an
         await page.press('#GuessField', 'Enter');
       }
       const where = `${lang} at ${screen.width}x${screen.height}${screen.touch ? ' touch' : ''}`;
-      const { texts } = await measure(page);
+      const measured = await measure(page);
+      const { texts } = measured;
       for (const t of texts) assert.ok(!t.cut, `${where}: the text of ${t.id} is cut`);
+      if (screen.touch) {
+        assertFingerSized(where, measured);
+        for (const a of measured.options) {
+          for (const b of measured.options.filter((o) => o.top === a.top)) {
+            assert.equal(a.size, b.size, `${where}: ${a.id} and ${b.id} differ in size`);
+          }
+        }
+      }
       // The captions stay placed 19 px apart: the pseudo-language's marks
       // above and below its capitals, deeper than any real language's, may
       // touch the next caption's by a few pixels.
