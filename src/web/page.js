@@ -94,8 +94,9 @@ function fitTexts() {
   if (strip) {
     const rows = new Map();
     for (const e of controls.filter((c) => c.classList.contains('option'))) {
-      const top = Math.round(e.getBoundingClientRect().top);
-      rows.set(top, [...(rows.get(top) ?? []), e]);
+      const box = e.getBoundingClientRect();
+      const middle = Math.round((box.top + box.bottom) / 2);
+      rows.set(middle, [...(rows.get(middle) ?? []), e]);
     }
     for (const row of rows.values()) {
       const fit = Math.min(...row.map((e) => Number(e.style.getPropertyValue('--fit') || 1)));

@@ -59,8 +59,10 @@ const measure = (page) => page.evaluate(() => {
     })),
     // The thumb's travel: the bar less one thumb (as wide as the bar is high, at most).
     perStep: (angle.clientWidth - Math.min(angle.clientHeight, 16)) / (angle.max - angle.min),
-    options: panel.filter((e) => e.classList.contains('option')).map((e) =>
-      ({ id: e.id, top: Math.round(e.getBoundingClientRect().top), size: getComputedStyle(e).fontSize })),
+    options: panel.filter((e) => e.classList.contains('option')).map((e) => {
+      const r = e.getBoundingClientRect();
+      return { id: e.id, row: Math.round((r.top + r.bottom) / 2), size: getComputedStyle(e).fontSize };
+    }),
   };
 });
 const apart = (a, b) => Math.max(b.left - a.right, a.left - b.right, b.top - a.bottom, a.top - b.bottom);
@@ -129,7 +131,7 @@ test('nothing cut or covered in any language, on a laptop, a classroom screen an
       if (screen.touch) {
         assertFingerSized(where, measured);
         for (const a of measured.options) {
-          for (const b of measured.options.filter((o) => o.top === a.top)) {
+          for (const b of measured.options.filter((o) => o.row === a.row)) {
             assert.equal(a.size, b.size, `${where}: ${a.id} and ${b.id} differ in size`);
           }
         }
