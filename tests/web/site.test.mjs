@@ -60,7 +60,8 @@ test('installable, and opened again with the network off', { skip }, async () =>
     const { installabilityErrors } = await cdp.send('Page.getInstallabilityErrors');
     assert.deepEqual(installabilityErrors.filter((e) => e.errorId !== 'in-incognito'), []);
 
-    await new Promise((resolve) => server.close(resolve));
+    // The server goes down: the browser's idle connections to it with it.
+    await new Promise((resolve) => { server.close(resolve); server.closeAllConnections(); });
     await context.setOffline(true);
     await page.reload();
     await firstPicture(page);
