@@ -58,6 +58,18 @@ window.orvathDocument = {
 
 let announcerId = '';
 let leastFontPx = Infinity;  // the program's least panel font in CSS pixels, once known
+const fitOf = (element) => Number(element.style.getPropertyValue('--fit') || 1);
+const setFit = (elements, fit) => {
+  for (const element of elements) element.style.setProperty('--fit', String(fit));
+};
+// Steps the elements' fit down together from the least of theirs, until
+// `fits()` or `least`.
+function shrinkTogether(elements, fits, least) {
+  for (let fit = Math.min(...elements.map(fitOf)); !fits() && fit > least; ) {
+    fit = Math.max(fit - 0.05, least);
+    setFit(elements, fit);
+  }
+}
 // As in the window, a control's text too wide or tall for its place (a
 // longer language's, a larger theme's, a field's placeholder) shrinks until
 // it fits, never below the least font. In the strip for fingers (page.css)
@@ -85,10 +97,7 @@ function fitTexts() {
   // Read at once, so that the page is laid out once, not once a control.
   for (const control of controls.filter((e) => !fitting(e))) {
     const least = Math.min(1, leastFontPx / parseFloat(getComputedStyle(control).fontSize));
-    for (let fit = 1; !fitting(control) && fit > least; ) {
-      fit = Math.max(fit - 0.05, least);
-      control.style.setProperty('--fit', String(fit));
-    }
+    shrinkTogether([control], () => fitting(control), least);
   }
   // In the strip, the options and switches of one row share one size.
   if (strip) {
@@ -99,8 +108,8 @@ function fitTexts() {
       rows.set(middle, [...(rows.get(middle) ?? []), e]);
     }
     for (const row of rows.values()) {
-      const fit = Math.min(...row.map((e) => Number(e.style.getPropertyValue('--fit') || 1)));
-      if (fit < 1) for (const e of row) e.style.setProperty('--fit', String(fit));
+      const fit = Math.min(...row.map(fitOf));
+      if (fit < 1) setFit(row, fit);
     }
   }
   fitLabelsTogether();
@@ -111,8 +120,7 @@ function fitTexts() {
 // another's, never below the least font.
 function fitLabelsTogether() {
   const labels = [...document.querySelectorAll('#panel > .label')];
-  const unfitted = labels.map((e) =>
-    parseFloat(getComputedStyle(e).fontSize) / Number(e.style.getPropertyValue('--fit') || 1));
+  const unfitted = labels.map((e) => parseFloat(getComputedStyle(e).fontSize) / fitOf(e));
   const least = Math.min(1, leastFontPx / Math.max(...unfitted));
   const texts = () => labels.map((e) => {
     const range = document.createRange();
@@ -121,11 +129,7 @@ function fitLabelsTogether() {
   }).filter((r) => r.width > 0);
   const clash = () => texts().some((a, i, all) => all.slice(i + 1).some((b) =>
     a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom));
-  let fit = Math.min(...labels.map((e) => Number(e.style.getPropertyValue('--fit') || 1)));
-  while (clash() && fit > least) {
-    fit = Math.max(fit - 0.05, least);
-    for (const e of labels) e.style.setProperty('--fit', String(fit));
-  }
+  shrinkTogether(labels, () => !clash(), least);
 }
 
 // The page's own controls, placed as wide as their texts beside the panel's.
